@@ -1,0 +1,39 @@
+# Entry points for players and developers; every target first installs what is missing.
+BUILD      ?= build
+BUILD_SAN  ?= build-sanitize
+BUILD_BENCH ?= build-bench
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_FLAGS ?=
+ifneq ($(CI),)
+CMAKE_FLAGS += -DTARNKISTE_WERROR=ON
+endif
+
+
+.PHONY: run test test-sanitize bench build deps clean
+
+run: build
+	./$(BUILD)/app/tarnkiste
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(BUILD_SAN) -DCMAKE_BUILD_TYPE=Debug -DTARNKISTE_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD_SAN) -j $(JOBS)
+	cd $(BUILD_SAN) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BUILD_BENCH) -DCMAKE_BUILD_TYPE=Release -DTARNKISTE_BENCH=ON -DTARNKISTE_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_BENCH) -j $(JOBS)
+	cmake --build $(BUILD_BENCH) --target bench
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	./scripts/install-deps
+
+clean:
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_BENCH)

@@ -1,0 +1,104 @@
+// Plain game data: object codes, fields, directions, probes and the whole game state.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+// The content of a cell. The numbers are external: written to field files,
+// shown to the player and used as index of the allowed-object flags.
+enum ObjectCode : int {
+    Leer = 0,
+    Katzenauge = 1,
+    UmlenkspiegelSteigend = 2,
+    UmlenkspiegelFallend = 3,
+    DrehspiegelWaagerecht = 4,
+    DrehspiegelSenkrecht = 5,
+    HalbspiegelNO = 6,
+    HalbspiegelSW = 7,
+    HalbspiegelNW = 8,
+    HalbspiegelSO = 9,
+    SchwarzesLoch = 10,
+    Falltuer = 11,
+};
+
+inline constexpr int anzahlCodes = 12;
+inline constexpr int feldGroesse = 8;
+
+constexpr bool gueltigerCode(int code) { return code >= 0 && code < anzahlCodes; }
+
+// A place is inside the box when both coordinates lie in 0..7; the border
+// ring (-1 or 8) holds start and exit places and is never stored.
+constexpr bool imFeld(int x, int y)
+{
+    return x >= 0 && x < feldGroesse && y >= 0 && y < feldGroesse;
+}
+
+// 8 x 8 codes indexed (x, y), x the column from the left, y the row from the
+// top. Every cell holds a code 0..11: all writers check their input.
+struct Feld {
+    std::array<std::array<int, feldGroesse>, feldGroesse> zellen{};
+
+    int& operator()(int x, int y) { return zellen[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }
+    int operator()(int x, int y) const { return zellen[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)]; }
+    bool operator==(const Feld&) const = default;
+};
+
+// (dx, dy): one component +-1 and the other 0 while moving, (0, 0) standing.
+struct Richtung {
+    int dx = 0;
+    int dy = 0;
+    bool operator==(const Richtung&) const = default;
+};
+
+inline constexpr Richtung nord{0, -1};
+inline constexpr Richtung ost{1, 0};
+inline constexpr Richtung sued{0, 1};
+inline constexpr Richtung west{-1, 0};
+inline constexpr Richtung steht{0, 0};
+
+// A probe's place (-1..8 on both axes) and heading.
+struct Sonde {
+    int x = 0;
+    int y = 0;
+    int dx = 0;
+    int dy = 0;
+
+    Richtung richtung() const { return {dx, dy}; }
+    bool operator==(const Sonde&) const = default;
+};
+
+// The borders, also the index of the start-place permissions.
+enum class Rand : int { Links = 0, Rechts = 1, Oben = 2, Unten = 3 };
+
+// Which of the two fields an operation concerns.
+enum class Seite { Vorgabe, Nachbau };
+
+// (8, 8), a corner of the border ring, marks the hidden probe as not placed.
+inline constexpr int nichtGesetztX = 8;
+inline constexpr int nichtGesetztY = 8;
+
+// Everything a game holds besides what lives in the window's controls.
+struct Spielstand {
+    Feld feldVorgabe;
+    Feld feldNachbau;
+    Feld feldVorgabeKopie;
+    Sonde sondeVorgabe{nichtGesetztX, nichtGesetztY, 0, 0};
+    Sonde sondeNachbau{-1, 7, 0, 0};
+    int lochNachbau = 0;
+    int abbruchVorgabe = 0;
+    int ausgangVorgabe = 0;
+    // Start-place permissions: left, right, top, bottom; the bottom one is always open.
+    std::array<int, 4> randFreigabe{0, 0, 0, 1};
+};
+
+bool sondeGesetzt(const Sonde& sondeVorgabe);
+
+// Puts a probe on a border place of `rand` at `index` (row for left and right,
+// column for top and bottom) heading into the box.
+Sonde sondeAmRand(Rand rand, int index);
+
+// Whether the border takes start places; the bottom border always does.
+bool randFrei(const Spielstand& s, Rand rand);
+
+// Toggles a start-place permission; the bottom one cannot be switched off.
+void randFreigabeUmschalten(Spielstand& s, Rand rand);

@@ -1,0 +1,1 @@
+// Placeholder translation unit; the drawing surface arrives with the board rendering.
