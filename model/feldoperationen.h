@@ -1,0 +1,17 @@
+// Whole-field operations: clearing, copying either way and reopening the hidden field.
+#pragma once
+
+#include "model/feld.h"
+#include "model/sondenanzeige.h"
+
+// Each visits the cells x outer, y inner and redraws every cell right after
+// writing it; none touches a probe, a flag or a counter.
+void nachbauLoeschen(Spielstand& s, SondenAnzeige& anzeige);
+void vorgabeLoeschen(Spielstand& s, SondenAnzeige& anzeige);
+void linksNachRechts(Spielstand& s, SondenAnzeige& anzeige);
+void rechtsNachLinks(Spielstand& s, SondenAnzeige& anzeige);
+// Brings back the field as the generator last made it (closed trapdoors open).
+void vorgabeWiederherstellen(Spielstand& s, SondenAnzeige& anzeige);
+
+// Every cell of `ziel` set from `quelle` (a null source means empty) and redrawn.
+void feldUebertragen(Feld& ziel, const Feld* quelle, Seite seite, SondenAnzeige& anzeige);

@@ -1,0 +1,102 @@
+// Clearing, copying and reopening fields: cell order, redraws, what stays untouched.
+#include <gtest/gtest.h>
+
+#include "model/feldoperationen.h"
+#include "model/schritt.h"
+#include "tests/model/aufzeichnung.h"
+#include "tests/model/felder.h"
+
+namespace {
+
+const Feld muster = feldAus({"K.....@.", "..T.....", "....-...", ".|......",
+                             "......6.", "7.......", "...8..9.", "/......\\"});
+
+Spielstand mitMuster()
+{
+    Spielstand s;
+    s.feldVorgabe = muster;
+    s.feldVorgabeKopie = muster;
+    s.sondeNachbau = {3, 8, 0, -1};
+    s.sondeVorgabe = {-1, 2, 1, 0};
+    return s;
+}
+
+// Every cell redrawn once, x outer and y inner, each with the code it now holds.
+void pruefeNeuzeichnen(const Aufzeichnung& a, Seite seite, const Feld& feld)
+{
+    ASSERT_EQ(a.aufrufe.size(), 64u);
+    const std::string k = seite == Seite::Vorgabe ? "V" : "N";
+    std::size_t i = 0;
+    for (int x = 0; x < 8; ++x)
+        for (int y = 0; y < 8; ++y)
+            EXPECT_EQ(a.aufrufe[i++], "zelle " + k + " " + std::to_string(feld(x, y)) + " " +
+                                          std::to_string(x) + " " + std::to_string(y));
+}
+
+} // namespace
+
+TEST(Feldoperationen, EachWritesOneFieldRedrawsItAndLeavesProbesAndFlags)
+{
+    struct Zeile {
+        const char* name;
+        void (*op)(Spielstand&, SondenAnzeige&);
+        Seite seite;
+        Feld erwartet;
+    };
+    const Feld leer{};
+    const Zeile tabelle[] = {
+        {"clear model", nachbauLoeschen, Seite::Nachbau, leer},
+        {"clear hidden", vorgabeLoeschen, Seite::Vorgabe, leer},
+        {"copy left to right", linksNachRechts, Seite::Nachbau, muster},
+        {"copy right to left", rechtsNachLinks, Seite::Vorgabe, leer},
+        {"reopen", vorgabeWiederherstellen, Seite::Vorgabe, muster},
+    };
+    for (const auto& z : tabelle) {
+        SCOPED_TRACE(z.name);
+        Spielstand s = mitMuster();
+        s.feldNachbau = z.seite == Seite::Nachbau ? muster : Feld{};
+        const Spielstand vorher = s;
+        Aufzeichnung a;
+        z.op(s, a);
+        const Feld& ziel = z.seite == Seite::Vorgabe ? s.feldVorgabe : s.feldNachbau;
+        EXPECT_EQ(ziel, z.erwartet);
+        pruefeNeuzeichnen(a, z.seite, ziel);
+        EXPECT_EQ(s.feldVorgabeKopie, vorher.feldVorgabeKopie);
+        EXPECT_EQ(s.sondeNachbau, vorher.sondeNachbau);
+        EXPECT_EQ(s.sondeVorgabe, vorher.sondeVorgabe);
+        // The other field is untouched.
+        EXPECT_EQ(z.seite == Seite::Vorgabe ? s.feldNachbau : s.feldVorgabe,
+                  z.seite == Seite::Vorgabe ? vorher.feldNachbau : vorher.feldVorgabe);
+    }
+}
+
+TEST(Feldoperationen, CopyLeftToRightShowsWhatAHiddenRunChanged)
+{
+    Spielstand s = mitMuster();
+    Aufzeichnung a;
+    // Through row 1: the trapdoor at (2,1) is passed and closes behind the probe.
+    s.sondeVorgabe = sondeAmRand(Rand::Links, 1);
+    while (!s.ausgangVorgabe && !s.abbruchVorgabe)
+        schrittVorgabe(s, a);
+    ASSERT_EQ(s.feldVorgabe(2, 1), Katzenauge);
+    linksNachRechts(s, a);
+    EXPECT_EQ(s.feldNachbau(2, 1), Katzenauge);
+    // Reopening brings the trapdoor back; the model keeps the closed one.
+    vorgabeWiederherstellen(s, a);
+    EXPECT_EQ(s.feldVorgabe(2, 1), Falltuer);
+    EXPECT_EQ(s.feldNachbau(2, 1), Katzenauge);
+}
+
+TEST(Feldoperationen, ReopenUndoesClearingAndCopyingOntoTheHiddenField)
+{
+    Spielstand s = mitMuster();
+    Aufzeichnung a;
+    vorgabeLoeschen(s, a);
+    vorgabeWiederherstellen(s, a);
+    EXPECT_EQ(s.feldVorgabe, muster);
+    s.feldNachbau(4, 4) = SchwarzesLoch;
+    rechtsNachLinks(s, a);
+    EXPECT_EQ(s.feldVorgabe(4, 4), SchwarzesLoch);
+    vorgabeWiederherstellen(s, a);
+    EXPECT_EQ(s.feldVorgabe, muster);
+}
