@@ -1,8 +1,157 @@
-// The game's one window: caption and fixed client size.
+// The window's construction, its signal wiring and its side of the probe display.
 #include "ui/form1.h"
 
-Form1::Form1(QWidget* parent) : QWidget(parent)
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "render/glyphen.h"
+#include "render/kompass.h"
+#include "render/spur.h"
+#include "ui/bildfeld.h"
+#include "ui/marker.h"
+#include "ui/picturebox.h"
+
+Form1::Form1(Dienste dienste, QWidget* parent) : QMainWindow(parent), dienste_(std::move(dienste))
 {
-    setWindowTitle(QStringLiteral("Tarnkiste Prototyp"));
-    setFixedSize(1082, 709);
+    aufbauen();
+    verbinden();
+    hilfeEinrichten();
+    zugaenglichkeitSetzen();
+    spielAufbau();
 }
+
+Form1::~Form1() = default;
+
+void Form1::verbinden()
+{
+    auto klick = [this](QPushButton* k, void (Form1::*handler)()) {
+        connect(k, &QPushButton::clicked, this, [this, handler] { (this->*handler)(); });
+    };
+    klick(cmdStart, &Form1::cmdStart_Click);
+    klick(cmdTarnkiste, &Form1::cmdTarnkiste_Click);
+    klick(cmdDelN, &Form1::cmdDelN_Click);
+    klick(cmdDelVor, &Form1::cmdDelVor_Click);
+    klick(cmdWiederherstellen, &Form1::cmdWiederherstellen_Click);
+    klick(cmdSpurClear, &Form1::cmdSpurClear_Click);
+    klick(Command5, &Form1::Command5_Click);
+    klick(cmdSchritt, &Form1::cmdSchritt_Click);
+    klick(cmdZehn, &Form1::cmdZehn_Click);
+    klick(cmdSchritteMiinus, &Form1::cmdSchritteMiinus_Click);
+    klick(cmdSchrittePlus, &Form1::cmdSchrittePlus_Click);
+    klick(cmdZaehler, &Form1::cmdZaehler_Click);
+    klick(Command2, &Form1::Command2_Click);
+    klick(cmdJalousieRauf, &Form1::cmdJalousieRauf_Click);
+    klick(cmdJalousieRunter, &Form1::cmdJalousieRunter_Click);
+    klick(cmdRolloClear, &Form1::cmdRolloClear_Click);
+    for (int i = 0; i < 2; ++i)
+        connect(cmdUebernehmen[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+                [this, i] { cmdUebernehmen_Click(i); });
+
+    // A check box's click also fires when the program changes its state.
+    for (int i = 0; i < anzahlCodes; ++i)
+        connect(chkErlaubnis[static_cast<std::size_t>(i)], &QCheckBox::stateChanged, this,
+                [this, i] { chkErlaubnis_Click(i); });
+    connect(Check1, &QCheckBox::stateChanged, this, [this] { Check1_Click(); });
+
+    connect(hscV, &QScrollBar::valueChanged, this, [this] { hscV_Change(); });
+    connect(hscMaxZahl, &QScrollBar::valueChanged, this, [this] { hscMaxZahl_Change(); });
+    // Change and scroll alike set the blind's height, so it follows the thumb.
+    connect(vscRollo, &QScrollBar::valueChanged, this, [this] { vscRollo_Change(); });
+
+    connect(cmdSpeichern, &QAction::triggered, this, [this] { cmdSpeichern_Click(); });
+    connect(cmdoeffnen, &QAction::triggered, this, [this] { cmdoeffnen_Click(); });
+    connect(cmdProgrammEnde, &QAction::triggered, this, [this] { cmdProgrammEnde_Click(); });
+    connect(cmdInfo, &QAction::triggered, this, [this] { cmdInfo_Click(); });
+}
+
+PictureBox& Form1::bild(Seite seite)
+{
+    return seite == Seite::Vorgabe ? *picVorgabe : *picNachbau;
+}
+
+QPointF Form1::markerOrt(Seite seite) const
+{
+    return (seite == Seite::Vorgabe ? shpBallVorgabe : shpBallNachbau)->ort();
+}
+
+Erlaubnis Form1::erlaubnis() const
+{
+    Erlaubnis e{};
+    for (std::size_t i = 0; i < e.size(); ++i)
+        e[i] = chkErlaubnis[i]->checkState() == Qt::Checked;
+    return e;
+}
+
+void Form1::closeEvent(QCloseEvent* ereignis)
+{
+    ereignis->accept();
+    // Handlers may be running inside an event pump below us; ending the
+    // process at once is the only way no further handler runs.
+    dienste_.beenden();
+}
+
+// --- The probe display ---
+
+void Form1::ereignisseAbarbeiten()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void Form1::warten(int millisekunden)
+{
+    dienste_.zeitgeber->warten(millisekunden);
+}
+
+void Form1::markerSchieben(Seite seite, double ddx, double ddy)
+{
+    Marker* m = seite == Seite::Vorgabe ? shpBallVorgabe : shpBallNachbau;
+    const QRect vorher = m->geometry();
+    m->verschieben(ddx, ddy);
+    // Shown at once: the steps do not let events run between their slides.
+    if (m->isVisible())
+        bild(seite).repaint(vorher.united(m->geometry()));
+}
+
+void Form1::spurZeichnen(double x1, double y1, double x2, double y2)
+{
+    ::spurZeichnen(*picNachbau, x1, y1, x2, y2);
+}
+
+void Form1::zelleZeichnen(Seite seite, int code, int x, int y)
+{
+    ::zelleZeichnen(bild(seite), seite, code, x, y);
+}
+
+void Form1::kompassZeigen(Richtung r)
+{
+    ::kompassZeigen(*pickompass, r);
+}
+
+void Form1::ortZeigen(int x, int y)
+{
+    txtOrtx->setText(QString::number(x));
+    txtOrty->setText(QString::number(y));
+}
+
+void Form1::markerAusgang()
+{
+    shpBallVorgabe->setzeFuellung(QColor(255, 255, 255));
+    if (shpBallVorgabe->isVisible())
+        shpBallVorgabe->repaint();
+}
+
+void Form1::ton(int hertz, int millisekunden)
+{
+    dienste_.tonausgabe->ton(hertz, millisekunden);
+}
+
+int Form1::geschwindigkeit() { return hscV->value(); }
+bool Form1::tonAn() { return chkTon->checkState() == Qt::Checked; }
+bool Form1::spurAn() { return chkSpur->checkState() == Qt::Checked; }

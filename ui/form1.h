@@ -1,10 +1,216 @@
-// The game's one window.
+// The game's one window: every control, the game state and all event handlers.
 #pragma once
 
-#include <QWidget>
+#include <QMainWindow>
+#include <QString>
 
-class Form1 : public QWidget {
+#include <array>
+#include <functional>
+#include <map>
+
+#include "model/feld.h"
+#include "model/generator.h"
+#include "model/sondenanzeige.h"
+#include "ui/dienste.h"
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class Bildfeld;
+class Marker;
+class PictureBox;
+
+// The handlers keep the names of the controls and events they answer
+// (control_Event); the window is also the display the probe steps report to.
+// Its source is spread by topic: layout, help line, fields, runs, blind, start.
+class Form1 : public QMainWindow, public SondenAnzeige {
     Q_OBJECT
 public:
-    explicit Form1(QWidget* parent = nullptr);
+    explicit Form1(Dienste dienste = echteDienste(), QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Read access for tests and for the probe steps' display.
+    const Spielstand& spiel() const { return spiel_; }
+    Spielstand& spiel() { return spiel_; }
+
+    // --- Controls, named as the player's help texts and handlers know them ---
+    QPushButton* cmdStart = nullptr;
+    std::array<QCheckBox*, anzahlCodes> chkErlaubnis{};
+    QCheckBox* Check1 = nullptr;
+    std::array<QPushButton*, 2> cmdUebernehmen{};
+    QWidget* Picture2 = nullptr;
+    QFrame* Frame2 = nullptr;
+    QLineEdit* txtHilfe = nullptr;
+    QFrame* Frame1 = nullptr;
+    QFrame* fraCockpit = nullptr;
+    PictureBox* picNachbau = nullptr;
+    PictureBox* picVorgabe = nullptr;
+
+    std::array<Bildfeld*, 8> Picture1{};  // members 0..5 and 7; 6 stays empty
+    std::array<Bildfeld*, 4> picRandfreigabe{};
+    Bildfeld* Image2 = nullptr;
+
+    QPushButton* cmdSchritteMiinus = nullptr;
+    QPushButton* cmdSchrittePlus = nullptr;
+    QScrollBar* hscV = nullptr;
+    QLineEdit* txtV = nullptr;
+    QPushButton* cmdZaehler = nullptr;
+    QPushButton* cmdSpurClear = nullptr;
+    QCheckBox* chkSpur = nullptr;
+    QPushButton* cmdZehn = nullptr;
+    QLineEdit* txtZaehler = nullptr;
+    QPushButton* cmdSchritt = nullptr;
+    QLineEdit* txtOrty = nullptr;
+    QLineEdit* txtOrtx = nullptr;
+    PictureBox* pickompass = nullptr;
+    QLabel* Label3 = nullptr;
+
+    QPushButton* cmdWiederherstellen = nullptr;
+    Bildfeld* Picture4 = nullptr;
+    Bildfeld* Picture3 = nullptr;
+    std::array<QRadioButton*, 2> optMaxGenau{};
+    QPushButton* Command5 = nullptr;
+    QPushButton* cmdTarnkiste = nullptr;
+    QPushButton* Command2 = nullptr;
+    QCheckBox* chkSchrittezaehlen = nullptr;
+    QLineEdit* txtZaehlerVorgabe = nullptr;
+    QCheckBox* chkTon = nullptr;
+    QScrollBar* hscMaxZahl = nullptr;
+    QLineEdit* txtAnzahl = nullptr;
+    QLabel* Label4 = nullptr;
+
+    QPushButton* cmdDelN = nullptr;
+    QLineEdit* txtNachbauFeldtyp = nullptr;
+    QLineEdit* txtKoordinateNachbau = nullptr;
+    Marker* shpBallNachbau = nullptr;
+
+    QPushButton* cmdDelVor = nullptr;
+    Bildfeld* picStart = nullptr;
+    QLineEdit* txtKoordinateVorgabe = nullptr;
+    QPushButton* cmdJalousieRauf = nullptr;
+    QPushButton* cmdJalousieRunter = nullptr;
+    QScrollBar* vscRollo = nullptr;
+    QPushButton* cmdRolloClear = nullptr;
+    QWidget* rolloFenster = nullptr;  // clips the blind to its current height
+    PictureBox* picRollo = nullptr;
+    QLineEdit* txtVorgabeFeldtyp = nullptr;
+    Marker* shpBallVorgabe = nullptr;
+
+    QMenu* cmdDatei = nullptr;
+    QAction* cmdSpeichern = nullptr;
+    QAction* cmdoeffnen = nullptr;
+    QAction* cmdProgrammEnde = nullptr;
+    QAction* cmdInfo = nullptr;
+
+    // The client area below the menu bar; bare window surface.
+    QWidget* flaeche = nullptr;
+
+    // --- Handlers: fields and set-up ---
+    void spielAufbau();
+    void cmdTarnkiste_Click();
+    void chkErlaubnis_Click(int index);
+    void cmdDelN_Click();
+    void cmdDelVor_Click();
+    void cmdUebernehmen_Click(int index);
+    void cmdWiederherstellen_Click();
+    void cmdSpeichern_Click();
+    void cmdoeffnen_Click();
+    void cmdSpurClear_Click();
+    void picVorgabe_MouseDown(int knopf, double X, double Y);
+    void picNachbau_MouseDown(int knopf, double X, double Y);
+    void picVorgabe_MouseMove(double X, double Y);
+    void picNachbau_MouseMove(double X, double Y);
+    void picRandfreigabe_Click(int index);
+    void Form_MouseMove();
+
+    // --- Handlers: runs ---
+    void Command5_Click();
+    void Picture3_Click();
+    void cmdSchritt_Click();
+    void cmdZehn_Click();
+    void cmdSchritteMiinus_Click();
+    void cmdSchrittePlus_Click();
+    void cmdZaehler_Click();
+    void Command2_Click();
+    void hscV_Change();
+
+    // --- Handlers: blind ---
+    void cmdJalousieRauf_Click();
+    void cmdJalousieRunter_Click();
+    void vscRollo_Change();
+    void picRollo_MouseDown();
+    void picRollo_MouseMove(double x, double y);
+    void picRollo_MouseUp();
+    void cmdRolloClear_Click();
+
+    // --- Handlers: start screen and setup panel ---
+    void cmdStart_Click();
+    void Check1_Click();
+    void hscMaxZahl_Change();
+    void cmdInfo_Click();
+    void cmdProgrammEnde_Click();
+
+    // The help text the line shows for a control, or nothing when it has no entry.
+    std::optional<QString> hilfeText(QWidget* steuerelement) const;
+
+    // Where a probe marker stands, its box's top-left corner in field units.
+    QPointF markerOrt(Seite seite) const;
+
+    // The allowed-object flags as the check boxes hold them.
+    Erlaubnis erlaubnis() const;
+
+    static QString titel();
+
+    // --- SondenAnzeige ---
+    void ereignisseAbarbeiten() override;
+    void warten(int millisekunden) override;
+    void markerSchieben(Seite seite, double ddx, double ddy) override;
+    void spurZeichnen(double x1, double y1, double x2, double y2) override;
+    void zelleZeichnen(Seite seite, int code, int x, int y) override;
+    void kompassZeigen(Richtung r) override;
+    void ortZeigen(int x, int y) override;
+    void markerAusgang() override;
+    void ton(int hertz, int millisekunden) override;
+    int geschwindigkeit() override;
+    bool tonAn() override;
+    bool spurAn() override;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void aufbauen();
+    void fensterFlaecheAufbauen();
+    void legendeAufbauen();
+    void randschalterAufbauen();
+    void laufPanelAufbauen();
+    void einstellPanelAufbauen();
+    void felderAufbauen();
+    void menueAufbauen();
+    void verbinden();
+    void hilfeEinrichten();
+    void zugaenglichkeitSetzen();
+    void sondeSetzen(Seite seite, double X, double Y);
+    void ortsfelderSchreiben(const Sonde& sonde);
+    void koordinatenZeigen(Seite seite, double X, double Y);
+    void rolloHoeheSetzen(int wert);
+    PictureBox& bild(Seite seite);
+
+    Spielstand spiel_;
+    Dienste dienste_;
+    int rolloStift = 0;
+    // What the shared file dialog's name box last held.
+    QString cdlDateiName;
+    // Help texts by control; a function where the text is composed when asked.
+    std::map<const QWidget*, std::function<QString()>> hilfe_;
+    // The last pointer move handled, so that copies passed on to parents are skipped.
+    qint64 letzteBewegung_ = -1;
+    QPointF letzterOrt_;
 };

@@ -1,0 +1,71 @@
+// The real implementations of the window's seams.
+#include "ui/dienste.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QTime>
+
+#include <chrono>
+#include <cstdlib>
+#include <thread>
+
+#include "ui/tonausgabe.h"
+
+namespace {
+
+class QtDialoge : public Dialoge {
+public:
+    std::optional<QString> dateiSpeichern(QWidget* eltern, const QString& ordner, const QString& name) override
+    {
+        return waehlen(eltern, ordner, name, QFileDialog::AcceptSave);
+    }
+
+    std::optional<QString> dateiOeffnen(QWidget* eltern, const QString& ordner, const QString& name) override
+    {
+        return waehlen(eltern, ordner, name, QFileDialog::AcceptOpen);
+    }
+
+    void meldung(QWidget* eltern, const QString& titel, const QString& text, bool symbol) override
+    {
+        QMessageBox box(symbol ? QMessageBox::Warning : QMessageBox::NoIcon, titel, text, QMessageBox::Ok, eltern);
+        box.exec();
+    }
+
+private:
+    static std::optional<QString> waehlen(QWidget* eltern, const QString& ordner, const QString& name,
+                                          QFileDialog::AcceptMode modus)
+    {
+        QFileDialog dialog(eltern);
+        dialog.setAcceptMode(modus);
+        dialog.setFileMode(modus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog.setDirectory(ordner);
+        // The name box shows the preset text as it is, also a pattern such as "*tkx".
+        dialog.selectFile(name);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().constFirst();
+    }
+};
+
+class Schlaf : public Zeitgeber {
+public:
+    void warten(int millisekunden) override
+    {
+        if (millisekunden > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(millisekunden));
+    }
+};
+
+} // namespace
+
+Dienste echteDienste()
+{
+    Dienste d;
+    d.dialoge = std::make_shared<QtDialoge>();
+    d.zeitgeber = std::make_shared<Schlaf>();
+    d.tonausgabe = std::make_shared<StilleTonausgabe>(d.zeitgeber);
+    d.zufall = std::make_shared<StandardZufall>();
+    d.tageszeit = [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; };
+    d.beenden = [] { std::_Exit(0); };
+    return d;
+}

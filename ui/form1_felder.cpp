@@ -1,0 +1,227 @@
+// Field handlers: the set-up, the generator and its boxes, field operations,
+// the file menu, and editing and placing probes with the mouse.
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <cmath>
+
+#include "model/editieren.h"
+#include "model/felddatei.h"
+#include "model/feldoperationen.h"
+#include "render/brett.h"
+#include "render/geometrie.h"
+#include "render/spur.h"
+#include "ui/bildfeld.h"
+#include "ui/form1.h"
+#include "ui/marker.h"
+#include "ui/picturebox.h"
+
+namespace {
+
+QPointF alsPunkt(Markerlage lage) { return {lage.links, lage.oben}; }
+
+std::string lokalerPfad(const QString& pfad) { return QFile::encodeName(pfad).toStdString(); }
+
+// The start place a border zone stands for.
+std::optional<Rand> randDerZone(Zonenart art)
+{
+    switch (art) {
+    case Zonenart::Links: return Rand::Links;
+    case Zonenart::Rechts: return Rand::Rechts;
+    case Zonenart::Oben: return Rand::Oben;
+    case Zonenart::Unten: return Rand::Unten;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+void Form1::spielAufbau()
+{
+    // The blind covers the board inset by 0.1; its clear button turns teal.
+    picVorgabe->massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
+    rolloHoeheSetzen(vscRollo->value());
+    picRollo->setGeometry(picVorgabe->nachPixeln(0.1, 0.1, 7.8, 7.8).translated(-rolloFenster->pos()));
+    QPalette p = cmdRolloClear->palette();
+    p.setColor(QPalette::Button, QColor(0, 220, 220));
+    p.setColor(QPalette::Window, QColor(0, 220, 220));
+    cmdRolloClear->setPalette(p);
+
+    spielAufbauZeichnen(*picVorgabe, *picNachbau, *pickompass, *picRollo);
+
+    spiel_.feldVorgabe = Feld{};
+    spiel_.feldNachbau = Feld{};
+    spiel_.sondeNachbau = Sonde{-1, 7, 0, 0};
+    kompassZeigen(spiel_.sondeNachbau.richtung());
+    txtOrtx->setText(QStringLiteral("-1"));
+    txtOrty->setText(QStringLiteral("7"));
+    spiel_.sondeVorgabe.x = nichtGesetztX;
+    spiel_.sondeVorgabe.y = nichtGesetztY;
+    shpBallNachbau->setzeOrt(alsPunkt(markerParkplatzNachbau));
+    shpBallVorgabe->setzeOrt(alsPunkt(markerParkplatzVorgabe));
+    for (int i = 0; i < 3; ++i)
+        picRandfreigabe[static_cast<std::size_t>(i)]->setzeHintergrund(Qt::white);
+    picRandfreigabe[3]->setzeHintergrund(QColor(0, 220, 0));
+    picVorgabe->kindPlatzieren(picStart, 0, 0, 8, 8);
+
+    cmdTarnkiste_Click();
+}
+
+// --- Generator and its settings ---
+
+void Form1::cmdTarnkiste_Click()
+{
+    const std::string anzahl = txtAnzahl->text().toStdString();
+    GeneratorEinstellung e;
+    e.erlaubt = erlaubnis();
+    e.genau = optMaxGenau[1]->isChecked();
+    e.anzahlText = anzahl;
+    generieren(spiel_, e, *dienste_.zufall, dienste_.tageszeit(), *this);
+}
+
+void Form1::chkErlaubnis_Click(int)
+{
+    const Erlaubnis vorher = erlaubnis();
+    const Erlaubnis nachher = erlaubnisBinden(vorher);
+    // Each change here runs this handler again, which then finds nothing to do.
+    for (std::size_t i = 0; i < nachher.size(); ++i)
+        if (nachher[i] != vorher[i])
+            chkErlaubnis[i]->setCheckState(nachher[i] ? Qt::Checked : Qt::Unchecked);
+}
+
+// --- Field operations ---
+
+void Form1::cmdDelN_Click() { nachbauLoeschen(spiel_, *this); }
+void Form1::cmdDelVor_Click() { vorgabeLoeschen(spiel_, *this); }
+void Form1::cmdWiederherstellen_Click() { vorgabeWiederherstellen(spiel_, *this); }
+
+void Form1::cmdUebernehmen_Click(int index)
+{
+    if (index == 0)
+        linksNachRechts(spiel_, *this);
+    else
+        rechtsNachLinks(spiel_, *this);
+}
+
+void Form1::cmdSpurClear_Click() { spurLoeschen(*picNachbau, spiel_.feldNachbau); }
+
+// --- Field files ---
+
+void Form1::cmdSpeichern_Click()
+{
+    const auto gewaehlt = dienste_.dialoge->dateiSpeichern(this, QDir::currentPath(), cdlDateiName);
+    if (!gewaehlt)
+        return;
+    cdlDateiName = *gewaehlt;
+    const std::string pfad = mitEndungTkx(lokalerPfad(*gewaehlt));
+    if (!feldSpeichern(spiel_.feldNachbau, pfad)) {
+        dienste_.dialoge->meldung(this, titel(),
+                                  QStringLiteral("Das Feld wurde nicht gespeichert:\n%1\nlässt sich nicht schreiben.")
+                                      .arg(QFile::decodeName(QByteArray::fromStdString(pfad))),
+                                  true);
+    }
+}
+
+void Form1::cmdoeffnen_Click()
+{
+    cdlDateiName = QStringLiteral("*tkx");
+    const auto gewaehlt = dienste_.dialoge->dateiOeffnen(this, QDir::currentPath(), cdlDateiName);
+    if (!gewaehlt)
+        return;
+    cdlDateiName = *gewaehlt;
+    const std::string pfad = lokalerPfad(*gewaehlt);
+    if (!endetAufTkx(pfad))
+        return;
+    feldLaden(pfad, spiel_.feldVorgabe, Seite::Vorgabe, *this);
+}
+
+// --- Mouse on the fields ---
+
+void Form1::sondeSetzen(Seite seite, double X, double Y)
+{
+    const Zone zone = zoneBei(X, Y);
+    const auto rand = randDerZone(zone.art);
+    if (!rand || !randFrei(spiel_, *rand))
+        return;
+    const int index = (*rand == Rand::Links || *rand == Rand::Rechts) ? zone.y : zone.x;
+    const QPointF ort = alsPunkt(markerLage(zone.x, zone.y));
+    if (seite == Seite::Vorgabe) {
+        shpBallVorgabe->setzeFuellung(QColor(255, 255, 0));
+        shpBallVorgabe->setzeOrt(ort);
+        spiel_.sondeVorgabe = sondeAmRand(*rand, index);
+        txtZaehlerVorgabe->setText(QString());
+    } else {
+        shpBallNachbau->setzeOrt(ort);
+        spiel_.sondeNachbau = sondeAmRand(*rand, index);
+        kompassZeigen(spiel_.sondeNachbau.richtung());
+    }
+}
+
+void Form1::ortsfelderSchreiben(const Sonde& sonde)
+{
+    txtOrtx->setText(QString::number(sonde.x));
+    txtOrty->setText(QString::number(sonde.y));
+}
+
+void Form1::picVorgabe_MouseDown(int, double X, double Y)
+{
+    sondeSetzen(Seite::Vorgabe, X, Y);
+    ortsfelderSchreiben(spiel_.sondeVorgabe);
+}
+
+void Form1::picNachbau_MouseDown(int knopf, double X, double Y)
+{
+    const Zone zone = zoneBei(X, Y);
+    if (zone.art == Zonenart::Zelle) {
+        int& zelle = spiel_.feldNachbau(zone.x, zone.y);
+        zelle = naechsterCode(zelle, knopf, erlaubnis());
+        zelleZeichnen(Seite::Nachbau, zelle, zone.x, zone.y);
+    } else {
+        sondeSetzen(Seite::Nachbau, X, Y);
+    }
+    ortsfelderSchreiben(spiel_.sondeNachbau);
+}
+
+void Form1::koordinatenZeigen(Seite seite, double X, double Y)
+{
+    const bool vorgabe = seite == Seite::Vorgabe;
+    const auto ganz = [](double v) { return static_cast<int>(std::floor(v)); };
+    (vorgabe ? txtKoordinateVorgabe : txtKoordinateNachbau)
+        ->setText(QStringLiteral("%1 /%2").arg(ganz(X)).arg(ganz(Y)));
+    txtHilfe->setText(*hilfeText(vorgabe ? static_cast<QWidget*>(picVorgabe) : picNachbau));
+    const Zone zone = zoneBei(X, Y);
+    QLineEdit* nummer = vorgabe ? txtVorgabeFeldtyp : txtNachbauFeldtyp;
+    if (zone.art == Zonenart::Zelle) {
+        const Feld& feld = vorgabe ? spiel_.feldVorgabe : spiel_.feldNachbau;
+        nummer->setText(QString::number(feld(zone.x, zone.y)));
+    } else {
+        nummer->setText(QString());
+    }
+}
+
+void Form1::picVorgabe_MouseMove(double X, double Y) { koordinatenZeigen(Seite::Vorgabe, X, Y); }
+void Form1::picNachbau_MouseMove(double X, double Y) { koordinatenZeigen(Seite::Nachbau, X, Y); }
+
+void Form1::picRandfreigabe_Click(int index)
+{
+    if (index < 0 || index >= 3)
+        return;
+    const Rand rand = static_cast<Rand>(index);
+    randFreigabeUmschalten(spiel_, rand);
+    const bool frei = randFrei(spiel_, rand);
+    Bildfeld* schalter = picRandfreigabe[static_cast<std::size_t>(index)];
+    schalter->tag = frei ? QStringLiteral("1") : QStringLiteral("0");
+    schalter->setzeHintergrund(frei ? QColor(0, 220, 0) : QColor(255, 255, 255));
+}
+
+void Form1::Form_MouseMove()
+{
+    txtHilfe->setText(QString());
+    txtKoordinateNachbau->setText(QString());
+    txtKoordinateVorgabe->setText(QString());
+}

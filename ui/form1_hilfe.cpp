@@ -1,0 +1,233 @@
+// The help line: texts by control, and the one event filter that routes
+// pointer events to the help line and to the field and blind handlers.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "ui/bildfeld.h"
+#include "ui/form1.h"
+#include "ui/picturebox.h"
+
+namespace {
+
+int knopfCode(Qt::MouseButton knopf)
+{
+    switch (knopf) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+void Form1::hilfeEinrichten()
+{
+    auto fest = [this](const QWidget* w, const QString& text) { hilfe_[w] = [text] { return text; }; };
+
+    fest(Check1, QStringLiteral("Möglichkeit zum Kopieren der Felder freischalten (Schutz vor versehentlicher Betätigung)"));
+    for (QCheckBox* c : chkErlaubnis)
+        fest(c, QStringLiteral("Auswahl der erlaubten Objekte für das Zufallslabyrinth"));
+    fest(chkSpur, QStringLiteral("aktiviert: die Sonde zieht eine Spur auf ihrem Weg"));
+    fest(chkTon, QStringLiteral("Ton an/aus"));
+    fest(cmdTarnkiste, QStringLiteral("Tarnkiste mit den gewählten Parametern erstellen (Zähler und Ton kann jederzeit "
+                                      "auch später geändert werden)"));
+    fest(cmdDelN, QStringLiteral("Feld löschen"));
+    fest(cmdDelVor, QStringLiteral("Vorgabefeld löschen"));
+    fest(cmdJalousieRauf, QStringLiteral("Rollo hoch"));
+    fest(cmdJalousieRunter, QStringLiteral("Rollo runter"));
+    fest(cmdRolloClear, QStringLiteral("Rollobeschriftung löschen"));
+    fest(cmdSchritt, QStringLiteral("Einzelschritt"));
+    fest(cmdSchritteMiinus, QStringLiteral("Anzahl der Schritte einstellen"));
+    fest(cmdSchrittePlus, QStringLiteral("Anzahl der Schritte einstellen"));
+    fest(cmdSpurClear, QStringLiteral("löschen der von der Sonde gezogenen Spur"));
+    fest(cmdStart, QStringLiteral("Zum Start klicken"));
+    fest(cmdUebernehmen[0], QStringLiteral("von links nach rechts kopieren"));
+    fest(cmdUebernehmen[1], QStringLiteral("von rechts nach links kopieren"));
+    fest(cmdWiederherstellen, QStringLiteral("Zugeschlagene Falltüren wieder öffnen"));
+    fest(cmdZaehler, QStringLiteral("Schritzähler auf 0 setzen"));
+    hilfe_[cmdZehn] = [this] { return cmdZehn->text() + QStringLiteral(" hintereinander ausführen"); };
+    fest(Command2, QStringLiteral("Schrittzähler auf Null setzen"));
+    fest(Command5, QStringLiteral("Sonde starten, sie läuft, bis sie wieder einen Rand erreicht oder ins Loch fällt"));
+    fest(Frame1, QString());
+    fest(fraCockpit, QString());
+    fest(Frame2, QStringLiteral("Erlaubte Objekte"));
+    hilfe_[Label4] = [this] {
+        return QStringLiteral("Eine zufällige Anzahl von Objekten bis maximal ") + txtAnzahl->text() +
+               QStringLiteral(" wird gesetzt");
+    };
+    fest(pickompass, QStringLiteral("momentane Bewegungsrichtung der Sonde"));
+    fest(picNachbau, QStringLiteral("Modell der Tarnkiste, Rand anklicken (Startpunkt setzen) oder Feld anklicken "
+                                    "(Objekt auswählen)"));
+    fest(picVorgabe, QStringLiteral("Tarnkiste, auf den Rand klicken um die Sonde zu platzieren"));
+    fest(picRandfreigabe[0], QStringLiteral("linken Rand als Startort freigeben (grün) oder sperren (weiß)"));
+    fest(picRandfreigabe[1], QStringLiteral("rechten Rand als Startort freigeben (grün) oder sperren (weiß)"));
+    fest(picRandfreigabe[2], QStringLiteral("oberen Rand als Startort freigeben (grün) oder sperren (weiß)"));
+    fest(picRandfreigabe[3], QStringLiteral("der untere Rand ist 'Standard'"));
+    fest(picRollo, QStringLiteral("Rollo beschreiben: Maustaste links / Rollo hochziehen: Scrollbar links"));
+    fest(Picture1[0], QStringLiteral("Katzenauge: 180° Richtungsänderung"));
+    fest(Picture1[1], QStringLiteral("Umlenkspiegel: 90° Richtungsänderung"));
+    fest(Picture1[2], QStringLiteral("Umlenkspiegel: 90° Richtungsänderung"));
+    fest(Picture1[3], QStringLiteral("Schwarzes Loch: Die Sonde wird festgehalten"));
+    fest(Picture1[4], QStringLiteral("Drehspiegel, lässt waagerecht durch, reflektiert senkrecht, dreht sich nach "
+                                     "Reflektion um 90°"));
+    fest(Picture1[5], QStringLiteral("Halbdurchlässiger Spiegel: die gepunktete Seite lässt durch, die andere spiegelt"));
+    fest(Picture1[7], QStringLiteral("Falltür, wird nach Durchlauf der Sonde zum Katzenauge"));
+    fest(Picture3, QStringLiteral("Stop (wenn die Sonde aus der Tarnkiste nicht mehr herauskommt)"));
+    fest(Picture4, QStringLiteral("Heller Ton bei Objektberührung, tiefer Ton bei Absorption im Loch"));
+    fest(txtAnzahl, QStringLiteral("Maximalzahl der Objekte in der Tarnkiste festlegen"));
+    fest(txtNachbauFeldtyp, QStringLiteral("Nummer des Objektes"));
+    fest(txtVorgabeFeldtyp, QStringLiteral("Nummer des Objektes"));
+    fest(txtV, QStringLiteral("10: schnelle Bewegung, 1: langsame Bewegung der Sonde"));
+    fest(txtZaehler, QStringLiteral("Schritzähler"));
+    fest(txtZaehlerVorgabe, QStringLiteral("Schrittzähler"));
+
+    flaeche->setMouseTracking(true);
+    flaeche->installEventFilter(this);
+    for (QWidget* w : flaeche->findChildren<QWidget*>()) {
+        w->setMouseTracking(true);
+        w->installEventFilter(this);
+    }
+}
+
+std::optional<QString> Form1::hilfeText(QWidget* steuerelement) const
+{
+    const auto it = hilfe_.find(steuerelement);
+    if (it == hilfe_.end())
+        return std::nullopt;
+    return it->second();
+}
+
+void Form1::zugaenglichkeitSetzen()
+{
+    auto benennen = [](QWidget* w, const QString& name) {
+        if (w && w->accessibleName().isEmpty())
+            w->setAccessibleName(name);
+    };
+    for (QWidget* w : flaeche->findChildren<QWidget*>()) {
+        if (auto* k = qobject_cast<QAbstractButton*>(w); k && !k->text().isEmpty())
+            benennen(w, k->text());
+    }
+    benennen(cmdStart, QStringLiteral("Start"));
+    benennen(cmdUebernehmen[0], QStringLiteral("von links nach rechts kopieren"));
+    benennen(cmdUebernehmen[1], QStringLiteral("von rechts nach links kopieren"));
+    benennen(Command5, QStringLiteral("Sonde starten"));
+    benennen(cmdTarnkiste, QStringLiteral("Tarnkiste erstellen"));
+    benennen(cmdJalousieRauf, QStringLiteral("Rollo hoch"));
+    benennen(cmdJalousieRunter, QStringLiteral("Rollo runter"));
+    benennen(Picture3, QStringLiteral("Stop"));
+    benennen(Picture4, QStringLiteral("Ton"));
+    benennen(picVorgabe, QStringLiteral("Tarnkiste"));
+    benennen(picNachbau, QStringLiteral("Modell der Tarnkiste"));
+    benennen(picRollo, QStringLiteral("Rollo"));
+    benennen(picStart, QStringLiteral("Startbild"));
+    benennen(pickompass, QStringLiteral("Kompass"));
+    benennen(txtHilfe, QStringLiteral("Hilfe"));
+    benennen(txtAnzahl, QStringLiteral("Anzahl der Objekte"));
+    benennen(txtZaehler, QStringLiteral("Schrittzähler Modell"));
+    benennen(txtZaehlerVorgabe, QStringLiteral("Schrittzähler Tarnkiste"));
+    benennen(txtV, QStringLiteral("Geschwindigkeit"));
+    benennen(hscV, QStringLiteral("Geschwindigkeit"));
+    benennen(hscMaxZahl, QStringLiteral("Maximalzahl der Objekte"));
+    benennen(vscRollo, QStringLiteral("Rollo"));
+    benennen(txtOrtx, QStringLiteral("Ort x"));
+    benennen(txtOrty, QStringLiteral("Ort y"));
+    benennen(txtVorgabeFeldtyp, QStringLiteral("Nummer des Objektes links"));
+    benennen(txtNachbauFeldtyp, QStringLiteral("Nummer des Objektes rechts"));
+    const char* rander[] = {"linker Rand", "rechter Rand", "oberer Rand", "unterer Rand"};
+    for (int i = 0; i < 4; ++i)
+        benennen(picRandfreigabe[static_cast<std::size_t>(i)], QString::fromUtf8(rander[i]));
+    const char* legende[] = {"Katzenauge", "Umlenkspiegel steigend", "Umlenkspiegel fallend", "Schwarzes Loch",
+                             "Drehspiegel", "Halbdurchlässiger Spiegel", "", "Falltür"};
+    for (std::size_t i = 0; i < Picture1.size(); ++i)
+        if (Picture1[i])
+            benennen(Picture1[i], QString::fromUtf8(legende[i]));
+    for (std::size_t i = 0; i < chkErlaubnis.size(); ++i)
+        benennen(chkErlaubnis[i], QStringLiteral("Objekt %1 erlauben").arg(i));
+    for (const auto& [w, text] : hilfe_)
+        const_cast<QWidget*>(w)->setAccessibleDescription(text());
+}
+
+bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    const QEvent::Type art = ereignis->type();
+    if (art != QEvent::MouseMove && art != QEvent::MouseButtonPress && art != QEvent::MouseButtonRelease)
+        return false;
+    auto* w = qobject_cast<QWidget*>(objekt);
+    if (!w)
+        return false;
+    auto* maus = static_cast<QMouseEvent*>(ereignis);
+
+    if (art == QEvent::MouseMove) {
+        // An event a control ignores is passed on to its parent as a copy with
+        // the same time and place; only the first, innermost one counts.
+        if (maus->timestamp() == static_cast<quint64>(letzteBewegung_) && maus->globalPosition() == letzterOrt_)
+            return false;
+        letzteBewegung_ = static_cast<qint64>(maus->timestamp());
+        letzterOrt_ = maus->globalPosition();
+
+        // As on the original platform, a disabled control's pointer events
+        // go to the nearest enabled container, at last the window itself.
+        QWidget* ziel = w;
+        while (ziel != flaeche && !ziel->isEnabled())
+            ziel = ziel->parentWidget();
+
+        if (ziel == flaeche) {
+            Form_MouseMove();
+        } else if (ziel == picVorgabe || ziel == picNachbau) {
+            const QPointF p = static_cast<PictureBox*>(ziel)->nachEinheiten(ziel->mapFromGlobal(maus->globalPosition()));
+            if (ziel == picVorgabe)
+                picVorgabe_MouseMove(p.x(), p.y());
+            else
+                picNachbau_MouseMove(p.x(), p.y());
+        } else if (ziel == picRollo || ziel == rolloFenster) {
+            const QPointF p = picRollo->nachEinheiten(picRollo->mapFromGlobal(maus->globalPosition()));
+            picRollo_MouseMove(p.x(), p.y());
+        } else if (const auto text = hilfeText(ziel)) {
+            txtHilfe->setText(*text);
+        }
+        return false;
+    }
+
+    if (!w->isEnabled())
+        return false;
+    const bool runter = art == QEvent::MouseButtonPress;
+    if (w == picVorgabe || w == picNachbau) {
+        if (runter) {
+            const QPointF p = static_cast<PictureBox*>(w)->nachEinheiten(maus->position());
+            if (w == picVorgabe)
+                picVorgabe_MouseDown(knopfCode(maus->button()), p.x(), p.y());
+            else
+                picNachbau_MouseDown(knopfCode(maus->button()), p.x(), p.y());
+        }
+        return true;
+    }
+    if (w == picRollo) {
+        if (runter)
+            picRollo_MouseDown();
+        else
+            picRollo_MouseUp();
+        return true;
+    }
+    // Picture controls answer a click: a button released over the control it went down on.
+    const bool bildKlick = !runter && w->rect().contains(maus->position().toPoint());
+    if (w == Picture3) {
+        if (bildKlick && maus->button() == Qt::LeftButton)
+            Picture3_Click();
+        return true;
+    }
+    for (int i = 0; i < 4; ++i) {
+        if (w == picRandfreigabe[static_cast<std::size_t>(i)]) {
+            if (bildKlick && maus->button() == Qt::LeftButton)
+                picRandfreigabe_Click(i);
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,88 @@
+// Run handlers: launching and stopping the hidden probe, stepping the model
+// probe once or N times, the counters and the speed.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <climits>
+
+#include "model/schritt.h"
+#include "model/zahltext.h"
+#include "ui/form1.h"
+
+namespace {
+
+void erhoehen(QLineEdit* zaehler)
+{
+    zaehler->setText(QString::fromStdString(zaehlerErhoehen(zaehler->text().toStdString())));
+}
+
+// N of the N-steps command, kept as the button's tag.
+int schrittzahl(const QPushButton* zehn)
+{
+    const auto n = fuehrendeGanzzahl(zehn->property("tag").toString().toStdString());
+    return n.value_or(0);
+}
+
+void schrittzahlSetzen(QPushButton* zehn, int n)
+{
+    zehn->setProperty("tag", QString::number(n));
+    zehn->setText(QStringLiteral("%1 Schritte").arg(n));
+}
+
+} // namespace
+
+void Form1::Command5_Click()
+{
+    if (!sondeGesetzt(spiel_.sondeVorgabe)) {
+        dienste_.dialoge->meldung(this, titel(), QStringLiteral("Bitte erst die Sonde auf den Rand setzen (per Klick)"),
+                                  false);
+        return;
+    }
+    spiel_.abbruchVorgabe = 0;
+    spiel_.ausgangVorgabe = 0;
+    txtZaehlerVorgabe->setText(QString());
+    do {
+        if (chkSchrittezaehlen->checkState() == Qt::Checked)
+            erhoehen(txtZaehlerVorgabe);
+        schrittVorgabe(spiel_, *this);
+    } while (spiel_.ausgangVorgabe == 0 && spiel_.abbruchVorgabe == 0);
+}
+
+void Form1::Picture3_Click() { spiel_.abbruchVorgabe = 1; }
+
+void Form1::cmdSchritt_Click()
+{
+    spiel_.lochNachbau = 0;
+    erhoehen(txtZaehler);
+    schrittNachbau(spiel_, *this);
+}
+
+void Form1::cmdZehn_Click()
+{
+    spiel_.lochNachbau = 0;
+    // Read once: a handler running between the steps cannot change the count.
+    const int n = schrittzahl(cmdZehn);
+    for (int i = 0; i < n; ++i)
+        if (spiel_.lochNachbau == 0)
+            cmdSchritt_Click();
+}
+
+void Form1::cmdSchritteMiinus_Click()
+{
+    const int n = schrittzahl(cmdZehn);
+    if (n > 2)
+        schrittzahlSetzen(cmdZehn, n - 1);
+}
+
+void Form1::cmdSchrittePlus_Click()
+{
+    const int n = schrittzahl(cmdZehn);
+    if (n < INT_MAX)
+        schrittzahlSetzen(cmdZehn, n + 1);
+}
+
+void Form1::cmdZaehler_Click() { txtZaehler->setText(QStringLiteral("0")); }
+void Form1::Command2_Click() { txtZaehlerVorgabe->setText(QStringLiteral("0")); }
+void Form1::hscV_Change() { txtV->setText(QString::number(hscV->value())); }

@@ -1,0 +1,424 @@
+// The window's layout: every control at its twip position (15 twips to a
+// pixel), front to back as listed, with its caption, font, colours and first state.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <initializer_list>
+
+#include "ui/bildfeld.h"
+#include "ui/form1.h"
+#include "ui/kunstwerk.h"
+#include "ui/marker.h"
+#include "ui/picturebox.h"
+
+namespace {
+
+constexpr int twipsProPixel = 15;
+
+QRect tw(int links, int oben, int breite, int hoehe)
+{
+    return {links / twipsProPixel, oben / twipsProPixel, breite / twipsProPixel, hoehe / twipsProPixel};
+}
+
+// Fonts are sized in pixels at the design's 96 dpi, so the fixed layout
+// holds whatever resolution the screen reports.
+QFont serif(double punkte, bool fett = false)
+{
+    QFont f(QStringLiteral("Times New Roman"));
+    f.setStyleHint(QFont::Serif);
+    f.setPixelSize(qRound(punkte * 96.0 / 72.0));
+    f.setBold(fett);
+    return f;
+}
+
+QFont standardSchrift(double punkte = 8.0)
+{
+    QFont f = QApplication::font();
+    f.setPixelSize(qRound(punkte * 96.0 / 72.0));
+    return f;
+}
+
+void einfaerben(QWidget* w, QPalette::ColorRole rolle, const QColor& farbe)
+{
+    QPalette p = w->palette();
+    p.setColor(rolle, farbe);
+    w->setPalette(p);
+}
+
+// A graphical button shows its background colour (and picture, if any).
+void grafisch(QPushButton* knopf, const QColor& farbe)
+{
+    einfaerben(knopf, QPalette::Button, farbe);
+    einfaerben(knopf, QPalette::Window, farbe);
+    knopf->setAutoFillBackground(true);
+}
+
+void bildKnopf(QPushButton* knopf, const QPixmap& bild)
+{
+    knopf->setIcon(QIcon(bild));
+    knopf->setIconSize(bild.deviceIndependentSize().toSize());
+}
+
+QLineEdit* textfeld(QWidget* eltern, const QRect& ort, const QString& text, const QFont& schrift, bool zentriert = true)
+{
+    auto* t = new QLineEdit(text, eltern);
+    t->setGeometry(ort);
+    t->setFont(schrift);
+    if (zentriert)
+        t->setAlignment(Qt::AlignCenter);
+    t->setTextMargins(0, 0, 0, 0);
+    t->setContentsMargins(0, 0, 0, 0);
+    return t;
+}
+
+QPushButton* knopf(QWidget* eltern, const QRect& ort, const QString& text, const QFont& schrift)
+{
+    auto* k = new QPushButton(text, eltern);
+    k->setGeometry(ort);
+    k->setFont(schrift);
+    k->setFocusPolicy(Qt::NoFocus);
+    return k;
+}
+
+QCheckBox* kontrollkaestchen(QWidget* eltern, const QRect& ort, const QString& text, bool an, const QFont& schrift)
+{
+    auto* c = new QCheckBox(text, eltern);
+    c->setGeometry(ort);
+    c->setFont(schrift);
+    c->setChecked(an);
+    c->setFocusPolicy(Qt::NoFocus);
+    return c;
+}
+
+QScrollBar* rollbalken(QWidget* eltern, Qt::Orientation richtung, const QRect& ort, int min, int max, int wert)
+{
+    auto* s = new QScrollBar(richtung, eltern);
+    s->setGeometry(ort);
+    s->setRange(min, max);
+    s->setSingleStep(1);
+    s->setPageStep(1);
+    s->setValue(wert);
+    s->setFocusPolicy(Qt::NoFocus);
+    return s;
+}
+
+Bildfeld* bildfeld(QWidget* eltern, const QRect& ort, const QColor& hintergrund)
+{
+    auto* b = new Bildfeld(eltern);
+    b->setGeometry(ort);
+    b->setzeHintergrund(hintergrund);
+    return b;
+}
+
+QFrame* rahmen(QWidget* eltern, const QRect& ort)
+{
+    auto* f = new QFrame(eltern);
+    f->setGeometry(ort);
+    f->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    return f;
+}
+
+// Earlier in the list lies in front: lowering each in turn leaves the first on top.
+void stapeln(std::initializer_list<QWidget*> vornNachHinten)
+{
+    for (QWidget* w : vornNachHinten)
+        if (w)
+            w->lower();
+}
+
+// The bare window surface, with the two grey lines along its right and lower edge.
+class Fensterflaeche : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setPen(QColor(128, 128, 128));
+        p.drawLine(16080 / twipsProPixel, 120 / twipsProPixel, 16080 / twipsProPixel, 10440 / twipsProPixel);
+        p.drawLine(16080 / twipsProPixel, 10440 / twipsProPixel, 0, 10440 / twipsProPixel);
+    }
+};
+
+} // namespace
+
+QString Form1::titel() { return QStringLiteral("Tarnkiste"); }
+
+void Form1::aufbauen()
+{
+    setWindowTitle(QStringLiteral("Tarnkiste Prototyp"));
+    setWindowIcon(fensterSymbol());
+
+    flaeche = new Fensterflaeche(this);
+    flaeche->setFixedSize(16230 / twipsProPixel, 10635 / twipsProPixel);
+    setCentralWidget(flaeche);
+
+    fensterFlaecheAufbauen();
+    legendeAufbauen();
+    randschalterAufbauen();
+    laufPanelAufbauen();
+    einstellPanelAufbauen();
+    felderAufbauen();
+    menueAufbauen();
+
+    // Fixed size: nothing moves or scales, the window cannot be resized.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Form1::fensterFlaecheAufbauen()
+{
+    QWidget* f = flaeche;
+    const QFont normal = standardSchrift();
+
+    cmdStart = knopf(f, tw(480, 6960, 14895, 2655), QString(), normal);
+    grafisch(cmdStart, QColor(255, 255, 192));
+    bildKnopf(cmdStart, startKnopfBild(devicePixelRatioF()));
+
+    auto verborgenesKaestchen = [&](int index, const QRect& ort, const QString& text) {
+        chkErlaubnis[static_cast<std::size_t>(index)] = kontrollkaestchen(f, ort, text, true, normal);
+        chkErlaubnis[static_cast<std::size_t>(index)]->hide();
+    };
+    verborgenesKaestchen(4, tw(0, 5880, 495, 255), QStringLiteral("4"));
+
+    Check1 = kontrollkaestchen(f, tw(7200, 6120, 1335, 195), QStringLiteral("Sicherung"), false, standardSchrift(8.25));
+
+    for (int i : {1, 0}) {
+        auto* k = knopf(f, tw(i == 1 ? 7920 : 7200, 6360, 615, 480), QString(), normal);
+        grafisch(k, palette().color(QPalette::Button));
+        bildKnopf(k, kopierPfeil(i == 0, devicePixelRatioF()));
+        k->setEnabled(false);
+        cmdUebernehmen[static_cast<std::size_t>(i)] = k;
+    }
+
+    Picture2 = new QWidget(f);
+    Picture2->setGeometry(tw(7200, 8040, 1335, 1455));
+
+    Frame2 = rahmen(f, tw(7200, 0, 1335, 6015));
+    Frame2->setEnabled(false);
+
+    verborgenesKaestchen(0, tw(0, 5280, 495, 255), QStringLiteral("0 leer"));
+    verborgenesKaestchen(7, tw(0, 6240, 375, 255), QStringLiteral("7"));
+    verborgenesKaestchen(8, tw(0, 6480, 495, 255), QStringLiteral("8"));
+    verborgenesKaestchen(9, tw(0, 6720, 375, 255), QStringLiteral("9"));
+
+    txtHilfe = textfeld(f, tw(480, 9840, 14775, 420), QStringLiteral("Hilfe"), serif(12, true));
+    einfaerben(txtHilfe, QPalette::Base, QColor(64, 64, 64));
+    einfaerben(txtHilfe, QPalette::Text, Qt::white);
+
+    Frame1 = rahmen(f, tw(8640, 6960, 6615, 2535));
+    Frame1->setEnabled(false);
+    fraCockpit = rahmen(f, tw(480, 6960, 6615, 2655));
+    fraCockpit->setEnabled(false);
+    fraCockpit->setFont(serif(9.75));
+
+    picNachbau = new PictureBox(f);
+    picNachbau->setGeometry(tw(8640, 240, 6600, 6600));
+    picNachbau->hintergrundSetzen({128, 128, 128});
+    picNachbau->setEnabled(false);
+    picVorgabe = new PictureBox(f);
+    picVorgabe->setGeometry(tw(480, 240, 6600, 6600));
+    picVorgabe->hintergrundSetzen({64, 64, 64});
+    picVorgabe->setEnabled(false);
+
+    stapeln({cmdStart, chkErlaubnis[4], Check1, cmdUebernehmen[1], cmdUebernehmen[0], Picture2, Frame2,
+             chkErlaubnis[0], chkErlaubnis[7], chkErlaubnis[8], chkErlaubnis[9], txtHilfe, Frame1, fraCockpit,
+             picNachbau, picVorgabe});
+}
+
+void Form1::legendeAufbauen()
+{
+    QWidget* f = Frame2;
+    const QFont normal = standardSchrift();
+    auto kaestchen = [&](int index, int oben) {
+        chkErlaubnis[static_cast<std::size_t>(index)] = kontrollkaestchen(f, tw(960, oben, 255, 255), QString(), true, normal);
+    };
+    auto bild = [&](int index, int oben, int groesse, const QColor& hintergrund) {
+        auto* b = bildfeld(f, tw(240, oben, groesse, groesse), hintergrund);
+        b->setzeBild(legendenBild(index, devicePixelRatioF()));
+        Picture1[static_cast<std::size_t>(index)] = b;
+    };
+    kaestchen(6, 3120);
+    kaestchen(11, 4560);
+    bild(7, 4560, 615, Qt::white);
+    kaestchen(10, 3840);
+    bild(0, 240, 735, palette().color(QPalette::Button));
+    kaestchen(1, 240);
+    kaestchen(2, 960);
+    bild(1, 960, 615, Qt::white);
+    kaestchen(3, 1680);
+    bild(2, 1680, 615, Qt::white);
+    bild(3, 3840, 615, Qt::white);
+    kaestchen(5, 2400);
+    bild(4, 2400, 615, Qt::white);
+    bild(5, 3120, 615, Qt::white);
+
+    auto c = [&](int i) { return static_cast<QWidget*>(chkErlaubnis[static_cast<std::size_t>(i)]); };
+    auto p = [&](int i) { return static_cast<QWidget*>(Picture1[static_cast<std::size_t>(i)]); };
+    stapeln({c(6), c(11), p(7), c(10), p(0), c(1), c(2), p(1), c(3), p(2), p(3), c(5), p(4), p(5)});
+}
+
+void Form1::randschalterAufbauen()
+{
+    QWidget* f = Picture2;
+    const QRect orte[4] = {tw(0, 240, 255, 855), tw(1080, 240, 255, 855), tw(240, 0, 855, 255), tw(240, 1080, 855, 300)};
+    for (int i : {3, 2, 1, 0}) {
+        auto* b = bildfeld(f, orte[i], i == 3 ? QColor(128, 255, 128) : QColor(Qt::white));
+        b->tag = i == 3 ? QStringLiteral("1") : QStringLiteral("0");
+        picRandfreigabe[static_cast<std::size_t>(i)] = b;
+    }
+    Image2 = bildfeld(f, tw(240, 240, 855, 840), Qt::black);
+    Image2->setzeBild(randHintergrundBild(devicePixelRatioF()), true);
+    stapeln({picRandfreigabe[3], picRandfreigabe[2], picRandfreigabe[1], picRandfreigabe[0], Image2});
+}
+
+void Form1::laufPanelAufbauen()
+{
+    QWidget* f = Frame1;
+    const QFont s975 = serif(9.75);
+    const QFont s1125 = serif(11.25);
+
+    cmdSchritteMiinus = knopf(f, tw(4560, 720, 255, 195), QStringLiteral("-"), s975);
+    grafisch(cmdSchritteMiinus, Qt::white);
+    cmdSchrittePlus = knopf(f, tw(4560, 480, 255, 195), QStringLiteral("+"), s975);
+    grafisch(cmdSchrittePlus, Qt::white);
+    hscV = rollbalken(f, Qt::Horizontal, tw(3600, 2040, 1695, 255), 1, 10, 10);
+    txtV = textfeld(f, tw(5400, 1920, 495, 375), QStringLiteral("10"), s975);
+    cmdZaehler = knopf(f, tw(5640, 480, 255, 495), QStringLiteral("x"), s1125);
+    cmdSpurClear = knopf(f, tw(3480, 1320, 2415, 375), QStringLiteral("Spur löschen"), s1125);
+    chkSpur = kontrollkaestchen(f, tw(2040, 1320, 1575, 255), QStringLiteral("Spur ziehen"), false, s1125);
+    cmdZehn = knopf(f, tw(3360, 480, 1215, 495), QStringLiteral("12 Schritte"), s1125);
+    cmdZehn->setProperty("tag", QStringLiteral("12"));
+    txtZaehler = textfeld(f, tw(5040, 480, 615, 465), QStringLiteral("0"), serif(14.25));
+    cmdSchritt = knopf(f, tw(1920, 480, 1455, 495), QStringLiteral("Einzelschritt"), s1125);
+    txtOrty = textfeld(f, tw(1200, 1920, 495, 225), QString(), s975);
+    einfaerben(txtOrty, QPalette::Base, palette().color(QPalette::Button));
+    txtOrtx = textfeld(f, tw(120, 1920, 495, 225), QString(), s975);
+    einfaerben(txtOrtx, QPalette::Base, palette().color(QPalette::Button));
+    pickompass = new PictureBox(f);
+    pickompass->setGeometry(tw(120, 240, 1575, 1695));
+    pickompass->setFont(serif(9));
+    {
+        const QColor knopfflaeche = palette().color(QPalette::Button);
+        pickompass->hintergrundSetzen({static_cast<std::uint8_t>(knopfflaeche.red()),
+                                       static_cast<std::uint8_t>(knopfflaeche.green()),
+                                       static_cast<std::uint8_t>(knopfflaeche.blue())});
+    }
+    Label3 = new QLabel(QStringLiteral("Geschwindigkeit"), f);
+    Label3->setGeometry(tw(2040, 2040, 1575, 255));
+    Label3->setFont(s1125);
+
+    stapeln({cmdSchritteMiinus, cmdSchrittePlus, hscV, txtV, cmdZaehler, cmdSpurClear, chkSpur, cmdZehn, txtZaehler,
+             cmdSchritt, txtOrty, txtOrtx, pickompass, Label3});
+}
+
+void Form1::einstellPanelAufbauen()
+{
+    QWidget* f = fraCockpit;
+    const QFont s975 = serif(9.75);
+    const QFont s1125 = serif(11.25);
+
+    cmdWiederherstellen = knopf(f, tw(4920, 2160, 1575, 375), QStringLiteral("wiederherstellen"), s975);
+    Picture4 = bildfeld(f, tw(1920, 1440, 735, 735), palette().color(QPalette::Window));
+    Picture4->setzeBild(lautsprecherBild(devicePixelRatioF()));
+    Picture3 = bildfeld(f, tw(4800, 840, 735, 735), palette().color(QPalette::Window));
+    Picture3->setzeBild(stopBild(devicePixelRatioF()));
+    for (int i : {1, 0}) {
+        auto* o = new QRadioButton(i == 0 ? QStringLiteral("maximal") : QStringLiteral("genau"), f);
+        o->setGeometry(tw(240, i == 0 ? 240 : 600, 975, 255));
+        o->setFont(s975);
+        o->setFocusPolicy(Qt::NoFocus);
+        optMaxGenau[static_cast<std::size_t>(i)] = o;
+    }
+    optMaxGenau[0]->setChecked(true);
+    Command5 = knopf(f, tw(3720, 240, 2775, 555), QString(), s975);
+    grafisch(Command5, Qt::black);
+    bildKnopf(Command5, startSondeBild(devicePixelRatioF()));
+    cmdTarnkiste = knopf(f, tw(3720, 1680, 2775, 435), QString(), s975);
+    grafisch(cmdTarnkiste, Qt::black);
+    {
+        // The lettering is scaled into the button, which is lower than the picture.
+        const QPixmap schrift = tarnkisteErstellenBild(devicePixelRatioF());
+        cmdTarnkiste->setIcon(QIcon(schrift));
+        cmdTarnkiste->setIconSize(QSize(cmdTarnkiste->width() - 8, cmdTarnkiste->height() - 6));
+    }
+    Command2 = knopf(f, tw(840, 1560, 255, 195), QStringLiteral("X"), standardSchrift(8.25));
+    chkSchrittezaehlen = kontrollkaestchen(f, tw(960, 1800, 975, 255), QStringLiteral("Zähler"), true, s1125);
+    txtZaehlerVorgabe = textfeld(f, tw(240, 1560, 615, 495), QStringLiteral("0"), serif(18));
+    chkTon = kontrollkaestchen(f, tw(2880, 1800, 735, 315), QStringLiteral("Ton"), true, s1125);
+    hscMaxZahl = rollbalken(f, Qt::Horizontal, tw(1560, 600, 735, 255), 1, 20, 7);
+    // The box follows the slider when a value is set, not while the thumb is dragged.
+    hscMaxZahl->setTracking(false);
+    hscV->setTracking(false);
+    txtAnzahl = textfeld(f, tw(1560, 240, 735, 405), QStringLiteral("12"), serif(14.25));
+    Label4 = new QLabel(QStringLiteral("Objekte"), f);
+    Label4->setGeometry(tw(2640, 360, 1215, 375));
+    Label4->setFont(serif(14.25));
+
+    stapeln({cmdWiederherstellen, Picture4, Picture3, optMaxGenau[1], optMaxGenau[0], Command5, cmdTarnkiste,
+             Command2, chkSchrittezaehlen, txtZaehlerVorgabe, chkTon, hscMaxZahl, txtAnzahl, Label4});
+}
+
+void Form1::felderAufbauen()
+{
+    const QFont s975 = serif(9.75);
+    const QFont s825 = standardSchrift(8.25);
+
+    // The model field's own controls.
+    cmdDelN = knopf(picNachbau, tw(0, 6360, 255, 255), QStringLiteral("x"), s825);
+    grafisch(cmdDelN, QColor(255, 0, 0));
+    txtNachbauFeldtyp = textfeld(picNachbau, tw(5880, 0, 615, 285), QString(), s975);
+    txtKoordinateNachbau = textfeld(picNachbau, tw(0, 0, 615, 285), QString(), s975);
+    txtKoordinateNachbau->hide();
+    shpBallNachbau = new Marker(picNachbau);
+    shpBallNachbau->setGeometry(tw(240, 5280, 255, 375));
+
+    // The hidden field's: the blind sits in a clipping window so that only its
+    // upper part, down to the current height, shows.
+    cmdDelVor = knopf(picVorgabe, tw(6360, 6360, 255, 255), QStringLiteral("x"), s825);
+    grafisch(cmdDelVor, QColor(255, 0, 0));
+    picStart = bildfeld(picVorgabe, tw(840, 720, 5175, 5055), QColor(0, 150, 150));
+    picStart->setzeBild(startBild(devicePixelRatioF()), true);
+    txtKoordinateVorgabe = textfeld(picVorgabe, tw(0, 0, 615, 285), QString(), s975);
+    txtKoordinateVorgabe->hide();
+    cmdJalousieRauf = knopf(picVorgabe, tw(0, 240, 255, 375), QString(), s975);
+    grafisch(cmdJalousieRauf, Qt::white);
+    bildKnopf(cmdJalousieRauf, pfeilBild(nord, devicePixelRatioF()));
+    cmdJalousieRunter = knopf(picVorgabe, tw(0, 5880, 255, 735), QString(), s975);
+    grafisch(cmdJalousieRunter, Qt::white);
+    bildKnopf(cmdJalousieRunter, pfeilBild(sued, devicePixelRatioF()));
+    vscRollo = rollbalken(picVorgabe, Qt::Vertical, tw(0, 600, 135, 5295), 1, 78, 78);
+    cmdRolloClear = knopf(picVorgabe, tw(6000, 360, 495, 375), QStringLiteral("x"), standardSchrift());
+    grafisch(cmdRolloClear, QColor(255, 192, 192));
+    rolloFenster = new QWidget(picVorgabe);
+    rolloFenster->setGeometry(tw(840, 720, 5295, 4575));
+    picRollo = new PictureBox(rolloFenster);
+    picRollo->setGeometry(0, 0, rolloFenster->width(), rolloFenster->height());
+    picRollo->hintergrundSetzen({255, 255, 255});
+    txtVorgabeFeldtyp = textfeld(picVorgabe, tw(5880, 0, 615, 285), QString(), s975);
+    shpBallVorgabe = new Marker(picVorgabe);
+    shpBallVorgabe->setGeometry(tw(600, 4800, 255, 375));
+
+    stapeln({cmdDelN, txtNachbauFeldtyp, txtKoordinateNachbau, shpBallNachbau});
+    stapeln({cmdDelVor, picStart, txtKoordinateVorgabe, cmdJalousieRauf, cmdJalousieRunter, vscRollo, cmdRolloClear,
+             rolloFenster, txtVorgabeFeldtyp, shpBallVorgabe});
+}
+
+void Form1::menueAufbauen()
+{
+    cmdDatei = menuBar()->addMenu(QStringLiteral("Datei"));
+    cmdSpeichern = cmdDatei->addAction(QStringLiteral("speichern (das rechte Feld)"));
+    cmdoeffnen = cmdDatei->addAction(QStringLiteral("öffnen (im linken Feld)"));
+    cmdProgrammEnde = cmdDatei->addAction(QStringLiteral("schließen"));
+    cmdInfo = menuBar()->addAction(QStringLiteral("?"));
+}

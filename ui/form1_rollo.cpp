@@ -1,0 +1,67 @@
+// The roller blind: its height, the animated raising and lowering, notes and wiping.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "ui/form1.h"
+#include "ui/picturebox.h"
+
+namespace {
+
+constexpr Farbe weiss{255, 255, 255};
+
+void rolloGitter(PictureBox& rollo)
+{
+    for (int i = 0; i <= 8; ++i) {
+        rollo.linie(i, 0, i, 8, weiss);
+        rollo.linie(0, i, 8, i, weiss);
+    }
+}
+
+} // namespace
+
+void Form1::rolloHoeheSetzen(int wert)
+{
+    // The blind hangs from (0.1, 0.1); only its window shrinks, so notes keep their place.
+    rolloFenster->setGeometry(picVorgabe->nachPixeln(0.1, 0.1, 7.8, wert / 10.0));
+}
+
+void Form1::vscRollo_Change() { rolloHoeheSetzen(vscRollo->value()); }
+
+void Form1::cmdJalousieRauf_Click()
+{
+    const int v = vscRollo->value();
+    for (int i = v; i >= 1; --i) {
+        ereignisseAbarbeiten();
+        warten(1);
+        vscRollo->setValue(i);
+    }
+}
+
+void Form1::cmdJalousieRunter_Click()
+{
+    const int v = vscRollo->value();
+    for (int i = v; i <= 78; ++i) {
+        ereignisseAbarbeiten();
+        warten(1);
+        vscRollo->setValue(i);
+    }
+}
+
+void Form1::picRollo_MouseDown() { rolloStift = 1; }
+void Form1::picRollo_MouseUp() { rolloStift = 0; }
+
+void Form1::picRollo_MouseMove(double x, double y)
+{
+    txtHilfe->setText(*hilfeText(picRollo));
+    if (rolloStift == 1)
+        picRollo->punkt(x, y);
+}
+
+void Form1::cmdRolloClear_Click()
+{
+    picRollo->leeren();
+    picRollo->stiftbreiteSetzen(1);
+    rolloGitter(*picRollo);
+    picRollo->stiftbreiteSetzen(3);
+}

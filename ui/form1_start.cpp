@@ -1,0 +1,45 @@
+// The start screen's click, the safety box, the count slider, the info box and the end.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "ui/bildfeld.h"
+#include "ui/form1.h"
+#include "ui/picturebox.h"
+
+void Form1::cmdStart_Click()
+{
+    ereignisseAbarbeiten();
+    Frame1->setEnabled(true);
+    Frame2->setEnabled(true);
+    fraCockpit->setEnabled(true);
+    picVorgabe->setEnabled(true);
+    picNachbau->setEnabled(true);
+    picStart->hide();
+    cmdStart->hide();
+    cmdJalousieRauf_Click();
+    cmdTarnkiste_Click();
+    txtAnzahl->setText(QStringLiteral("0"));
+    cmdTarnkiste_Click();
+    cmdJalousieRunter_Click();
+    txtAnzahl->setText(QStringLiteral("7"));
+}
+
+void Form1::Check1_Click()
+{
+    const bool frei = Check1->checkState() == Qt::Checked;
+    cmdUebernehmen[0]->setEnabled(frei);
+    cmdUebernehmen[1]->setEnabled(frei);
+}
+
+void Form1::hscMaxZahl_Change() { txtAnzahl->setText(QString::number(hscMaxZahl->value())); }
+
+void Form1::cmdInfo_Click()
+{
+    dienste_.dialoge->meldung(this, titel(), QStringLiteral("Tarnkiste – ein Knobelspiel mit Spiegeln und Sonden"),
+                              false);
+}
+
+void Form1::cmdProgrammEnde_Click() { dienste_.beenden(); }

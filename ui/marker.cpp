@@ -1,0 +1,46 @@
+// Probe marker: the circle's diameter is the box's smaller side, centred in the box.
+#include "ui/marker.h"
+
+#include <QPainter>
+
+#include "render/geometrie.h"
+#include "ui/picturebox.h"
+
+Marker::Marker(PictureBox* feld) : QWidget(feld), feld_(feld)
+{
+    // Clicks on the marker belong to the field under it.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Marker::setzeOrt(QPointF ort)
+{
+    ort_ = ort;
+    anpassen();
+}
+
+void Marker::verschieben(double ddx, double ddy)
+{
+    setzeOrt(ort_ + QPointF(ddx, ddy));
+}
+
+void Marker::setzeFuellung(const QColor& farbe)
+{
+    fuellung_ = farbe;
+    update();
+}
+
+void Marker::anpassen()
+{
+    setGeometry(feld_->nachPixeln(ort_.x(), ort_.y(), markerBreite, markerHoehe));
+}
+
+void Marker::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double d = std::min(width(), height()) - 2.0;
+    const QRectF kreis((width() - d) / 2.0, (height() - d) / 2.0, d, d);
+    p.setPen(QPen(QColor(0, 0, 64), 2));
+    p.setBrush(fuellung_);
+    p.drawEllipse(kreis);
+}
