@@ -1,0 +1,205 @@
+// Field files: writing through a temporary file and strict, bounded reading.
+#include "model/felddatei.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view endung = ".tkx";
+
+// Longest line content accepted, without its line end. A code needs at most
+// three characters; the slack admits blanks around it, the bound keeps a file
+// without line ends from being read whole.
+constexpr std::size_t laengsteZeile = 64;
+
+struct DateiSchliessen {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using DateiZeiger = std::unique_ptr<std::FILE, DateiSchliessen>;
+
+// A name for the temporary file, in the target's folder so that the final
+// rename stays on one file system. The leading dot hides a leftover after a
+// crash from the file dialogs; exclusive creation makes collisions harmless.
+fs::path temporaerName(const fs::path& ziel, unsigned versuch)
+{
+    static std::atomic<std::uint64_t> zaehler{0};
+    const auto zeit = static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    const std::uint64_t kennung = zeit ^ (zaehler.fetch_add(1) * 0x9E3779B97F4A7C15ull) ^ versuch;
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(kennung));
+    return ziel.parent_path() / (".tarnkiste-" + std::string(hex) + ".tmp");
+}
+
+// Opens a new file that did not exist before ("x": fails instead of reusing one).
+DateiZeiger temporaerAnlegen(const fs::path& ziel, fs::path& name)
+{
+    for (unsigned versuch = 0; versuch < 16; ++versuch) {
+        name = temporaerName(ziel, versuch);
+        if (std::FILE* f = std::fopen(name.string().c_str(), "wbx"))
+            return DateiZeiger(f);
+    }
+    return nullptr;
+}
+
+bool allesSchreiben(DateiZeiger datei, const std::string& inhalt)
+{
+    std::FILE* f = datei.get();
+    bool gut = std::fwrite(inhalt.data(), 1, inhalt.size(), f) == inhalt.size();
+    gut = gut && std::fflush(f) == 0;
+#if defined(__unix__) || defined(__APPLE__)
+    // The data must be on the disk before the rename makes it the target;
+    // otherwise a crash could leave an empty file in place of the old one.
+    gut = gut && ::fsync(::fileno(f)) == 0;
+#endif
+    // fclose reports write errors that buffering may have deferred.
+    return std::fclose(datei.release()) == 0 && gut;
+}
+
+bool istBlank(char c) { return c == ' ' || c == '\t'; }
+
+// One line's code: blanks, an optional sign, digits, blanks, nothing else;
+// the value must be a code 0..11.
+std::optional<int> codeAusZeile(std::string_view zeile)
+{
+    std::size_t i = 0;
+    const std::size_t n = zeile.size();
+    while (i < n && istBlank(zeile[i]))
+        ++i;
+    bool negativ = false;
+    if (i < n && (zeile[i] == '+' || zeile[i] == '-')) {
+        negativ = zeile[i] == '-';
+        ++i;
+    }
+    const std::size_t zifferAnfang = i;
+    int wert = 0;
+    for (; i < n && zeile[i] >= '0' && zeile[i] <= '9'; ++i) {
+        wert = wert * 10 + (zeile[i] - '0');
+        if (wert >= anzahlCodes)
+            return std::nullopt; // stays small: no overflow on long digit runs
+    }
+    if (i == zifferAnfang)
+        return std::nullopt;
+    while (i < n && istBlank(zeile[i]))
+        ++i;
+    if (i != n)
+        return std::nullopt;
+    if (negativ && wert != 0)
+        return std::nullopt;
+    return wert;
+}
+
+// The next line without its line end (LF, or CR LF); the last line may end at
+// the end of the file. Empty when the file has ended or the line is too long.
+// Reads through the C stream: a read error (a directory, say) is just the end.
+std::optional<std::string> naechsteZeile(std::FILE* quelle)
+{
+    std::string zeile;
+    bool gelesen = false;
+    for (;;) {
+        const int c = std::getc(quelle);
+        if (c == EOF) {
+            if (!gelesen)
+                return std::nullopt;
+            break;
+        }
+        gelesen = true;
+        if (c == '\n')
+            break;
+        zeile.push_back(static_cast<char>(c));
+        // Room for the longest content and a CR: anything more is refused
+        // without reading further.
+        if (zeile.size() > laengsteZeile + 1)
+            return std::nullopt;
+    }
+    if (!zeile.empty() && zeile.back() == '\r')
+        zeile.pop_back();
+    if (zeile.size() > laengsteZeile)
+        return std::nullopt;
+    return zeile;
+}
+
+} // namespace
+
+std::string feldAlsText(const Feld& feld)
+{
+    std::string text;
+    text.reserve(feldGroesse * feldGroesse * 6);
+    for (int y = 0; y < feldGroesse; ++y)
+        for (int x = 0; x < feldGroesse; ++x) {
+            const long long code = feld(x, y);
+            text += code < 0 ? '-' : ' ';
+            text += std::to_string(code < 0 ? -code : code);
+            text += " \r\n";
+        }
+    return text;
+}
+
+std::string mitEndungTkx(const std::string& pfad)
+{
+    return endetAufTkx(pfad) ? pfad : pfad + std::string(endung);
+}
+
+bool endetAufTkx(const std::string& pfad)
+{
+    return std::string_view(pfad).ends_with(endung);
+}
+
+bool feldSpeichern(const Feld& feld, const std::string& pfad)
+{
+    if (pfad.empty())
+        return false;
+    const fs::path ziel(pfad);
+    fs::path temporaer;
+    DateiZeiger datei = temporaerAnlegen(ziel, temporaer);
+    if (!datei)
+        return false;
+
+    std::error_code fehler;
+    if (!allesSchreiben(std::move(datei), feldAlsText(feld))) {
+        fs::remove(temporaer, fehler);
+        return false;
+    }
+    fs::rename(temporaer, ziel, fehler);
+    if (fehler) {
+        std::error_code egal;
+        fs::remove(temporaer, egal);
+        return false;
+    }
+    return true;
+}
+
+int feldLaden(const std::string& pfad, Feld& feld, Seite seite, SondenAnzeige& anzeige)
+{
+    const DateiZeiger datei(pfad.empty() ? nullptr : std::fopen(pfad.c_str(), "rb"));
+    if (!datei)
+        return 0;
+
+    int gelesen = 0;
+    for (int y = 0; y < feldGroesse; ++y)
+        for (int x = 0; x < feldGroesse; ++x) {
+            const std::optional<std::string> zeile = naechsteZeile(datei.get());
+            if (!zeile)
+                return gelesen;
+            const std::optional<int> code = codeAusZeile(*zeile);
+            if (!code)
+                return gelesen;
+            feld(x, y) = *code;
+            anzeige.zelleZeichnen(seite, *code, x, y);
+            ++gelesen;
+        }
+    return gelesen;
+}

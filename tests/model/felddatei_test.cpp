@@ -1,0 +1,220 @@
+// Field files: the exact bytes, the name rule, safe replacing and strict loading.
+#include "model/felddatei.h"
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#if defined(__linux__)
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#endif
+
+#include "tests/model/aufzeichnung.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh folder per test, removed with everything in it afterwards.
+struct Ordner {
+    fs::path pfad = fs::temp_directory_path() /
+                    ("tarnkiste-test-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
+                     std::to_string(std::random_device{}()));
+    Ordner() { fs::create_directories(pfad); }
+    ~Ordner() { std::error_code egal; fs::remove_all(pfad, egal); }
+    std::string operator/(const std::string& name) const { return (pfad / name).string(); }
+    // Entry names, to spot leftover temporary files.
+    std::vector<std::string> inhalt(const std::string& unter = "") const
+    {
+        std::vector<std::string> namen;
+        for (const auto& e : fs::directory_iterator(pfad / unter))
+            namen.push_back(e.path().filename().string());
+        std::sort(namen.begin(), namen.end());
+        return namen;
+    }
+};
+
+void schreiben(const std::string& pfad, const std::string& bytes) { std::ofstream(pfad, std::ios::binary) << bytes; }
+
+std::string lesen(const std::string& pfad)
+{
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+Feld zufallsFeld(unsigned saat)
+{
+    std::mt19937 motor(saat);
+    Feld f;
+    for (auto& spalte : f.zellen)
+        for (int& code : spalte)
+            code = static_cast<int>(motor() % anzahlCodes);
+    return f;
+}
+
+TEST(FeldAlsText, JedeZelleEineZeileZeilenweise)
+{
+    Feld f;
+    f(1, 0) = UmlenkspiegelSteigend;
+    f(0, 1) = DrehspiegelSenkrecht;
+    f(3, 0) = SchwarzesLoch;
+    f(7, 7) = Falltuer;
+    std::string erwartet;
+    for (int zeile = 1; zeile <= 64; ++zeile)
+        erwartet += zeile == 2 ? " 2 \r\n" : zeile == 9 ? " 5 \r\n" : zeile == 4 ? " 10 \r\n" : zeile == 64 ? " 11 \r\n" : " 0 \r\n";
+    EXPECT_EQ(feldAlsText(f), erwartet);
+    EXPECT_EQ(erwartet.size(), 322u);
+    EXPECT_EQ(feldAlsText(Feld{}).size(), 320u);
+}
+
+TEST(Dateiname, EndungTkxGenauUndGrossKleinBeachtet)
+{
+    const struct { const char* pfad; const char* mitEndung; bool endet; } faelle[] = {
+        {"feld", "feld.tkx", false}, {"feld.tkx", "feld.tkx", true}, {"feld.TKX", "feld.TKX.tkx", false},
+        {"notiz.txt", "notiz.txt.tkx", false}, {"/a.tkx/feld", "/a.tkx/feld.tkx", false}, {"tkx", "tkx.tkx", false},
+        {"", ".tkx", false},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(mitEndungTkx(f.pfad), f.mitEndung) << f.pfad;
+        EXPECT_EQ(endetAufTkx(f.pfad), f.endet) << f.pfad;
+    }
+}
+
+TEST(FeldSpeichern, HinUndZurueckUndErsetzen)
+{
+    const unsigned saat = std::random_device{}();
+    std::cout << "[ seed     ] " << saat << "\n";
+    SCOPED_TRACE("seed " + std::to_string(saat));
+    Ordner o;
+    const Feld original = zufallsFeld(saat);
+    ASSERT_TRUE(feldSpeichern(zufallsFeld(saat + 1), o / "feld.tkx"));
+    ASSERT_TRUE(feldSpeichern(original, o / "feld.tkx"));
+    EXPECT_EQ(lesen(o / "feld.tkx"), feldAlsText(original));
+    EXPECT_EQ(o.inhalt(), std::vector<std::string>{"feld.tkx"});
+
+    Feld geladen;
+    Aufzeichnung a;
+    EXPECT_EQ(feldLaden(o / "feld.tkx", geladen, Seite::Vorgabe, a), 64);
+    EXPECT_EQ(geladen, original);
+    ASSERT_EQ(a.aufrufe.size(), 64u);
+    EXPECT_EQ(a.aufrufe[8], "zelle V " + std::to_string(original(0, 1)) + " 0 1");
+}
+
+// Every failure leaves the neighbours ("datei", "ordner/alt.tkx") as they were and no temporary file.
+TEST(FeldSpeichern, ScheitertOhneSpuren)
+{
+    for (const std::string ziel : {"fehlt/feld.tkx", "datei/feld.tkx", "ordner", ""}) {
+        SCOPED_TRACE(ziel);
+        Ordner o;
+        schreiben(o / "datei", "kein Ordner");
+        fs::create_directories(o / "ordner");
+        schreiben(o / "ordner/alt.tkx", " 1 \r\n");
+        EXPECT_FALSE(feldSpeichern(Feld{}, ziel.empty() ? ziel : o / ziel));
+        EXPECT_EQ(o.inhalt(), (std::vector<std::string>{"datei", "ordner"}));
+        EXPECT_EQ(o.inhalt("ordner"), std::vector<std::string>{"alt.tkx"});
+        EXPECT_EQ(lesen(o / "ordner/alt.tkx"), " 1 \r\n");
+    }
+}
+
+#if defined(__linux__)
+// A write failing midway (the file size limit stands in for a full disk)
+// must not replace the old file with a truncated one.
+TEST(FeldSpeichern, AbgebrochenesSchreibenLaesstAlteDateiStehen)
+{
+    Ordner o;
+    schreiben(o / "feld.tkx", "alt\r\n");
+    rlimit alt{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &alt), 0);
+    const auto altesSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit eng = alt;
+    eng.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &eng), 0);
+    const bool gut = feldSpeichern(Feld{}, o / "feld.tkx");
+    ::setrlimit(RLIMIT_FSIZE, &alt);
+    std::signal(SIGXFSZ, altesSignal);
+    EXPECT_FALSE(gut);
+    EXPECT_EQ(lesen(o / "feld.tkx"), "alt\r\n");
+    EXPECT_EQ(o.inhalt(), std::vector<std::string>{"feld.tkx"});
+}
+
+TEST(FeldSpeichern, NeueDateiFolgtDerUmask)
+{
+    Ordner o;
+    const mode_t alt = ::umask(022);
+    const bool gut = feldSpeichern(Feld{}, o / "feld.tkx");
+    ::umask(alt);
+    ASSERT_TRUE(gut);
+    EXPECT_EQ(fs::status(o / "feld.tkx").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
+}
+#endif
+
+// Line i (from 0) of a good file holds i % 12; the field held (i + 6) % 12
+// before, so cells that were not loaded show.
+std::string datei(int zeilen, const std::string& ende = "\r\n", int schlecht = 0, const std::string& inhalt = "")
+{
+    std::string text;
+    for (int i = 1; i <= zeilen; ++i)
+        text += (i == schlecht ? inhalt : " " + std::to_string((i - 1) % 12) + " ") + ende;
+    return text;
+}
+
+TEST(FeldLaden, LaedtGenauDieZellenVorDerErstenSchlechtenZeile)
+{
+    const struct { const char* name; std::string text; int zellen; } faelle[] = {
+        {"Vollstaendig", datei(64), 64}, {"NurLf", datei(64, "\n"), 64}, {"LetzteOhneEnde", datei(63) + " 3 ", 64},
+        {"HundertZeilen", datei(100) + "\x01\x02", 64}, {"BlanksTabsPlus", datei(64, "\r\n", 3, "\t+2\t "), 64},
+        {"FuehrendeNullen", datei(64, "\r\n", 4, "003"), 64}, {"MinusNull", datei(64, "\r\n", 1, "-0"), 64},
+        {"Zeile64Zeichen", datei(64, "\r\n", 5, std::string(63, ' ') + "4"), 64},
+        {"Zeile65Zeichen", datei(64, "\r\n", 5, std::string(64, ' ') + "4"), 4},
+        {"LeereDatei", "", 0}, {"DreiundsechzigZeilen", datei(63), 63}, {"BuchstabeInZeileZehn", datei(64, "\r\n", 10, "a"), 9},
+        {"ZweiZahlen", datei(64, "\r\n", 7, " 1 2 "), 6}, {"LeereZeile", datei(64, "\r\n", 3, ""), 2},
+        {"NurVorzeichen", datei(64, "\r\n", 3, " - "), 2}, {"Zwoelf", datei(64, "\r\n", 12, " 12 "), 11},
+        {"Neunundneunzig", datei(64, "\r\n", 12, "99"), 11}, {"MinusEins", datei(64, "\r\n", 12, "-1"), 11},
+        {"Bruch", datei(64, "\r\n", 12, "2.5"), 11}, {"Ueber32Bit", datei(64, "\r\n", 12, "2147483648"), 11},
+        {"NulByte", datei(64, "\r\n", 20, std::string(" 7\0", 3)), 19}, {"DoppeltesCr", datei(64, "\r\n", 20, " 7\r"), 19},
+        {"NurCrAlsEnde", datei(64, "\r"), 0}, {"Binaer", std::string("\xff\xfe\x00\x80\r\n", 6), 0},
+        {"ZehnMegabyteOhneZeilenende", std::string(10'000'000, '5'), 0},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Ordner o;
+        schreiben(o / "feld.tkx", f.text);
+        Feld feld;
+        for (int i = 0; i < 64; ++i)
+            feld(i % 8, i / 8) = (i + 6) % 12;
+        Aufzeichnung a;
+        ASSERT_EQ(feldLaden(o / "feld.tkx", feld, Seite::Nachbau, a), f.zellen);
+        ASSERT_EQ(a.aufrufe.size(), static_cast<std::size_t>(f.zellen));
+        for (int i = 0; i < 64; ++i)
+            ASSERT_EQ(feld(i % 8, i / 8), i < f.zellen ? i % 12 : (i + 6) % 12) << "cell " << i % 8 << "," << i / 8;
+        if (f.zellen > 9) {
+            EXPECT_EQ(a.aufrufe[9], "zelle N 9 1 1");
+        }
+    }
+}
+
+// Reading a folder made the C++ stream throw; a C stream just reports the end.
+TEST(FeldLaden, OrdnerOderFehlendeDateiLadenNichtsOhneAusnahme)
+{
+    Ordner o;
+    fs::create_directories(o / "ordner.tkx");
+    for (const std::string& pfad : {o / "ordner.tkx", o / "fehlt.tkx", std::string()}) {
+        Feld feld;
+        Aufzeichnung a;
+        EXPECT_EQ(feldLaden(pfad, feld, Seite::Vorgabe, a), 0) << pfad;
+        EXPECT_TRUE(a.aufrufe.empty());
+    }
+}
+
+} // namespace
