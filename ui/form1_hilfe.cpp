@@ -138,6 +138,8 @@ void Form1::zugaenglichkeitSetzen()
     benennen(vscRollo, QStringLiteral("Rollo"));
     benennen(txtOrtx, QStringLiteral("Ort x"));
     benennen(txtOrty, QStringLiteral("Ort y"));
+    benennen(txtKoordinateVorgabe, QStringLiteral("Koordinate links"));
+    benennen(txtKoordinateNachbau, QStringLiteral("Koordinate rechts"));
     benennen(txtVorgabeFeldtyp, QStringLiteral("Nummer des Objektes links"));
     benennen(txtNachbauFeldtyp, QStringLiteral("Nummer des Objektes rechts"));
     const char* rander[] = {"linker Rand", "rechter Rand", "oberer Rand", "unterer Rand"};

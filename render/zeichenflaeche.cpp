@@ -1,1 +1,0 @@
-// Placeholder translation unit; the drawing surface arrives with the board rendering.

@@ -1,0 +1,203 @@
+// The window as a player first meets it: geometry, stacking, start state, the help line.
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "tests/ui/fenster.h"
+#include "ui/bildfeld.h"
+#include "ui/marker.h"
+
+TEST_F(FensterTest, WindowHasItsCaptionFixedClientAreaAndMenus)
+{
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarnkiste Prototyp"));
+    EXPECT_EQ(f->flaeche->size(), QSize(1082, 709));
+    EXPECT_EQ(f->minimumSize(), f->maximumSize());
+    const auto menues = f->menuBar()->actions();
+    ASSERT_EQ(menues.size(), 2);
+    EXPECT_EQ(menues[0]->text(), QStringLiteral("Datei"));
+    EXPECT_EQ(menues[1]->text(), QStringLiteral("?"));
+    EXPECT_EQ(menues[1]->menu(), nullptr);
+    QStringList eintraege;
+    for (QAction* a : f->cmdDatei->actions())
+        eintraege << a->text();
+    EXPECT_EQ(eintraege, (QStringList{QStringLiteral("speichern (das rechte Feld)"),
+                                      QStringLiteral("öffnen (im linken Feld)"), QStringLiteral("schließen")}));
+    EXPECT_FALSE(f->windowIcon().isNull());
+}
+
+TEST_F(FensterTest, ControlsSitAtTheirTwipPositions)
+{
+    struct Zeile {
+        const char* name;
+        QWidget* w;
+        QRect ort;
+    };
+    const Zeile tabelle[] = {
+        {"cmdStart", f->cmdStart, {32, 464, 993, 177}},
+        {"picVorgabe", f->picVorgabe, {32, 16, 440, 440}},
+        {"picNachbau", f->picNachbau, {576, 16, 440, 440}},
+        {"txtHilfe", f->txtHilfe, {32, 656, 985, 28}},
+        {"Frame1", f->Frame1, {576, 464, 441, 169}},
+        {"fraCockpit", f->fraCockpit, {32, 464, 441, 177}},
+        {"Check1", f->Check1, {480, 408, 89, 13}},
+        {"cmdUebernehmen(1)", f->cmdUebernehmen[1], {528, 424, 41, 32}},
+        {"chkErlaubnis(11)", f->chkErlaubnis[11], {64, 304, 17, 17}},
+        {"Picture1(3)", f->Picture1[3], {16, 256, 41, 41}},
+        {"picRandfreigabe(3)", f->picRandfreigabe[3], {16, 72, 57, 20}},
+        {"cmdZehn", f->cmdZehn, {224, 32, 81, 33}},
+        {"pickompass", f->pickompass, {8, 16, 105, 113}},
+        {"Command5", f->Command5, {248, 16, 185, 37}},
+        {"txtAnzahl", f->txtAnzahl, {104, 16, 49, 27}},
+        {"cmdDelN", f->cmdDelN, {0, 424, 17, 17}},
+        {"vscRollo", f->vscRollo, {0, 40, 9, 353}},
+    };
+    for (const auto& z : tabelle)
+        EXPECT_EQ(z.w->geometry(), z.ort) << z.name;
+}
+
+TEST_F(FensterTest, StartScreenShowsDisabledFieldsAndPanelsUnderTheStartButton)
+{
+    for (QWidget* w : {static_cast<QWidget*>(f->picVorgabe), static_cast<QWidget*>(f->picNachbau),
+                       static_cast<QWidget*>(f->Frame1), static_cast<QWidget*>(f->Frame2),
+                       static_cast<QWidget*>(f->fraCockpit)})
+        EXPECT_FALSE(w->isEnabled());
+    EXPECT_TRUE(f->Check1->isEnabled());
+    EXPECT_FALSE(f->cmdUebernehmen[0]->isEnabled());
+    // The start button lies in front of both panels and the border switches.
+    for (QWidget* hinten : {static_cast<QWidget*>(f->fraCockpit), static_cast<QWidget*>(f->Frame1),
+                            f->Picture2}) {
+        const QPoint p = hinten->geometry().center();
+        EXPECT_EQ(f->flaeche->childAt(p), f->cmdStart);
+    }
+    // The start picture covers the whole board, in front of the blind.
+    EXPECT_EQ(f->picStart->geometry(), f->picVorgabe->nachPixeln(0, 0, 8, 8));
+    EXPECT_EQ(f->picVorgabe->childAt(f->picVorgabe->nachPixeln(4, 4, 0, 0).topLeft()), f->picStart);
+    EXPECT_EQ(f->txtAnzahl->text(), QStringLiteral("12"));
+    EXPECT_EQ(f->hscMaxZahl->value(), 7);
+    EXPECT_EQ(f->txtOrtx->text(), QStringLiteral("-1"));
+    EXPECT_EQ(f->txtOrty->text(), QStringLiteral("7"));
+    EXPECT_EQ(f->markerOrt(Seite::Nachbau), QPointF(-0.65, 8.25));
+    EXPECT_EQ(f->markerOrt(Seite::Vorgabe), QPointF(8.35, 8.25));
+    EXPECT_EQ(f->picRandfreigabe[3]->hintergrund(), QColor(0, 220, 0));
+    EXPECT_EQ(f->picRandfreigabe[0]->hintergrund(), QColor(255, 255, 255));
+    bildSpeichern("fenster-start");
+}
+
+TEST_F(FensterTest, HiddenMarkerNeverShowsThroughTheBlindOrTheStartPicture)
+{
+    auto gelbAmMarker = [&] {
+        const QImage bild = f->picVorgabe->grab().toImage();
+        const QPoint mitte = f->shpBallVorgabe->geometry().center();
+        return bild.pixelColor(mitte) == QColor(255, 255, 0);
+    };
+    f->shpBallVorgabe->setzeOrt({3.35, 3.25});
+    EXPECT_FALSE(gelbAmMarker()) << "under the start picture";
+    starten();
+    EXPECT_FALSE(gelbAmMarker()) << "under the blind";
+    f->vscRollo->setValue(1);
+    EXPECT_TRUE(gelbAmMarker()) << "blind raised";
+    f->shpBallVorgabe->setzeOrt({8.35, 3.25});
+    f->vscRollo->setValue(78);
+    EXPECT_TRUE(gelbAmMarker()) << "on the border, never covered";
+}
+
+TEST_F(FensterTest, HelpLineFollowsThePointerOnTheStartScreen)
+{
+    bewegen(f->Check1);
+    EXPECT_EQ(f->txtHilfe->text(), f->hilfeText(f->Check1).value());
+    bewegen(f->cmdStart);
+    EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("Zum Start klicken"));
+    // Disabled fields and legend hand the pointer to the window surface.
+    bewegen(f->picVorgabe, {200, 10});
+    EXPECT_EQ(f->txtHilfe->text(), QString());
+    f->txtHilfe->setText(QStringLiteral("x"));
+    bewegen(f->Picture1[0]);
+    EXPECT_EQ(f->txtHilfe->text(), QString());
+}
+
+TEST_F(FensterTest, HelpLineTextsOfTheGame)
+{
+    starten();
+    bewegen(f->Label4);
+    EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("Eine zufällige Anzahl von Objekten bis maximal 7 wird gesetzt"));
+    f->hscMaxZahl->setValue(20);
+    bewegen(f->Label4, {5, 5});
+    EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("Eine zufällige Anzahl von Objekten bis maximal 20 wird gesetzt"));
+
+    bewegen(f->cmdZehn);
+    EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("12 Schritte hintereinander ausführen"));
+    klicken(f->cmdSchrittePlus);
+    bewegen(f->cmdZehn, {3, 3});
+    EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("13 Schritte hintereinander ausführen"));
+
+    bewegen(f->Picture1[4]);
+    EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("Drehspiegel, lässt waagerecht durch, reflektiert senkrecht, dreht "
+                                                  "sich nach Reflektion um 90°"));
+    bewegen(f->chkErlaubnis[10]);
+    EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("Auswahl der erlaubten Objekte für das Zufallslabyrinth"));
+    bewegen(f->picRandfreigabe[3], {2, 2});
+    EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("der untere Rand ist 'Standard'"));
+
+    // Controls without an entry leave the line alone; the panels' bare surface empties it.
+    bewegen(f->hscV);
+    EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("der untere Rand ist 'Standard'"));
+    bewegen(f->Frame1, {300, 160});
+    EXPECT_EQ(f->txtHilfe->text(), QString());
+    bewegen(f->Picture3);
+    EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("Stop (wenn die Sonde aus der Tarnkiste nicht mehr herauskommt)"));
+    bewegen(f->fraCockpit, {430, 100});
+    EXPECT_EQ(f->txtHilfe->text(), QString());
+}
+
+TEST_F(FensterTest, PointerOverAFieldShowsPlaceCodeAndHelpUntilItLeavesForTheWindow)
+{
+    starten();
+    f->spiel().feldNachbau(3, 5) = SchwarzesLoch;
+    feldBewegen(f->picNachbau, 3.5, 5.5);
+    EXPECT_EQ(f->txtKoordinateNachbau->text(), QStringLiteral("3 /5"));
+    EXPECT_EQ(f->txtNachbauFeldtyp->text(), QStringLiteral("10"));
+    EXPECT_EQ(f->txtHilfe->text(), f->hilfeText(f->picNachbau).value());
+    feldBewegen(f->picNachbau, -0.5, 4.5);
+    EXPECT_EQ(f->txtKoordinateNachbau->text(), QStringLiteral("-1 /4"));
+    EXPECT_EQ(f->txtNachbauFeldtyp->text(), QString());
+    feldBewegen(f->picNachbau, 3.5, 5.5);
+
+    bewegen(f->flaeche, {1050, 300});
+    EXPECT_EQ(f->txtHilfe->text(), QString());
+    EXPECT_EQ(f->txtKoordinateNachbau->text(), QString());
+    EXPECT_EQ(f->txtKoordinateVorgabe->text(), QString());
+    EXPECT_EQ(f->txtNachbauFeldtyp->text(), QStringLiteral("10"));
+}
+
+TEST_F(FensterTest, HiddenCodesShowOnlyWhereTheBlindIsRaised)
+{
+    starten();
+    f->spiel().feldVorgabe(2, 6) = Katzenauge;
+    f->spiel().feldVorgabe(2, 0) = Falltuer;
+    feldBewegen(f->picVorgabe, 2.5, 6.5);
+    EXPECT_EQ(f->txtVorgabeFeldtyp->text(), QString());
+    EXPECT_EQ(f->txtHilfe->text(), f->hilfeText(f->picRollo).value());
+    f->vscRollo->setValue(30);  // the blind now ends at 3.1
+    feldBewegen(f->picVorgabe, 2.6, 6.5);
+    EXPECT_EQ(f->txtVorgabeFeldtyp->text(), QStringLiteral("1"));
+    EXPECT_EQ(f->txtKoordinateVorgabe->text(), QStringLiteral("2 /6"));
+    feldBewegen(f->picVorgabe, 2.5, 0.5);
+    EXPECT_EQ(f->txtVorgabeFeldtyp->text(), QStringLiteral("1")) << "still under the blind";
+}
+
+TEST_F(FensterTest, EveryControlHasAnAccessibleNameAndHelpAsDescription)
+{
+    for (QWidget* w : f->flaeche->findChildren<QWidget*>()) {
+        const bool steuerelement = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                                   qobject_cast<QAbstractSlider*>(w) || qobject_cast<PictureBox*>(w) ||
+                                   qobject_cast<Bildfeld*>(w);
+        if (steuerelement && w != f->Image2) {
+            EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className() << " " << w->geometry().x();
+        }
+    }
+    EXPECT_EQ(f->Command5->accessibleDescription(), f->hilfeText(f->Command5).value());
+}

@@ -1,0 +1,208 @@
+// The window's pictures: listed sizes at both pixel ratios, visible content, arrow directions, icon sizes, PNG export.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QPixmap>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <limits>
+#include <map>
+#include <vector>
+
+#include "ui/kunstwerk.h"
+
+namespace {
+
+struct Bild {
+    const char* name;
+    std::function<QPixmap(qreal)> malen;
+    QSize groesse;
+};
+
+std::vector<Bild> alleBilder()
+{
+    std::vector<Bild> bilder{
+        {"startknopf", [](qreal r) { return startKnopfBild(r); }, {88, 87}},
+        {"startbild", [](qreal r) { return startBild(r); }, {345, 348}},
+        {"stop", [](qreal r) { return stopBild(r); }, {49, 48}},
+        {"lautsprecher", [](qreal r) { return lautsprecherBild(r); }, {54, 51}},
+        {"startsonde", [](qreal r) { return startSondeBild(r); }, {112, 34}},
+        {"tarnkiste-erstellen", [](qreal r) { return tarnkisteErstellenBild(r); }, {330, 64}},
+        {"pfeil-hoch", [](qreal r) { return pfeilBild(nord, r); }, {12, 15}},
+        {"pfeil-runter", [](qreal r) { return pfeilBild(sued, r); }, {12, 15}},
+        {"kopieren-rechts", [](qreal r) { return kopierPfeil(true, r); }, {32, 24}},
+        {"kopieren-links", [](qreal r) { return kopierPfeil(false, r); }, {32, 24}},
+        {"randhintergrund", [](qreal r) { return randHintergrundBild(r); }, {63, 63}},
+    };
+    const std::map<int, QSize> legende{{0, {42, 43}}, {1, {42, 42}}, {2, {45, 43}}, {3, {47, 47}},
+                                       {4, {46, 49}}, {5, {47, 47}}, {7, {43, 44}}};
+    for (const auto& [index, groesse] : legende)
+        bilder.push_back({"legende", [i = index](qreal r) { return legendenBild(i, r); }, groesse});
+    return bilder;
+}
+
+QImage argb(const QPixmap& p)
+{
+    return p.toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// Share of the pixels taken by the most frequent colour, and how many colours there are.
+std::pair<double, std::size_t> farbverteilung(const QImage& bild)
+{
+    std::map<QRgb, int> anzahl;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            ++anzahl[bild.pixel(x, y)];
+    int haeufigste = 0;
+    for (const auto& [farbe, n] : anzahl)
+        haeufigste = std::max(haeufigste, n);
+    return {static_cast<double>(haeufigste) / (bild.width() * bild.height()), anzahl.size()};
+}
+
+// Mean difference per channel (0..255) of two images of equal size.
+double mittlereAbweichung(const QImage& a, const QImage& b)
+{
+    double summe = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            summe += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                     std::abs(qBlue(p) - qBlue(q)) + std::abs(qAlpha(p) - qAlpha(q));
+        }
+    return summe / (4.0 * a.width() * a.height());
+}
+
+bool deckend(QRgb p, bool aufWeiss)
+{
+    return aufWeiss ? qGray(p) < 128 : qAlpha(p) > 128;
+}
+
+// Index of the row (or column) with the most ink.
+int breitesteStelle(const QImage& bild, bool zeilen, bool aufWeiss)
+{
+    const int aussen = zeilen ? bild.height() : bild.width();
+    const int innen = zeilen ? bild.width() : bild.height();
+    int beste = -1;
+    int besteMenge = -1;
+    for (int i = 0; i < aussen; ++i) {
+        int menge = 0;
+        for (int j = 0; j < innen; ++j)
+            menge += deckend(zeilen ? bild.pixel(j, i) : bild.pixel(i, j), aufWeiss) ? 1 : 0;
+        if (menge > besteMenge) {
+            besteMenge = menge;
+            beste = i;
+        }
+    }
+    return beste;
+}
+
+TEST(Kunstwerk, JedesBildHatSeineGroesse)
+{
+    for (const Bild& b : alleBilder()) {
+        SCOPED_TRACE(b.name);
+        const QPixmap einfach = b.malen(1.0);
+        EXPECT_EQ(einfach.size(), b.groesse);
+        EXPECT_DOUBLE_EQ(einfach.devicePixelRatio(), 1.0);
+
+        const QPixmap doppelt = b.malen(2.0);
+        EXPECT_EQ(doppelt.size(), b.groesse * 2);
+        EXPECT_DOUBLE_EQ(doppelt.devicePixelRatio(), 2.0);
+        EXPECT_EQ(doppelt.deviceIndependentSize().toSize(), b.groesse);
+    }
+}
+
+TEST(Kunstwerk, UnbrauchbaresVerhaeltnisZaehltAlsEins)
+{
+    for (qreal r : {0.0, -2.0, std::numeric_limits<qreal>::quiet_NaN()}) {
+        EXPECT_EQ(startKnopfBild(r).size(), QSize(88, 87));
+        EXPECT_EQ(legendenBild(3, r).size(), QSize(47, 47));
+    }
+}
+
+TEST(Kunstwerk, JedesBildZeigtEtwas)
+{
+    for (const Bild& b : alleBilder()) {
+        SCOPED_TRACE(b.name);
+        const auto [anteil, farben] = farbverteilung(argb(b.malen(1.0)));
+        EXPECT_GE(farben, 3u);
+        // Not a bare ground: a legend cell with only its corner marks would fail here.
+        EXPECT_LT(anteil, 0.95);
+    }
+}
+
+// At ratio 2 the drawing must be scaled, not painted into one quarter.
+TEST(Kunstwerk, DoppelteDichteZeigtDasselbeBild)
+{
+    for (const Bild& b : alleBilder()) {
+        SCOPED_TRACE(b.name);
+        const QImage einfach = argb(b.malen(1.0));
+        const QImage verkleinert =
+            argb(b.malen(2.0)).scaled(b.groesse, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        EXPECT_LT(mittlereAbweichung(einfach, verkleinert), 8.0);
+    }
+}
+
+TEST(Kunstwerk, NurDieLegendenbilderDesFormularsGibtEs)
+{
+    for (int i : {-1, 6, 8, 11})
+        EXPECT_TRUE(legendenBild(i).isNull()) << i;
+}
+
+TEST(Kunstwerk, PfeileZeigenInIhreRichtung)
+{
+    // The arrow head is the broadest part of the arrow.
+    EXPECT_LT(breitesteStelle(argb(pfeilBild(nord)), true, true), 7);
+    EXPECT_GT(breitesteStelle(argb(pfeilBild(sued)), true, true), 7);
+    EXPECT_GT(breitesteStelle(argb(kopierPfeil(true)), false, false), 16);
+    EXPECT_LT(breitesteStelle(argb(kopierPfeil(false)), false, false), 16);
+    EXPECT_TRUE(pfeilBild(ost).isNull());
+    EXPECT_TRUE(pfeilBild(west).isNull());
+    EXPECT_TRUE(pfeilBild(steht).isNull());
+}
+
+TEST(Kunstwerk, SymbolBietetKleineUndGrosseGroessen)
+{
+    const QIcon symbol = fensterSymbol();
+    const QList<QSize> groessen = symbol.availableSizes();
+    for (int g : {16, 32, 64, 128, 256}) {
+        SCOPED_TRACE(g);
+        EXPECT_TRUE(groessen.contains(QSize(g, g)));
+        const QImage bild = argb(symbol.pixmap(QSize(g, g)));
+        ASSERT_EQ(bild.size(), QSize(g, g));
+        // Yellow in the middle of the face between eyes and mouth, transparent in the corner.
+        const QRgb mitte = bild.pixel(g / 2, g / 2);
+        EXPECT_GT(qRed(mitte), 200);
+        EXPECT_GT(qGreen(mitte), 200);
+        EXPECT_LT(qBlue(mitte), 120);
+        EXPECT_EQ(qAlpha(bild.pixel(0, 0)), 0);
+    }
+}
+
+TEST(Kunstwerk, BilderWerdenAlsPngGespeichert)
+{
+#ifdef TARNKISTE_BILDER_DIR
+    const QString ordner = QString::fromUtf8(TARNKISTE_BILDER_DIR);
+#else
+    const QString ordner = QStringLiteral(".");
+#endif
+    bilderSpeichern(ordner);
+    const QDir dir(ordner);
+    const std::map<QString, QSize> erwartet{
+        {"startknopf", {88, 87}},    {"startbild", {345, 348}},  {"legende0", {42, 43}},
+        {"legende3", {47, 47}},      {"legende7", {43, 44}},     {"stop", {49, 48}},
+        {"lautsprecher", {54, 51}},  {"startsonde", {112, 34}},  {"tarnkiste-erstellen", {330, 64}},
+        {"pfeil-hoch", {12, 15}},    {"pfeil-runter", {12, 15}}, {"kopieren-rechts", {32, 24}},
+        {"kopieren-links", {32, 24}}, {"randhintergrund", {63, 63}}, {"icon-16", {16, 16}},
+        {"icon-32", {32, 32}},       {"icon-256", {256, 256}},
+    };
+    for (const auto& [name, groesse] : erwartet) {
+        const QImage geladen(dir.filePath(name + ".png"));
+        EXPECT_EQ(geladen.size(), groesse) << name.toStdString();
+    }
+}
+
+} // namespace

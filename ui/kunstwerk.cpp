@@ -1,0 +1,635 @@
+// Paints the window's pictures with QPainter; all geometry is in logical pixels.
+#include "ui/kunstwerk.h"
+
+#include <QDir>
+#include <QFont>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QRadialGradient>
+#include <QTransform>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+// Colours shared with the board and the glyphs.
+const QColor gitterBlau(0, 200, 255);
+const QColor glyphBlau(0, 0, 255);
+const QColor glyphRot(255, 0, 0);
+const QColor glyphGelb(255, 255, 0);
+const QColor blassBlau(150, 150, 255);
+const QColor mittelBlau(100, 100, 255);
+const QColor oliv(200, 200, 0);
+const QColor rolloGrund(0, 150, 150);
+
+qreal gueltigesVerhaeltnis(qreal r)
+{
+    return std::isfinite(r) && r > 0 ? r : 1.0;
+}
+
+// A canvas of the logical size breite x hoehe at the given pixel ratio.
+QImage leinwand(int breite, int hoehe, qreal verhaeltnis, const QColor& grund)
+{
+    const qreal r = gueltigesVerhaeltnis(verhaeltnis);
+    QImage bild(qRound(breite * r), qRound(hoehe * r), QImage::Format_ARGB32_Premultiplied);
+    bild.setDevicePixelRatio(r);
+    bild.fill(grund);
+    return bild;
+}
+
+void glatt(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+}
+
+// A large font by family with a fallback class; only its outlines are used.
+QFont schrift(const QString& familie, QFont::StyleHint art, QFont::Weight gewicht, bool kursiv = false)
+{
+    QFont f(familie);
+    f.setStyleHint(art, QFont::PreferOutline);
+    f.setPixelSize(100);
+    f.setWeight(gewicht);
+    f.setItalic(kursiv);
+    return f;
+}
+
+QFont serif(QFont::Weight gewicht, bool kursiv = false)
+{
+    return schrift(QStringLiteral("Times New Roman"), QFont::Serif, gewicht, kursiv);
+}
+
+QFont sans(QFont::Weight gewicht)
+{
+    return schrift(QStringLiteral("Arial"), QFont::SansSerif, gewicht);
+}
+
+// The outline of `text`, scaled evenly until its inked shape just fits
+// `ziel`, and centred there. Fitting the ink rather than the font metrics
+// keeps the lettering the same whichever font the system substitutes.
+QPainterPath eingepasst(const QString& text, const QFont& f, const QRectF& ziel)
+{
+    QPainterPath pfad;
+    pfad.addText(0, 0, f, text);
+    const QRectF tinte = pfad.boundingRect();
+    if (tinte.width() <= 0 || tinte.height() <= 0)
+        return {};
+    const qreal s = std::min(ziel.width() / tinte.width(), ziel.height() / tinte.height());
+    QTransform t;
+    t.translate(ziel.center().x(), ziel.center().y());
+    t.scale(s, s);
+    t.translate(-tinte.center().x(), -tinte.center().y());
+    return t.map(pfad);
+}
+
+// A regular polygon with a flat top edge around `mitte`, `radius` to the corners.
+QPolygonF vieleck(QPointF mitte, qreal radius, int ecken)
+{
+    QPolygonF v;
+    const qreal schritt = 2 * std::numbers::pi / ecken;
+    for (int i = 0; i < ecken; ++i) {
+        const qreal w = schritt / 2 + i * schritt;
+        v << mitte + QPointF(radius * std::cos(w), radius * std::sin(w));
+    }
+    return v;
+}
+
+// --- the start picture's cube -------------------------------------------
+
+struct Punkt3 {
+    double x, y, z;
+};
+
+// Turns the cube a little to the left and tips its top towards the viewer,
+// then projects it with a camera at distance 4.8 on the z axis (y upwards
+// in space, downwards on the picture).
+QPointF projiziert(Punkt3 p)
+{
+    const double gier = -28 * std::numbers::pi / 180;
+    const double nick = 22 * std::numbers::pi / 180;
+    const double x1 = p.x * std::cos(gier) + p.z * std::sin(gier);
+    const double z1 = -p.x * std::sin(gier) + p.z * std::cos(gier);
+    const double y2 = p.y * std::cos(nick) - z1 * std::sin(nick);
+    const double z2 = p.y * std::sin(nick) + z1 * std::cos(nick);
+    const double s = 1.0 / (4.8 - z2);
+    return {x1 * s, -y2 * s};
+}
+
+// One face: its corners in the order top-left, top-right, bottom-right,
+// bottom-left as seen from outside, and its two shades.
+struct Flaeche {
+    std::array<Punkt3, 4> ecken;
+    QColor hell;
+    QColor dunkel;
+};
+
+// The convex hull of some points (monotone chain), counter-clockwise.
+QPolygonF konvexeHuelle(QPolygonF punkte)
+{
+    std::sort(punkte.begin(), punkte.end(), [](QPointF a, QPointF b) {
+        return a.x() < b.x() || (a.x() == b.x() && a.y() < b.y());
+    });
+    auto kreuz = [](QPointF o, QPointF a, QPointF b) {
+        return (a.x() - o.x()) * (b.y() - o.y()) - (a.y() - o.y()) * (b.x() - o.x());
+    };
+    QPolygonF huelle;
+    for (int durchgang = 0; durchgang < 2; ++durchgang) {
+        const qsizetype anfang = huelle.size();
+        for (const QPointF& q : punkte) {
+            while (huelle.size() >= anfang + 2 && kreuz(huelle[huelle.size() - 2], huelle.back(), q) <= 0)
+                huelle.pop_back();
+            huelle << q;
+        }
+        huelle.pop_back();
+        std::reverse(punkte.begin(), punkte.end());
+    }
+    return huelle;
+}
+
+void wuerfelZeichnen(QPainter& p, const QRectF& ziel)
+{
+    // At this angle exactly the front, right and top faces face the camera.
+    const std::array<Flaeche, 3> flaechen{{
+        {{{{-1, 1, -1}, {1, 1, -1}, {1, 1, 1}, {-1, 1, 1}}}, QColor(86, 90, 102), QColor(62, 65, 75)},
+        {{{{-1, 1, 1}, {1, 1, 1}, {1, -1, 1}, {-1, -1, 1}}}, QColor(50, 53, 62), QColor(32, 34, 40)},
+        {{{{1, 1, 1}, {1, 1, -1}, {1, -1, -1}, {1, -1, 1}}}, QColor(30, 32, 38), QColor(18, 19, 23)},
+    }};
+
+    // Fit the projected cube into `ziel`.
+    QPolygonF projektion;
+    for (const Flaeche& f : flaechen)
+        for (const Punkt3& e : f.ecken)
+            projektion << projiziert(e);
+    const QRectF umriss = projektion.boundingRect();
+    const qreal s = std::min(ziel.width() / umriss.width(), ziel.height() / umriss.height());
+    QTransform nachBild;
+    nachBild.translate(ziel.center().x(), ziel.center().y());
+    nachBild.scale(s, s);
+    nachBild.translate(-umriss.center().x(), -umriss.center().y());
+
+    auto viereck = [&](const Flaeche& f) {
+        QPolygonF v;
+        for (const Punkt3& e : f.ecken)
+            v << nachBild.map(projiziert(e));
+        return v;
+    };
+
+    // A shadow of the whole silhouette, cast down and to the right.
+    QPolygonF ecken;
+    for (const Flaeche& f : flaechen)
+        ecken << viereck(f);
+    const QPolygonF silhouette = konvexeHuelle(ecken);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 70, 70, 50));
+    for (int i = 3; i >= 1; --i)
+        p.drawPolygon(silhouette.translated(4.0 + 2.5 * i, 6.0 + 2.5 * i));
+
+    QPen kante(QColor(120, 126, 140), 1.2);
+    kante.setJoinStyle(Qt::RoundJoin);
+    for (const Flaeche& f : flaechen) {
+        const QPolygonF v = viereck(f);
+        QLinearGradient verlauf(v[0], v[2]);
+        verlauf.setColorAt(0, f.hell);
+        verlauf.setColorAt(1, f.dunkel);
+        p.setPen(kante);
+        p.setBrush(verlauf);
+        p.drawPolygon(v);
+    }
+
+    // The question mark lies on the front face, in the same perspective.
+    const QPolygonF vorn = viereck(flaechen[1]);
+    const QPolygonF einheit{QPointF(0, 0), QPointF(1, 0), QPointF(1, 1), QPointF(0, 1)};
+    QTransform aufFlaeche;
+    if (!QTransform::quadToQuad(einheit, vorn, aufFlaeche))
+        return;
+    const QPainterPath zeichen = eingepasst(QStringLiteral("?"), sans(QFont::Black), QRectF(0.17, 0.1, 0.66, 0.8));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 120));
+    p.drawPath(aufFlaeche.map(zeichen.translated(0.025, 0.025)));
+    p.setBrush(Qt::white);
+    p.drawPath(aufFlaeche.map(zeichen));
+}
+
+// --- legend cells --------------------------------------------------------
+
+// A legend picture drawn as one board cell: black ground, light-blue marks
+// at the corners, and the glyph placed in cell units (0..1 on both axes,
+// stretched to the picture).
+class Zelle {
+public:
+    Zelle(QPainter& p, int breite, int hoehe) : p_(p), b_(breite - 1.0), h_(hoehe - 1.0)
+    {
+        glatt(p_);
+        p_.setPen(QPen(gitterBlau, 1, Qt::SolidLine, Qt::FlatCap));
+        const qreal arm = 0.12;
+        for (qreal a : {0.0, 1.0})
+            for (qreal b : {0.0, 1.0}) {
+                const qreal richtungA = a == 0 ? arm : -arm;
+                const qreal richtungB = b == 0 ? arm : -arm;
+                p_.drawLine(at(a, b), at(a + richtungA, b));
+                p_.drawLine(at(a, b), at(a, b + richtungB));
+            }
+    }
+
+    QPointF at(qreal a, qreal b) const { return {0.5 + a * b_, 0.5 + b * h_}; }
+
+    void linie(QPointF von, QPointF bis, const QColor& farbe, qreal breite)
+    {
+        p_.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::RoundCap));
+        p_.drawLine(at(von.x(), von.y()), at(bis.x(), bis.y()));
+    }
+
+    // A dot whose diameter is `breite` pixels, as the board draws points.
+    void punkt(QPointF wo, const QColor& farbe, qreal breite)
+    {
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(farbe);
+        p_.drawEllipse(at(wo.x(), wo.y()), breite / 2, breite / 2);
+    }
+
+    QPainter& maler() { return p_; }
+
+private:
+    QPainter& p_;
+    qreal b_;
+    qreal h_;
+};
+
+void katzenauge(Zelle& z)
+{
+    z.linie({0.8, 0.2}, {0.2, 0.8}, glyphBlau, 3);
+    z.linie({0.2, 0.2}, {0.8, 0.8}, glyphBlau, 3);
+    z.punkt({0.5, 0.5}, glyphRot, 5);
+}
+
+void umlenkspiegel(Zelle& z, bool steigend)
+{
+    if (steigend)
+        z.linie({0.8, 0.2}, {0.2, 0.8}, glyphBlau, 2);
+    else
+        z.linie({0.2, 0.2}, {0.8, 0.8}, glyphBlau, 2);
+    z.punkt({0.5, 0.5}, glyphRot, 5);
+}
+
+// The black hole's spiral: from the centre outwards, white to dark red.
+void schwarzesLoch(Zelle& z)
+{
+    // Joined as short strokes, each in the colour of the point it starts from.
+    QPointF vorher(0.5, 0.5);
+    QColor farbe(255, 255, 255);
+    double t = 0;
+    for (int i = 1; i < 2400; ++i) {
+        t += 0.01;
+        const QPointF hier(0.5 - t * std::sin(t) / 60, 0.5 + t * std::cos(t) / 60);
+        z.linie(vorher, hier, farbe, 1.4);
+        const int g = static_cast<int>(std::nearbyint(255 - 10 * t));
+        farbe = QColor(255, g, g);
+        vorher = hier;
+    }
+}
+
+void drehspiegel(Zelle& z)
+{
+    z.linie({0.3, 0.45}, {0.7, 0.45}, blassBlau, 1.2);
+    z.linie({0.3, 0.55}, {0.7, 0.55}, blassBlau, 1.2);
+    for (qreal a : {0.3, 0.7})
+        for (qreal b : {0.35, 0.45, 0.55, 0.65})
+            z.punkt({a, b}, glyphGelb, 2.6);
+}
+
+// The half mirror that lets the probe through from below left.
+void halbspiegel(Zelle& z)
+{
+    z.linie({0.3, 0.3}, {0.7, 0.7}, mittelBlau, 2);
+    for (int i = 0; i < 4; ++i)
+        z.punkt({0.3 + 0.1 * i, 0.45 + 0.1 * i}, glyphGelb, 2.6);
+}
+
+// A dark hatch with yellow marks at its corners, held by the olive cross
+// of the trapdoor glyph.
+void falltuer(Zelle& z)
+{
+    z.linie({0.18, 0.18}, {0.82, 0.82}, oliv, 2);
+    z.linie({0.82, 0.18}, {0.18, 0.82}, oliv, 2);
+    QPainter& p = z.maler();
+    const QRectF luke(z.at(0.28, 0.28), z.at(0.72, 0.72));
+    QLinearGradient verlauf(luke.topLeft(), luke.bottomRight());
+    verlauf.setColorAt(0, QColor(58, 58, 52));
+    verlauf.setColorAt(1, QColor(28, 28, 24));
+    p.setPen(QPen(QColor(80, 80, 70), 1));
+    p.setBrush(verlauf);
+    p.drawRect(luke);
+    // Corner marks: short yellow angles on the hatch's corners.
+    const qreal arm = luke.width() * 0.26;
+    p.setPen(QPen(glyphGelb, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    const std::array<std::pair<QPointF, QPointF>, 4> ecken{{
+        {luke.topLeft(), {1, 1}},
+        {luke.topRight(), {-1, 1}},
+        {luke.bottomRight(), {-1, -1}},
+        {luke.bottomLeft(), {1, -1}},
+    }};
+    for (const auto& [ecke, innen] : ecken) {
+        const QPointF e = ecke + innen * 1.0;
+        p.drawPolyline(QPolygonF{e + QPointF(innen.x() * arm, 0), e, e + QPointF(0, innen.y() * arm)});
+    }
+}
+
+// The smiley for one icon size, outline and features scaled with it.
+QPixmap smiley(int groesse)
+{
+    QImage bild = leinwand(groesse, groesse, 1.0, Qt::transparent);
+    QPainter p(&bild);
+    glatt(p);
+    const qreal s = groesse;
+    const qreal strich = std::max(1.0, s / 16);
+    const QPointF mitte(s / 2, s / 2);
+    const qreal radius = s / 2 - strich / 2 - (groesse >= 32 ? s / 64 : 0);
+
+    QRadialGradient gelb(mitte - QPointF(s * 0.15, s * 0.18), radius * 1.3);
+    gelb.setColorAt(0, QColor(255, 255, 170));
+    gelb.setColorAt(0.45, QColor(255, 240, 0));
+    gelb.setColorAt(1, QColor(235, 180, 0));
+    p.setPen(QPen(Qt::black, strich));
+    if (groesse < 32)
+        p.setBrush(QColor(255, 255, 0));
+    else
+        p.setBrush(gelb);
+    p.drawEllipse(mitte, radius, radius);
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    const qreal augeB = std::max(0.7, s * 0.065);
+    const qreal augeH = std::max(1.1, s * 0.1);
+    for (qreal seite : {-1.0, 1.0})
+        p.drawEllipse(mitte + QPointF(seite * s * 0.17, -s * 0.13), augeB, augeH);
+
+    QPen mund(Qt::black, strich * (groesse < 32 ? 1.0 : 1.2), Qt::SolidLine, Qt::RoundCap);
+    p.setPen(mund);
+    p.setBrush(Qt::NoBrush);
+    const qreal r = s * 0.29;
+    p.drawArc(QRectF(mitte.x() - r, mitte.y() - r * 0.95, 2 * r, 2 * r), 205 * 16, 130 * 16);
+    p.end();
+    return QPixmap::fromImage(bild);
+}
+
+} // namespace
+
+QPixmap startKnopfBild(qreal pixelVerhaeltnis)
+{
+    QImage bild = leinwand(88, 87, pixelVerhaeltnis, Qt::black);
+    QPainter p(&bild);
+    glatt(p);
+    QPen rahmen(QColor(150, 150, 150), 1);
+    rahmen.setDashPattern({3, 2});
+    p.setPen(rahmen);
+    p.drawRect(QRectF(4.5, 4.5, 79, 78));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(eingepasst(QStringLiteral("Start"), serif(QFont::Normal, true), QRectF(13, 26, 62, 35)));
+    p.end();
+    return QPixmap::fromImage(bild);
+}
+
+QPixmap startBild(qreal pixelVerhaeltnis)
+{
+    const int breite = 345;
+    const int hoehe = 348;
+    QImage bild = leinwand(breite, hoehe, pixelVerhaeltnis, rolloGrund);
+    QPainter p(&bild);
+    // Grid lines on whole pixels, the last one on the picture's edge, as the blind shows them.
+    p.setPen(QPen(Qt::white, 1));
+    for (int i = 0; i <= 8; ++i) {
+        const qreal x = std::floor(i * (breite - 1) / 8.0) + 0.5;
+        const qreal y = std::floor(i * (hoehe - 1) / 8.0) + 0.5;
+        p.drawLine(QPointF(x, 0), QPointF(x, hoehe));
+        p.drawLine(QPointF(0, y), QPointF(breite, y));
+    }
+    glatt(p);
+    wuerfelZeichnen(p, QRectF(breite / 2.0 - 88, hoehe / 2.0 - 90, 176, 176));
+    p.end();
+    return QPixmap::fromImage(bild);
+}
+
+QPixmap legendenBild(int index, qreal pixelVerhaeltnis)
+{
+    struct Groesse {
+        int breite, hoehe;
+    };
+    static constexpr std::array<Groesse, 8> groessen{{
+        {42, 43}, {42, 42}, {45, 43}, {47, 47}, {46, 49}, {47, 47}, {0, 0}, {43, 44},
+    }};
+    if (index < 0 || index >= static_cast<int>(groessen.size()) || groessen[static_cast<std::size_t>(index)].breite == 0)
+        return {};
+    const Groesse g = groessen[static_cast<std::size_t>(index)];
+    QImage bild = leinwand(g.breite, g.hoehe, pixelVerhaeltnis, Qt::black);
+    QPainter p(&bild);
+    Zelle z(p, g.breite, g.hoehe);
+    switch (index) {
+    case 0: katzenauge(z); break;
+    case 1: umlenkspiegel(z, true); break;
+    case 2: umlenkspiegel(z, false); break;
+    case 3: schwarzesLoch(z); break;
+    case 4: drehspiegel(z); break;
+    case 5: halbspiegel(z); break;
+    default: falltuer(z); break;
+    }
+    p.end();
+    return QPixmap::fromImage(bild);
+}
+
+QPixmap stopBild(qreal pixelVerhaeltnis)
+{
+    QImage bild = leinwand(49, 48, pixelVerhaeltnis, Qt::transparent);
+    QPainter p(&bild);
+    glatt(p);
+    const QPointF mitte(24.5, 24);
+    p.setPen(QPen(QColor(90, 90, 90), 1));
+    p.setBrush(Qt::white);
+    p.drawPolygon(vieleck(mitte, 23.3, 8));
+    QLinearGradient rot(0, 4, 0, 44);
+    rot.setColorAt(0, QColor(235, 20, 20));
+    rot.setColorAt(1, QColor(175, 0, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(rot);
+    p.drawPolygon(vieleck(mitte, 20.6, 8));
+    p.setBrush(Qt::white);
+    p.drawPath(eingepasst(QStringLiteral("STOP"), sans(QFont::Bold), QRectF(9.5, 17.5, 30, 13)));
+    p.end();
+    return QPixmap::fromImage(bild);
+}
+
+QPixmap lautsprecherBild(qreal pixelVerhaeltnis)
+{
+    QImage bild = leinwand(54, 51, pixelVerhaeltnis, Qt::transparent);
+    QPainter p(&bild);
+    glatt(p);
+    const QPointF mitte(27, 25.5);
+    QRadialGradient rot(mitte - QPointF(6, 8), 30);
+    rot.setColorAt(0, QColor(240, 40, 40));
+    rot.setColorAt(1, QColor(170, 0, 0));
+    p.setPen(QPen(QColor(110, 0, 0), 1));
+    p.setBrush(rot);
+    p.drawEllipse(mitte, 24.5, 24.5);
+    p.setPen(QPen(Qt::white, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(mitte, 21.5, 21.5);
+
+    // The speaker: a box and its cone, facing right, and three sound waves.
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(11, 20.5, 6, 10));
+    p.drawPolygon(QPolygonF{QPointF(17, 20.5), QPointF(25, 13.5), QPointF(25, 37.5), QPointF(17, 30.5)});
+    p.setPen(QPen(Qt::white, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (qreal r : {5.5, 10.0, 14.5}) {
+        const QPointF quelle(24, 25.5);
+        p.drawArc(QRectF(quelle.x() - r, quelle.y() - r, 2 * r, 2 * r), -40 * 16, 80 * 16);
+    }
+    p.end();
+    return QPixmap::fromImage(bild);
+}
+
+QPixmap startSondeBild(qreal pixelVerhaeltnis)
+{
+    QImage bild = leinwand(112, 34, pixelVerhaeltnis, Qt::black);
+    QPainter p(&bild);
+    glatt(p);
+    const qreal mitteY = 17;
+
+    // The trail fades out behind the ball.
+    QLinearGradient spur(3, 0, 22, 0);
+    spur.setColorAt(0, QColor(255, 255, 0, 0));
+    spur.setColorAt(1, QColor(255, 255, 0));
+    p.setPen(QPen(QBrush(spur), 2, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QPointF(3, mitteY), QPointF(22, mitteY));
+
+    QRadialGradient ball(QPointF(24, mitteY - 2.5), 9);
+    ball.setColorAt(0, QColor(255, 255, 200));
+    ball.setColorAt(0.5, QColor(255, 255, 0));
+    ball.setColorAt(1, QColor(190, 170, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(ball);
+    p.drawEllipse(QPointF(26, mitteY), 7, 7);
+
+    p.setBrush(Qt::white);
+    for (int i = 0; i < 4; ++i)
+        p.drawRect(QRectF(39 + 8 * i, mitteY - 1.5, 5, 3));
+
+    QPen umriss(Qt::white, 2);
+    umriss.setJoinStyle(Qt::MiterJoin);
+    p.setPen(umriss);
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(QPolygonF{QPointF(74, mitteY - 5), QPointF(92, mitteY - 5), QPointF(92, mitteY - 12),
+                            QPointF(108, mitteY), QPointF(92, mitteY + 12), QPointF(92, mitteY + 5),
+                            QPointF(74, mitteY + 5)});
+    p.end();
+    return QPixmap::fromImage(bild);
+}
+
+QPixmap tarnkisteErstellenBild(qreal pixelVerhaeltnis)
+{
+    QImage bild = leinwand(330, 64, pixelVerhaeltnis, Qt::black);
+    QPainter p(&bild);
+    glatt(p);
+    const QPainterPath text =
+        eingepasst(QStringLiteral("Tarnkiste erstellen"), serif(QFont::Bold), QRectF(12, 13, 306, 38));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 80, 80));
+    p.drawPath(text.translated(1.5, 1.5));
+    p.setBrush(QColor(200, 200, 200));
+    p.drawPath(text);
+    p.end();
+    return QPixmap::fromImage(bild);
+}
+
+QPixmap pfeilBild(Richtung richtung, qreal pixelVerhaeltnis)
+{
+    if (richtung != nord && richtung != sued)
+        return {};
+    QImage bild = leinwand(12, 15, pixelVerhaeltnis, Qt::white);
+    QPainter p(&bild);
+    glatt(p);
+    QPolygonF pfeil{QPointF(6, 1), QPointF(11.5, 7.5), QPointF(8, 7.5), QPointF(8, 14),
+                    QPointF(4, 14), QPointF(4, 7.5), QPointF(0.5, 7.5)};
+    if (richtung == sued)
+        pfeil = QTransform(1, 0, 0, -1, 0, 15).map(pfeil);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(20, 20, 20));
+    p.drawPolygon(pfeil);
+    p.end();
+    return QPixmap::fromImage(bild);
+}
+
+QPixmap kopierPfeil(bool nachRechts, qreal pixelVerhaeltnis)
+{
+    QImage bild = leinwand(32, 24, pixelVerhaeltnis, Qt::transparent);
+    QPainter p(&bild);
+    glatt(p);
+    QPolygonF pfeil{QPointF(2.5, 8), QPointF(17.5, 8), QPointF(17.5, 2.5), QPointF(29.5, 12),
+                    QPointF(17.5, 21.5), QPointF(17.5, 16), QPointF(2.5, 16)};
+    if (!nachRechts)
+        pfeil = QTransform(-1, 0, 0, 1, 32, 0).map(pfeil);
+    QLinearGradient blau(0, 2, 0, 22);
+    blau.setColorAt(0, QColor(110, 160, 255));
+    blau.setColorAt(0.5, QColor(20, 70, 255));
+    blau.setColorAt(1, QColor(0, 0, 190));
+    QPen rand(QColor(0, 0, 110), 1);
+    rand.setJoinStyle(Qt::MiterJoin);
+    p.setPen(rand);
+    p.setBrush(blau);
+    p.drawPolygon(pfeil);
+    p.end();
+    return QPixmap::fromImage(bild);
+}
+
+QPixmap randHintergrundBild(qreal pixelVerhaeltnis)
+{
+    QImage bild = leinwand(63, 63, pixelVerhaeltnis, QColor(8, 14, 64));
+    QPainter p(&bild);
+    glatt(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 230, 255));
+    for (int i = 0; i < 9; ++i)
+        for (int j = 0; j < 9; ++j)
+            p.drawEllipse(QPointF(3.5 + 7 * i, 3.5 + 7 * j), 1.0, 1.0);
+    p.end();
+    return QPixmap::fromImage(bild);
+}
+
+QIcon fensterSymbol()
+{
+    QIcon symbol;
+    for (int groesse : symbolGroessen)
+        symbol.addPixmap(smiley(groesse));
+    return symbol;
+}
+
+void bilderSpeichern(const QString& ordner)
+{
+    const QDir dir(ordner);
+    dir.mkpath(QStringLiteral("."));
+    auto speichern = [&](const QPixmap& bild, const QString& name) {
+        bild.save(dir.filePath(name + QStringLiteral(".png")), "PNG");
+    };
+    speichern(startKnopfBild(), QStringLiteral("startknopf"));
+    speichern(startBild(), QStringLiteral("startbild"));
+    for (int i : {0, 1, 2, 3, 4, 5, 7})
+        speichern(legendenBild(i), QStringLiteral("legende%1").arg(i));
+    speichern(stopBild(), QStringLiteral("stop"));
+    speichern(lautsprecherBild(), QStringLiteral("lautsprecher"));
+    speichern(startSondeBild(), QStringLiteral("startsonde"));
+    speichern(tarnkisteErstellenBild(), QStringLiteral("tarnkiste-erstellen"));
+    speichern(pfeilBild(nord), QStringLiteral("pfeil-hoch"));
+    speichern(pfeilBild(sued), QStringLiteral("pfeil-runter"));
+    speichern(kopierPfeil(true), QStringLiteral("kopieren-rechts"));
+    speichern(kopierPfeil(false), QStringLiteral("kopieren-links"));
+    speichern(randHintergrundBild(), QStringLiteral("randhintergrund"));
+    for (int groesse : symbolGroessen)
+        speichern(smiley(groesse), QStringLiteral("icon-%1").arg(groesse));
+}

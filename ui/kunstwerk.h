@@ -1,0 +1,63 @@
+// The window's artwork: every button picture, legend picture and the icon, painted in code.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+#include <QString>
+
+#include "model/feld.h"
+
+// Each picture has a fixed logical size in pixels (given below). With a
+// device pixel ratio r the pixmap holds r times as many pixels per side and
+// carries r, so it shows at the logical size and stays sharp on high-DPI
+// screens. A ratio that is not a positive number counts as 1.
+// All of them need a QGuiApplication (fonts, QPixmap).
+
+// 88 x 87: "Start" in white italics on black inside a grey dashed frame.
+QPixmap startKnopfBild(qreal pixelVerhaeltnis = 1.0);
+
+// 345 x 348: the start screen's cover for the hidden board, a white 8 x 8
+// grid on teal with a dark cube bearing a white question mark.
+QPixmap startBild(qreal pixelVerhaeltnis = 1.0);
+
+// The legend pictures, looking like board cells with the object's glyph:
+// 0 cat's eye 42 x 43, 1 rising mirror 42 x 42, 2 falling mirror 45 x 43,
+// 3 black hole 47 x 47, 4 rotating mirror 46 x 49, 5 half mirror 47 x 47,
+// 7 trapdoor 43 x 44. Any other index gives a null pixmap.
+QPixmap legendenBild(int index, qreal pixelVerhaeltnis = 1.0);
+
+// 49 x 48: a red octagonal STOP sign, transparent around it.
+QPixmap stopBild(qreal pixelVerhaeltnis = 1.0);
+
+// 54 x 51: a red round sign with a white loudspeaker, transparent around it.
+QPixmap lautsprecherBild(qreal pixelVerhaeltnis = 1.0);
+
+// 112 x 34 on black: a yellow ball with its trail, four white bars and a
+// hollow white arrow to the right (the launch button).
+QPixmap startSondeBild(qreal pixelVerhaeltnis = 1.0);
+
+// 330 x 64: "Tarnkiste erstellen" in light grey on black.
+QPixmap tarnkisteErstellenBild(qreal pixelVerhaeltnis = 1.0);
+
+// 12 x 15 on white: a dark arrow pointing up for nord and down for sued;
+// a null pixmap for any other direction.
+QPixmap pfeilBild(Richtung richtung, qreal pixelVerhaeltnis = 1.0);
+
+// 32 x 24, transparent: a blue arrow pointing right or left (copy buttons).
+QPixmap kopierPfeil(bool nachRechts, qreal pixelVerhaeltnis = 1.0);
+
+// 63 x 63: dark navy with a grid of small cyan dots, made to be stretched.
+QPixmap randHintergrundBild(qreal pixelVerhaeltnis = 1.0);
+
+// Sizes the window icon offers, in pixels.
+inline constexpr int symbolGroessen[] = {16, 32, 64, 128, 256};
+
+// A yellow smiley with black outline, eyes and smile, drawn for each size
+// in symbolGroessen.
+QIcon fensterSymbol();
+
+// Writes every picture above at ratio 1 as a PNG into `ordner`, creating it
+// if needed: startknopf, startbild, legende0..5 and legende7, stop,
+// lautsprecher, startsonde, tarnkiste-erstellen, pfeil-hoch, pfeil-runter,
+// kopieren-rechts, kopieren-links, randhintergrund and icon-<size>.
+void bilderSpeichern(const QString& ordner);

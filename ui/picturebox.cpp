@@ -1,0 +1,419 @@
+// A widget that is a drawing surface: it keeps what is drawn and shows it.
+#include "ui/picturebox.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QEvent>
+#include <QPainter>
+#include <QPen>
+#include <QResizeEvent>
+
+namespace {
+
+// Coordinates built from decimal fractions can land a hair below a pixel
+// boundary they stand for; this much is still counted as the boundary.
+constexpr double grenzToleranz = 1e-7;
+// Keeps coordinates far outside the picture in the range of int.
+constexpr double grenzeWeit = 1e6;
+constexpr int stiftMax = 500;
+constexpr qreal verhaeltnisMax = 16.0;
+
+// Rounding without a library call: every argument here is bounded by
+// grenzeWeit times a ratio, far inside the range of long long.
+double abgerundet(double v)
+{
+    const auto ganz = static_cast<double>(static_cast<long long>(v));
+    return ganz > v ? ganz - 1.0 : ganz;
+}
+
+int gerundet(double v) { return static_cast<int>(abgerundet(v + 0.5)); }
+
+QRgb rgb(Farbe f) { return qRgb(f.r, f.g, f.b); }
+QColor farbeAls(Farbe f) { return QColor(f.r, f.g, f.b); }
+
+// The widget pixel that holds logical coordinate v on an axis of `laenge`
+// pixels. The far edge itself counts to the last pixel, so that a line on
+// the scale's right or bottom border stays visible.
+double pixelVon(double v, int laenge)
+{
+    if (std::isnan(v))
+        return 0.0;
+    const double p = abgerundet(std::clamp(v, -grenzeWeit, grenzeWeit) + grenzToleranz);
+    return p == laenge && v < laenge + grenzToleranz ? p - 1 : p;
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+{
+    // Until told otherwise the surface looks like a picture box on a form:
+    // button face behind black drawing.
+    const QColor flaeche = palette().color(QPalette::Button);
+    hintergrund_ = Farbe{static_cast<std::uint8_t>(flaeche.red()), static_cast<std::uint8_t>(flaeche.green()),
+                         static_cast<std::uint8_t>(flaeche.blue())};
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+PictureBox::~PictureBox() = default;
+
+void PictureBox::massstabSetzen(double x1, double y1, double x2, double y2)
+{
+    // A scale without extent (or with NaN) would map everything nowhere; the
+    // old one stays.
+    if (!(x1 != x2) || !(y1 != y2) || !std::isfinite(x1 + y1 + x2 + y2))
+        return;
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    umrechnungSetzen();
+}
+
+void PictureBox::hintergrundSetzen(Farbe farbe)
+{
+    hintergrund_ = farbe;
+    leeren();
+}
+
+Farbe PictureBox::hintergrund() const { return hintergrund_; }
+
+void PictureBox::vordergrundSetzen(Farbe farbe) { vordergrund_ = farbe; }
+
+Farbe PictureBox::vordergrund() const { return vordergrund_; }
+
+void PictureBox::stiftbreiteSetzen(int pixel) { stiftbreite_ = std::clamp(pixel, 1, stiftMax); }
+
+int PictureBox::stiftbreite() const { return stiftbreite_; }
+
+void PictureBox::leeren()
+{
+    maler();
+    pixelFuellen(0, 0, bild_.width(), bild_.height(), rgb(hintergrund_));
+    anzeigen();
+}
+
+void PictureBox::linie(double x1, double y1, double x2, double y2, Farbe farbe)
+{
+    QPainter& p = maler();
+    const int breite = bildBreiteFuer(stiftbreite_);
+    const QPointF von = mitte(x1, y1, breite);
+    const QPointF bis = mitte(x2, y2, breite);
+    if (von == bis) {
+        // A line that ends where it starts still leaves its dot.
+        scheibe(von, breite, rgb(farbe));
+    } else {
+        QPen stift(farbeAls(farbe), breite / verhaeltnis_);
+        stift.setCapStyle(stiftbreite_ == 1 ? Qt::SquareCap : Qt::RoundCap);
+        p.setPen(stift);
+        p.drawLine(von / verhaeltnis_, bis / verhaeltnis_);
+    }
+    anzeigen();
+}
+
+void PictureBox::rechteckFuellen(double x1, double y1, double x2, double y2, Farbe farbe)
+{
+    maler();
+    // Both corner pixels belong to the rectangle; a wide pen adds the part of
+    // its stroke that lies outside the edge pixels.
+    const int innen = (stiftbreite_ - 1) / 2;
+    const int aussen = stiftbreite_ / 2;
+    const double ax = pixelX(x1);
+    const double bx = pixelX(x2);
+    const double ay = pixelY(y1);
+    const double by = pixelY(y2);
+    const double links = std::min(ax, bx) - innen;
+    const double rechts = std::max(ax, bx) + 1 + aussen;
+    const double oben = std::min(ay, by) - innen;
+    const double unten = std::max(ay, by) + 1 + aussen;
+    pixelFuellen(gerundet(links * verhaeltnis_), gerundet(oben * verhaeltnis_), gerundet(rechts * verhaeltnis_),
+                 gerundet(unten * verhaeltnis_), rgb(farbe));
+    anzeigen();
+}
+
+void PictureBox::punkt(double x, double y, Farbe farbe)
+{
+    maler();
+    const int breite = bildBreiteFuer(stiftbreite_);
+    scheibe(mitte(x, y, breite), breite, rgb(farbe));
+    anzeigen();
+}
+
+void PictureBox::kreis(double x, double y, double radius)
+{
+    QPainter& p = maler();
+    const int breite = bildBreiteFuer(stiftbreite_);
+    const QPointF m = mitte(x, y, breite);
+    const double r = std::min(std::abs(radius * sx_), grenzeWeit) * verhaeltnis_;
+    if (!(r >= 0.5)) {
+        scheibe(m, breite, rgb(vordergrund_));
+    } else {
+        p.setPen(QPen(farbeAls(vordergrund_), breite / verhaeltnis_));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(m / verhaeltnis_, r / verhaeltnis_, r / verhaeltnis_);
+    }
+    anzeigen();
+}
+
+void PictureBox::text(double x, double y, std::string_view text)
+{
+    QPainter& p = maler();
+    const double links = pixelX(x);
+    const double oben = pixelY(y);
+    p.setPen(farbeAls(vordergrund_));
+    p.drawText(QPointF(links, oben + p.fontMetrics().ascent()),
+               QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    anzeigen();
+}
+
+void PictureBox::setzeKantenglaettung(bool an)
+{
+    kantenglaettung_ = an;
+    malerBeenden();
+}
+
+void PictureBox::setzeGeraetePixelVerhaeltnis(qreal verhaeltnis)
+{
+    erzwungenesVerhaeltnis_ = verhaeltnis > 0 ? std::min(verhaeltnis, verhaeltnisMax) : 0.0;
+    if (!bild_.isNull() && !bildPasst())
+        bildAnpassen();
+    update();
+}
+
+qreal PictureBox::geraetePixelVerhaeltnis() const
+{
+    return bild_.isNull() ? gewuenschtesVerhaeltnis() : verhaeltnis_;
+}
+
+QImage PictureBox::bild() const
+{
+    malerBeenden();
+    return bild_;
+}
+
+QColor PictureBox::farbeBei(double x, double y) const
+{
+    malerBeenden();
+    if (bild_.isNull())
+        return {};
+    const auto bildpixel = [this](double pixel) { return static_cast<int>(abgerundet((pixel + 0.5) * verhaeltnis_)); };
+    const int px = bildpixel(pixelX(x));
+    const int py = bildpixel(pixelY(y));
+    if (!bild_.valid(px, py))
+        return {};
+    return bild_.pixelColor(px, py);
+}
+
+QRect PictureBox::nachPixeln(double links, double oben, double breite, double hoehe) const
+{
+    // Position and size are rounded each on its own, so that a child keeps
+    // its size in pixels wherever it is moved to.
+    const double sx = width() / (x2_ - x1_);
+    const double sy = height() / (y2_ - y1_);
+    const auto runden = [](double v) { return gerundet(std::clamp(v, -grenzeWeit, grenzeWeit)); };
+    const double l = sx > 0 ? links : links + breite;
+    const double o = sy > 0 ? oben : oben + hoehe;
+    return QRect(runden((l - x1_) * sx), runden((o - y1_) * sy), runden(std::abs(breite * sx)),
+                 runden(std::abs(hoehe * sy)));
+}
+
+void PictureBox::kindPlatzieren(QWidget* kind, double links, double oben, double breite, double hoehe)
+{
+    kind->setGeometry(nachPixeln(links, oben, breite, hoehe));
+}
+
+QPointF PictureBox::nachEinheiten(QPointF position) const
+{
+    const double w = std::max(width(), 1);
+    const double h = std::max(height(), 1);
+    return {x1_ + position.x() * (x2_ - x1_) / w, y1_ + position.y() * (y2_ - y1_) / h};
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    malerBeenden();
+    if (!bildPasst())
+        bildAnpassen();
+    anzeigeAngefordert_ = false;
+    QPainter p(this);
+    p.drawImage(QPointF(0, 0), bild_);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (!bild_.isNull() && !bildPasst())
+        bildAnpassen();
+}
+
+void PictureBox::changeEvent(QEvent* event)
+{
+    // The painter holds the font it was opened with.
+    if (event->type() == QEvent::FontChange)
+        malerBeenden();
+    QWidget::changeEvent(event);
+}
+
+QPainter& PictureBox::maler()
+{
+    if (maler_ && size() != groesse_)
+        malerBeenden();
+    if (!maler_) {
+        if (!bildPasst())
+            bildAnpassen();
+        maler_ = std::make_unique<QPainter>(&bild_);
+        maler_->setRenderHint(QPainter::Antialiasing, kantenglaettung_);
+        maler_->setRenderHint(QPainter::TextAntialiasing, kantenglaettung_);
+        QFont schrift = font();
+        if (!kantenglaettung_)
+            schrift.setStyleStrategy(QFont::NoAntialias);
+        maler_->setFont(schrift);
+        // The painter has made the image's data its own; dots and fills
+        // write there directly while it is open.
+        daten_ = bild_.bits();
+        zeilenLaenge_ = bild_.bytesPerLine();
+    }
+    return *maler_;
+}
+
+void PictureBox::malerBeenden() const
+{
+    maler_.reset();
+    daten_ = nullptr;
+}
+
+bool PictureBox::bildPasst() const
+{
+    return !bild_.isNull() && groesse_ == size() && verhaeltnis_ == gewuenschtesVerhaeltnis();
+}
+
+qreal PictureBox::gewuenschtesVerhaeltnis() const
+{
+    return erzwungenesVerhaeltnis_ > 0 ? erzwungenesVerhaeltnis_ : devicePixelRatioF();
+}
+
+void PictureBox::bildAnpassen()
+{
+    malerBeenden();
+    const qreal v = gewuenschtesVerhaeltnis();
+    const QSize logisch = size().expandedTo(QSize(1, 1));
+    QImage neu(qMax(1, qRound(logisch.width() * v)), qMax(1, qRound(logisch.height() * v)), QImage::Format_RGB32);
+    neu.setDevicePixelRatio(v);
+    // Text gets the size it would have on the widget itself.
+    neu.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
+    neu.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
+    neu.fill(rgb(hintergrund_));
+    if (!bild_.isNull()) {
+        QPainter p(&neu);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(QPointF(0, 0), bild_);
+    }
+    bild_ = neu;
+    verhaeltnis_ = v;
+    groesse_ = size();
+    umrechnungSetzen();
+}
+
+void PictureBox::umrechnungSetzen()
+{
+    sx_ = groesse_.width() / (x2_ - x1_);
+    sy_ = groesse_.height() / (y2_ - y1_);
+}
+
+void PictureBox::anzeigen()
+{
+    if (!anzeigeAngefordert_) {
+        anzeigeAngefordert_ = true;
+        update();
+    }
+}
+
+double PictureBox::pixelX(double x) const
+{
+    return pixelVon((x - x1_) * sx_, groesse_.width());
+}
+
+double PictureBox::pixelY(double y) const
+{
+    return pixelVon((y - y1_) * sy_, groesse_.height());
+}
+
+QPointF PictureBox::mitte(double x, double y, int breite) const
+{
+    // The middle of the widget pixel, moved to the nearest image pixel corner
+    // for even widths and to the nearest image pixel centre for odd ones, so
+    // that strokes and dots cover whole image pixels.
+    const auto achse = [this, breite](double pixel) {
+        const double m = (pixel + 0.5) * verhaeltnis_;
+        return breite % 2 == 1 ? abgerundet(m) + 0.5 : abgerundet(m + 0.5);
+    };
+    return {achse(pixelX(x)), achse(pixelY(y))};
+}
+
+int PictureBox::bildBreiteFuer(int pixel) const
+{
+    return std::max(1, gerundet(pixel * verhaeltnis_));
+}
+
+void PictureBox::pixelFuellen(int links, int oben, int rechts, int unten, QRgb farbe)
+{
+    links = std::max(links, 0);
+    oben = std::max(oben, 0);
+    rechts = std::min(rechts, bild_.width());
+    unten = std::min(unten, bild_.height());
+    if (links >= rechts || oben >= unten)
+        return;
+    for (int y = oben; y < unten; ++y) {
+        auto* zeile = reinterpret_cast<QRgb*>(daten_ + y * zeilenLaenge_);
+        std::fill(zeile + links, zeile + rechts, farbe);
+    }
+}
+
+void PictureBox::scheibe(QPointF m, int durchmesser, QRgb farbe)
+{
+    if (kantenglaettung_ && durchmesser >= 3) {
+        QPainter& p = maler();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor::fromRgb(farbe));
+        const double r = durchmesser / 2.0 / verhaeltnis_;
+        p.drawEllipse(m / verhaeltnis_, r, r);
+        return;
+    }
+    // The centre lies on a pixel centre for odd and on a pixel corner for even
+    // diameters, so the mask's top-left pixel is a whole number.
+    const int x0 = gerundet(m.x() - durchmesser / 2.0);
+    const int y0 = gerundet(m.y() - durchmesser / 2.0);
+    // Up to 3 pixels across the round mask is the full square.
+    if (durchmesser <= 3) {
+        pixelFuellen(x0, y0, x0 + durchmesser, y0 + durchmesser, farbe);
+        return;
+    }
+    for (const Spanne& s : maske(durchmesser))
+        pixelFuellen(x0 + s.von, y0 + s.dy, x0 + s.bis + 1, y0 + s.dy + 1, farbe);
+}
+
+const std::vector<PictureBox::Spanne>& PictureBox::maske(int durchmesser)
+{
+    if (masken_.size() <= static_cast<std::size_t>(durchmesser))
+        masken_.resize(static_cast<std::size_t>(durchmesser) + 1);
+    std::vector<Spanne>& spannen = masken_[static_cast<std::size_t>(durchmesser)];
+    if (!spannen.empty())
+        return spannen;
+    // The pixels whose centres lie within the dot's radius, row by row.
+    const double r = durchmesser / 2.0;
+    for (int dy = 0; dy < durchmesser; ++dy) {
+        const double y = dy + 0.5 - r;
+        int von = durchmesser;
+        int bis = -1;
+        for (int dx = 0; dx < durchmesser; ++dx) {
+            const double x = dx + 0.5 - r;
+            if (x * x + y * y <= r * r) {
+                von = std::min(von, dx);
+                bis = std::max(bis, dx);
+            }
+        }
+        if (bis >= von)
+            spannen.push_back({dy, von, bis});
+    }
+    return spannen;
+}

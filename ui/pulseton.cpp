@@ -1,0 +1,94 @@
+// PulseAudio tone output (PipeWire serves the same API).
+#include "ui/pulseton.h"
+
+#include <pulse/error.h>
+#include <pulse/simple.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double blendeMs = 5.0;
+constexpr double lautstaerke = 0.35;
+// After a failed open, this many tones pass silently before the next attempt.
+constexpr int wartenBisNeuerVersuch = 20;
+
+} // namespace
+
+std::unique_ptr<short[]> tonWelle(int hertz, int millisekunden, int rate, std::size_t& anzahl)
+{
+    anzahl = millisekunden > 0 ? static_cast<std::size_t>(static_cast<long long>(millisekunden) * rate / 1000) : 0;
+    auto welle = std::make_unique<short[]>(std::max<std::size_t>(anzahl, 1));
+    const double blende = std::min(blendeMs * rate / 1000.0, anzahl / 2.0);
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        double huelle = 1.0;
+        const double vomEnde = static_cast<double>(anzahl - 1 - i);
+        if (blende > 0.0)
+            huelle = std::min({1.0, i / blende, vomEnde / blende});
+        const double wert = std::sin(2.0 * std::numbers::pi * hertz * static_cast<double>(i) / rate);
+        welle[i] = static_cast<short>(std::lround(32767.0 * lautstaerke * huelle * wert));
+    }
+    return welle;
+}
+
+PulseTonausgabe::PulseTonausgabe(std::shared_ptr<Zeitgeber> zeitgeber) : zeitgeber_(std::move(zeitgeber)) {}
+
+PulseTonausgabe::~PulseTonausgabe() { schliessen(); }
+
+bool PulseTonausgabe::oeffnen()
+{
+    if (strom_)
+        return true;
+    if (fehlversuche_ > 0 && stilleToene_ < wartenBisNeuerVersuch)
+        return false;
+    stilleToene_ = 0;
+
+    pa_sample_spec spec{};
+    spec.format = PA_SAMPLE_S16LE;
+    spec.rate = abtastrate;
+    spec.channels = 1;
+    // A small buffer keeps the time from writing to hearing short.
+    pa_buffer_attr puffer{};
+    puffer.maxlength = static_cast<uint32_t>(-1);
+    puffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(30000, &spec));
+    puffer.prebuf = static_cast<uint32_t>(-1);
+    puffer.minreq = static_cast<uint32_t>(-1);
+    puffer.fragsize = static_cast<uint32_t>(-1);
+    int fehler = 0;
+    strom_ = pa_simple_new(nullptr, "Tarnkiste", PA_STREAM_PLAYBACK, nullptr, "Ton", &spec, nullptr, &puffer, &fehler);
+    if (!strom_)
+        ++fehlversuche_;
+    else
+        fehlversuche_ = 0;
+    return strom_ != nullptr;
+}
+
+void PulseTonausgabe::schliessen()
+{
+    if (strom_)
+        pa_simple_free(strom_);
+    strom_ = nullptr;
+}
+
+void PulseTonausgabe::ton(int hertz, int millisekunden)
+{
+    if (millisekunden <= 0)
+        return;
+    if (!oeffnen()) {
+        ++stilleToene_;
+        zeitgeber_->warten(millisekunden);
+        return;
+    }
+    std::size_t anzahl = 0;
+    const auto welle = tonWelle(hertz, millisekunden, abtastrate, anzahl);
+    int fehler = 0;
+    if (pa_simple_write(strom_, welle.get(), anzahl * sizeof(short), &fehler) < 0 ||
+        pa_simple_drain(strom_, &fehler) < 0) {
+        // The server went away: keep the pace silently and reconnect later.
+        schliessen();
+        ++fehlversuche_;
+        zeitgeber_->warten(millisekunden);
+    }
+}

@@ -1,0 +1,35 @@
+// Real tones on the desktop's sound output through PulseAudio's simple API.
+#pragma once
+
+#include <memory>
+
+#include "ui/dienste.h"
+
+struct pa_simple;
+
+// Plays a sine tone and returns once it has been heard: the samples are
+// written, then the stream is drained. The output is opened on the first
+// tone and kept; where none can be opened the tone's time passes silently
+// (tried again only after a while, and never reported per tone).
+class PulseTonausgabe : public Tonausgabe {
+public:
+    explicit PulseTonausgabe(std::shared_ptr<Zeitgeber> zeitgeber);
+    ~PulseTonausgabe() override;
+
+    void ton(int hertz, int millisekunden) override;
+
+    static constexpr int abtastrate = 44100;
+
+private:
+    bool oeffnen();
+    void schliessen();
+
+    std::shared_ptr<Zeitgeber> zeitgeber_;
+    pa_simple* strom_ = nullptr;
+    int fehlversuche_ = 0;
+    int stilleToene_ = 0;
+};
+
+// One tone's samples: a sine of `hertz` over `millisekunden` at `rate`, faded in
+// and out over a few milliseconds so that neither end clicks.
+std::unique_ptr<short[]> tonWelle(int hertz, int millisekunden, int rate, std::size_t& anzahl);
