@@ -11,6 +11,8 @@ public:
 
     void setzeBild(const QPixmap& bild, bool strecken = false);
     void setzeHintergrund(const QColor& farbe);
+    // A thin sunken border, as picture boxes have.
+    void setzeRahmen(bool an);
     QColor hintergrund() const { return hintergrund_; }
     // A free text the program keeps with the control (the border switches' state).
     QString tag;
@@ -21,5 +23,6 @@ protected:
 private:
     QPixmap bild_;
     bool strecken_ = false;
+    bool rahmen_ = false;
     QColor hintergrund_{255, 255, 255};
 };

@@ -96,6 +96,14 @@ void Form1::closeEvent(QCloseEvent* ereignis)
     dienste_.beenden();
 }
 
+void Form1::showEvent(QShowEvent* ereignis)
+{
+    QMainWindow::showEvent(ereignis);
+    // No text box starts with the caret; the window surface holds the focus.
+    flaeche->setFocusPolicy(Qt::StrongFocus);
+    flaeche->setFocus();
+}
+
 // --- The probe display ---
 
 void Form1::ereignisseAbarbeiten()

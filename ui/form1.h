@@ -184,6 +184,7 @@ public:
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    void showEvent(QShowEvent* ereignis) override;
 
 private:
     void aufbauen();

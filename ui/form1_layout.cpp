@@ -246,6 +246,7 @@ void Form1::legendeAufbauen()
     auto bild = [&](int index, int oben, int groesse, const QColor& hintergrund) {
         auto* b = bildfeld(f, tw(240, oben, groesse, groesse), hintergrund);
         b->setzeBild(legendenBild(index, devicePixelRatioF()));
+        b->setzeRahmen(true);
         Picture1[static_cast<std::size_t>(index)] = b;
     };
     kaestchen(6, 3120);
@@ -275,6 +276,7 @@ void Form1::randschalterAufbauen()
     for (int i : {3, 2, 1, 0}) {
         auto* b = bildfeld(f, orte[i], i == 3 ? QColor(128, 255, 128) : QColor(Qt::white));
         b->tag = i == 3 ? QStringLiteral("1") : QStringLiteral("0");
+        b->setzeRahmen(true);
         picRandfreigabe[static_cast<std::size_t>(i)] = b;
     }
     Image2 = bildfeld(f, tw(240, 240, 855, 840), Qt::black);
