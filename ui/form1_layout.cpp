@@ -225,10 +225,12 @@ void Form1::fensterFlaecheAufbauen()
     picNachbau = new PictureBox(f);
     picNachbau->setGeometry(tw(8640, 240, 6600, 6600));
     picNachbau->hintergrundSetzen({128, 128, 128});
+    picNachbau->setFont(normal);
     picNachbau->setEnabled(false);
     picVorgabe = new PictureBox(f);
     picVorgabe->setGeometry(tw(480, 240, 6600, 6600));
     picVorgabe->hintergrundSetzen({64, 64, 64});
+    picVorgabe->setFont(normal);
     picVorgabe->setEnabled(false);
 
     stapeln({cmdStart, chkErlaubnis[4], Check1, cmdUebernehmen[1], cmdUebernehmen[0], Picture2, Frame2,
