@@ -47,13 +47,25 @@ private:
     }
 };
 
+// Sleeps towards a running deadline: a wait that follows closely on the last
+// one starts where that one should have ended, so the few hundred
+// microseconds every sleep and every drawing step overshoot do not add up
+// over the twelve slides of a step. After a real break it starts afresh.
 class Schlaf : public Zeitgeber {
 public:
     void warten(int millisekunden) override
     {
-        if (millisekunden > 0)
-            std::this_thread::sleep_for(std::chrono::milliseconds(millisekunden));
+        if (millisekunden <= 0)
+            return;
+        const auto jetzt = std::chrono::steady_clock::now();
+        const auto basis = (jetzt - frist_ < nachholen) ? frist_ : jetzt;
+        frist_ = basis + std::chrono::milliseconds(millisekunden);
+        std::this_thread::sleep_until(frist_);
     }
+
+private:
+    static constexpr std::chrono::milliseconds nachholen{5};
+    std::chrono::steady_clock::time_point frist_{};
 };
 
 } // namespace
