@@ -75,7 +75,7 @@ Dienste echteDienste()
     Dienste d;
     d.dialoge = std::make_shared<QtDialoge>();
     d.zeitgeber = std::make_shared<Schlaf>();
-    d.tonausgabe = std::make_shared<PulseTonausgabe>(d.zeitgeber);
+    d.tonausgabe = std::make_shared<PulseTonausgabe>(d.zeitgeber, true);
     d.zufall = std::make_shared<StandardZufall>();
     d.tageszeit = [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; };
     d.beenden = [] { std::_Exit(0); };

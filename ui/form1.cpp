@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -63,6 +64,10 @@ void Form1::verbinden()
     connect(hscMaxZahl, &QScrollBar::valueChanged, this, [this] { hscMaxZahl_Change(); });
     // Change and scroll alike set the blind's height, so it follows the thumb.
     connect(vscRollo, &QScrollBar::valueChanged, this, [this] { vscRollo_Change(); });
+
+    // The label's help sentence names the count; a screen reader hears the current one.
+    connect(txtAnzahl, &QLineEdit::textChanged, this,
+            [this] { Label4->setAccessibleDescription(*hilfeText(Label4)); });
 
     connect(cmdSpeichern, &QAction::triggered, this, [this] { cmdSpeichern_Click(); });
     connect(cmdoeffnen, &QAction::triggered, this, [this] { cmdoeffnen_Click(); });

@@ -29,6 +29,8 @@ void schrittzahlSetzen(QPushButton* zehn, int n)
 {
     zehn->setProperty("tag", QString::number(n));
     zehn->setText(QStringLiteral("%1 Schritte").arg(n));
+    zehn->setAccessibleName(zehn->text());
+    zehn->setAccessibleDescription(zehn->text() + QStringLiteral(" hintereinander ausführen"));
 }
 
 } // namespace

@@ -33,9 +33,33 @@ std::unique_ptr<short[]> tonWelle(int hertz, int millisekunden, int rate, std::s
     return welle;
 }
 
-PulseTonausgabe::PulseTonausgabe(std::shared_ptr<Zeitgeber> zeitgeber) : zeitgeber_(std::move(zeitgeber)) {}
+PulseTonausgabe::PulseTonausgabe(std::shared_ptr<Zeitgeber> zeitgeber, bool imHintergrundOeffnen)
+    : zeitgeber_(std::move(zeitgeber))
+{
+    if (imHintergrundOeffnen) {
+        // Until the first tone joins it, only this thread touches the stream.
+        vorbereitung_ = std::thread([this] {
+            if (oeffnen()) {
+                // A few milliseconds of silence wake the sink up.
+                static const short stille[441] = {};
+                int fehler = 0;
+                pa_simple_write(strom_, stille, sizeof stille, &fehler);
+            }
+        });
+    }
+}
 
-PulseTonausgabe::~PulseTonausgabe() { schliessen(); }
+PulseTonausgabe::~PulseTonausgabe()
+{
+    vorbereitungAbwarten();
+    schliessen();
+}
+
+void PulseTonausgabe::vorbereitungAbwarten()
+{
+    if (vorbereitung_.joinable())
+        vorbereitung_.join();
+}
 
 bool PulseTonausgabe::oeffnen()
 {
@@ -52,7 +76,7 @@ bool PulseTonausgabe::oeffnen()
     // A small buffer keeps the time from writing to hearing short.
     pa_buffer_attr puffer{};
     puffer.maxlength = static_cast<uint32_t>(-1);
-    puffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(30000, &spec));
+    puffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(20000, &spec));
     puffer.prebuf = static_cast<uint32_t>(-1);
     puffer.minreq = static_cast<uint32_t>(-1);
     puffer.fragsize = static_cast<uint32_t>(-1);
@@ -76,6 +100,7 @@ void PulseTonausgabe::ton(int hertz, int millisekunden)
 {
     if (millisekunden <= 0)
         return;
+    vorbereitungAbwarten();
     if (!oeffnen()) {
         ++stilleToene_;
         zeitgeber_->warten(millisekunden);

@@ -2,18 +2,24 @@
 #pragma once
 
 #include <memory>
+#include <thread>
 
 #include "ui/dienste.h"
 
 struct pa_simple;
 
 // Plays a sine tone and returns once it has been heard: the samples are
-// written, then the stream is drained. The output is opened on the first
-// tone and kept; where none can be opened the tone's time passes silently
-// (tried again only after a while, and never reported per tone).
+// written, then the stream is drained. The output is opened once and kept;
+// where none can be opened the tone's time passes silently (tried again only
+// after a while, and never reported per tone).
+//
+// Opening can start in the background when the program starts: a freshly
+// created stream may stall its first drain for a long while (seconds on a
+// sink that is just waking up), and the player needs longer than that to
+// launch the first probe. The first tone waits for that opening to finish.
 class PulseTonausgabe : public Tonausgabe {
 public:
-    explicit PulseTonausgabe(std::shared_ptr<Zeitgeber> zeitgeber);
+    explicit PulseTonausgabe(std::shared_ptr<Zeitgeber> zeitgeber, bool imHintergrundOeffnen = false);
     ~PulseTonausgabe() override;
 
     void ton(int hertz, int millisekunden) override;
@@ -24,7 +30,10 @@ private:
     bool oeffnen();
     void schliessen();
 
+    void vorbereitungAbwarten();
+
     std::shared_ptr<Zeitgeber> zeitgeber_;
+    std::thread vorbereitung_;
     pa_simple* strom_ = nullptr;
     int fehlversuche_ = 0;
     int stilleToene_ = 0;
