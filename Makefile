@@ -2,6 +2,7 @@
 BUILD      ?= build
 BUILD_SAN  ?= build-sanitize
 BUILD_BENCH ?= build-bench
+BUILD_PKG  ?= build-package
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 ifneq ($(CI),)
@@ -9,7 +10,7 @@ CMAKE_FLAGS += -DTARNKISTE_WERROR=ON
 endif
 
 
-.PHONY: run test test-sanitize bench build deps clean
+.PHONY: run test test-sanitize bench build deps clean package
 
 run: build
 	./$(BUILD)/app/tarnkiste
@@ -28,6 +29,12 @@ bench: deps
 	cmake --build $(BUILD_BENCH) -j $(JOBS)
 	cmake --build $(BUILD_BENCH) --target bench
 
+# Release build without tests, then CPack: $(BUILD_PKG)/tarnkiste_<version>_<arch>.deb.
+package: deps
+	cmake -S . -B $(BUILD_PKG) -DCMAKE_BUILD_TYPE=Release -DTARNKISTE_TESTS=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_PKG) -j $(JOBS)
+	cd $(BUILD_PKG) && cpack -G DEB
+
 build: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
@@ -36,4 +43,9 @@ deps:
 	./scripts/install-deps
 
 clean:
-	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_BENCH)
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD_BENCH) $(BUILD_PKG)
+
+# The field-file fuzzer (clang, libFuzzer) for FUZZ_SECONDS, default 60.
+.PHONY: fuzz
+fuzz:
+	./scripts/fuzz
