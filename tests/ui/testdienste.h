@@ -38,9 +38,12 @@ private:
         vorgaben.push_back(name);
         if (antworten.empty())
             return std::nullopt;
-        auto a = antworten.front();
+        const bool abgebrochen = !antworten.front().has_value();
+        const QString pfad = abgebrochen ? QString() : *antworten.front();
         antworten.pop_front();
-        return a;
+        if (abgebrochen)
+            return std::nullopt;
+        return pfad;
     }
 };
 
