@@ -159,7 +159,8 @@ void Form1::zugaenglichkeitSetzen()
 bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
 {
     const QEvent::Type art = ereignis->type();
-    if (art != QEvent::MouseMove && art != QEvent::MouseButtonPress && art != QEvent::MouseButtonRelease)
+    if (art != QEvent::MouseMove && art != QEvent::MouseButtonPress && art != QEvent::MouseButtonRelease &&
+        art != QEvent::MouseButtonDblClick)
         return false;
     auto* w = qobject_cast<QWidget*>(objekt);
     if (!w)
@@ -199,7 +200,9 @@ bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
 
     if (!w->isEnabled())
         return false;
-    const bool runter = art == QEvent::MouseButtonPress;
+    // The second press of a quick double click still counts as a press: a
+    // player cycling a cell fast expects every click to step it on.
+    const bool runter = art == QEvent::MouseButtonPress || art == QEvent::MouseButtonDblClick;
     if (w == picVorgabe || w == picNachbau) {
         if (runter) {
             const QPointF p = static_cast<PictureBox*>(w)->nachEinheiten(maus->position());

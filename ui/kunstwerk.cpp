@@ -469,6 +469,11 @@ QPixmap lautsprecherBild(qreal pixelVerhaeltnis)
     QImage bild = leinwand(54, 51, pixelVerhaeltnis, Qt::transparent);
     QPainter p(&bild);
     glatt(p);
+    // The window shows this picture in a 49 x 49 box, top-left aligned: the
+    // sign sits in that visible part so that it is not cut off.
+    p.translate(24, 24);
+    p.scale(0.94, 0.94);
+    p.translate(-27, -25.5);
     const QPointF mitte(27, 25.5);
     QRadialGradient rot(mitte - QPointF(6, 8), 30);
     rot.setColorAt(0, QColor(240, 40, 40));

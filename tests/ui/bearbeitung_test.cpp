@@ -93,6 +93,11 @@ TEST_F(FensterTest, ModelCellsCycleWithTheThreeButtonsAndVorgabeCellsStay)
     f->spiel().feldNachbau(2, 3) = 0;
     EXPECT_EQ(folge(Qt::LeftButton, 4), (std::vector<int>{2, 3, 0, 2}));
 
+    // Regression: the second press of a quick double click was lost.
+    f->spiel().feldNachbau(2, 3) = 0;
+    QTest::mouseDClick(f->windowHandle(), Qt::LeftButton, {}, imFenster(f->picNachbau, punkt(f->picNachbau, 2.5, 3.5)));
+    EXPECT_EQ(f->spiel().feldNachbau(2, 3), 3);
+
     f->vscRollo->setValue(1);
     const Feld vorher = f->spiel().feldVorgabe;
     feldKlicken(f->picVorgabe, 4.5, 4.5);

@@ -1,0 +1,819 @@
+#!/usr/bin/env python3
+# Plays the real game under a virtual X server with mouse clicks only and checks what the screen shows and the field file.
+"""End-to-end run of the tarnkiste binary.
+
+Outside X it starts itself again under xvfb-run; inside, it starts the game,
+clicks through one scenario (build a model, copy it into the hidden box, run
+the hidden probe, raise the blind, copy back, step the model probe, save the
+model through the file dialog and open it on the left) and reads pixels of
+root-window captures. Exit code 0 passes, 1 fails, 77 means no X server could
+be had (ctest counts that as skipped).
+
+Standard library only: captures come from ImageMagick's `import` as PPM,
+stage pictures are written as PNG by hand.
+"""
+
+import argparse
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+
+UEBERSPRINGEN = 77
+
+# The window's client area and where its parts sit in it (pixels, 15 twips each).
+FLAECHE = (1082, 709)
+PIC_VORGABE = (32, 16)
+PIC_NACHBAU = (576, 16)
+FRA_COCKPIT = (32, 464)
+FRAME1 = (576, 464)
+EINHEIT = 44  # pixels per field unit; a picture spans -1..9
+
+BRETT_VORGABE = (0, 0, 0)
+BRETT_NACHBAU = (0, 0, 40)
+RAND_VORGABE = (64, 64, 64)
+RAND_NACHBAU = (128, 128, 128)
+GITTER = (0, 200, 255)
+ROLLO = (0, 150, 150)
+GELB = (255, 255, 0)
+WEISS = (255, 255, 255)
+ROT = (255, 0, 0)
+BLAU = (0, 0, 255)
+
+# The scenario's field: a cat's eye at f6 and a rising mirror at c3. A probe
+# launched northwards below column c turns east at the mirror and leaves the
+# box on the right border in row y = 5.
+KATZENAUGE = (5, 2)
+SPIEGEL = (2, 5)
+SPALTE = 2
+
+GESAMTFRIST = 95.0  # seconds for the whole run inside X
+
+
+class Fehler(Exception):
+    pass
+
+
+def ausgabe(text):
+    print(text, flush=True)
+
+
+# --- Pictures ---------------------------------------------------------------
+
+
+class Bild:
+    """An RGB capture, 3 bytes a pixel, rows top to bottom."""
+
+    def __init__(self, breite, hoehe, daten):
+        self.breite = breite
+        self.hoehe = hoehe
+        self.daten = daten
+
+    @staticmethod
+    def aus_ppm(roh):
+        felder = []
+        i = 0
+        while len(felder) < 4:
+            while roh[i:i + 1].isspace():
+                i += 1
+            if roh[i:i + 1] == b"#":
+                while roh[i:i + 1] not in (b"\n", b""):
+                    i += 1
+                continue
+            j = i
+            while not roh[j:j + 1].isspace():
+                j += 1
+            felder.append(roh[i:j])
+            i = j
+        i += 1  # the one whitespace byte before the samples
+        if felder[0] != b"P6":
+            raise Fehler("capture is not a binary PPM")
+        breite, hoehe, hoechst = int(felder[1]), int(felder[2]), int(felder[3])
+        proben = roh[i:]
+        if hoechst > 255:  # 16-bit samples, big-endian: keep the high bytes
+            proben = proben[0::2]
+        if len(proben) < breite * hoehe * 3:
+            raise Fehler("capture is truncated")
+        return Bild(breite, hoehe, bytes(proben[:breite * hoehe * 3]))
+
+    def farbe(self, x, y):
+        if not (0 <= x < self.breite and 0 <= y < self.hoehe):
+            return None
+        o = (y * self.breite + x) * 3
+        return tuple(self.daten[o:o + 3])
+
+    def ausschnitt(self, x, y, breite, hoehe):
+        x = max(0, x)
+        y = max(0, y)
+        breite = min(breite, self.breite - x)
+        hoehe = min(hoehe, self.hoehe - y)
+        zeilen = [self.daten[((y + r) * self.breite + x) * 3:((y + r) * self.breite + x + breite) * 3]
+                  for r in range(hoehe)]
+        return Bild(breite, hoehe, b"".join(zeilen))
+
+    def als_png(self):
+        roh = b"".join(b"\x00" + self.daten[r * self.breite * 3:(r + 1) * self.breite * 3]
+                       for r in range(self.hoehe))
+
+        def stueck(art, inhalt):
+            return (struct.pack(">I", len(inhalt)) + art + inhalt
+                    + struct.pack(">I", zlib.crc32(art + inhalt) & 0xFFFFFFFF))
+
+        kopf = struct.pack(">IIBBBBB", self.breite, self.hoehe, 8, 2, 0, 0, 0)
+        return (b"\x89PNG\r\n\x1a\n" + stueck(b"IHDR", kopf) + stueck(b"IDAT", zlib.compress(roh, 6))
+                + stueck(b"IEND", b""))
+
+
+def gleich(a, b, toleranz):
+    return a is not None and all(abs(p - q) <= toleranz for p, q in zip(a, b))
+
+
+# --- The game in its X session ------------------------------------------------
+
+
+class Spiel:
+    """The running game, its window's place and the means to click and look."""
+
+    def __init__(self, programm, bilder, arbeit):
+        self.programm = programm
+        self.bilder = bilder
+        self.arbeit = arbeit
+        self.ende = time.monotonic() + GESAMTFRIST
+        self.prozess = None
+        self.protokoll_datei = None
+        self.fenster = None
+        self.ursprung = (0, 0)  # the client area's top-left on the screen
+        self.fenster_rechteck = (0, 0, 0, 0)
+        self.menue_hoehe = 0
+        self.stufe = "start"
+        self.nummer = 0
+
+    # -- processes --
+
+    def rest(self):
+        return self.ende - time.monotonic()
+
+    def befehl(self, *argumente):
+        frist = max(1.0, min(15.0, self.rest()))
+        try:
+            return subprocess.run(list(argumente), capture_output=True, timeout=frist)
+        except subprocess.TimeoutExpired:
+            raise Fehler("%s did not finish within %.0f s" % (argumente[0], frist))
+
+    def xdo(self, *argumente):
+        r = self.befehl("xdotool", *argumente)
+        if r.returncode != 0:
+            raise Fehler("xdotool %s failed: %s" % (" ".join(argumente), r.stderr.decode(errors="replace").strip()))
+        return r.stdout.decode(errors="replace")
+
+    def starten(self):
+        umgebung = dict(os.environ)
+        # Nothing from the calling desktop may change platform, theme, scale or dialogs.
+        for name in list(umgebung):
+            if name.startswith("QT_") or name in ("XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "GDK_SCALE",
+                                                  "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"):
+                del umgebung[name]
+        heim = os.path.join(os.path.dirname(self.arbeit), "heim")
+        lauf = os.path.join(os.path.dirname(self.arbeit), "lauf")
+        for d in (heim, lauf):
+            os.makedirs(d, mode=0o700, exist_ok=True)
+        umgebung.update({
+            "QT_QPA_PLATFORM": "xcb",
+            "HOME": heim,
+            "XDG_CONFIG_HOME": os.path.join(heim, "config"),
+            "XDG_CACHE_HOME": os.path.join(heim, "cache"),
+            "XDG_DATA_HOME": os.path.join(heim, "data"),
+            "XDG_RUNTIME_DIR": lauf,
+            # No sound server: every tone keeps its time silently, the same on every machine.
+            "PULSE_SERVER": "unix:" + os.path.join(lauf, "kein-pulse"),
+        })
+        self.protokoll_datei = open(os.path.join(os.path.dirname(self.arbeit), "spiel.log"), "wb")
+        self.prozess = subprocess.Popen([self.programm], cwd=self.arbeit, env=umgebung, stdin=subprocess.DEVNULL,
+                                        stdout=self.protokoll_datei, stderr=subprocess.STDOUT)
+        ausgabe("game started, pid %d, working directory %s" % (self.prozess.pid, self.arbeit))
+
+    def beenden(self):
+        if self.prozess is None:
+            return
+        if self.prozess.poll() is None:
+            self.prozess.terminate()
+            try:
+                self.prozess.wait(3)
+            except subprocess.TimeoutExpired:
+                self.prozess.kill()
+                self.prozess.wait(3)
+        if self.protokoll_datei:
+            self.protokoll_datei.close()
+
+    def protokoll(self):
+        """What the game wrote to stdout and stderr so far."""
+        try:
+            with open(os.path.join(os.path.dirname(self.arbeit), "spiel.log"), "rb") as f:
+                return f.read().decode(errors="replace")
+        except OSError:
+            return ""
+
+    def lebt(self):
+        if self.prozess.poll() is not None:
+            raise Fehler("the game ended unexpectedly with code %s" % self.prozess.returncode)
+
+    # -- looking --
+
+    def aufnahme(self):
+        r = self.befehl("import", "-window", "root", "ppm:-")
+        if r.returncode != 0 or not r.stdout:
+            raise Fehler("screen capture failed: %s" % r.stderr.decode(errors="replace").strip())
+        return Bild.aus_ppm(r.stdout)
+
+    def speichern(self, name, bild=None, ganz=False):
+        bild = bild or self.aufnahme()
+        if not ganz:
+            bild = bild.ausschnitt(*self.fenster_rechteck)
+        self.nummer += 1
+        pfad = os.path.join(self.bilder, "%02d_%s.png" % (self.nummer, name))
+        with open(pfad, "wb") as f:
+            f.write(bild.als_png())
+        return bild
+
+    def warten_bis(self, was, bedingung, frist=15.0, pause=0.05):
+        """Captures the screen until bedingung(bild) holds; bounded by frist and the whole run's limit."""
+        grenze = time.monotonic() + max(0.5, min(frist, self.rest()))
+        while True:
+            self.lebt()
+            bild = self.aufnahme()
+            if bedingung(bild):
+                return bild
+            if time.monotonic() > grenze:
+                self.speichern("fehler_" + self.stufe, bild, ganz=True)
+                raise Fehler("%s: not reached within %.0f s" % (was, frist))
+            time.sleep(pause)
+
+    # -- places --
+
+    def punkt(self, x, y):
+        """A client-area point on the screen."""
+        return (self.ursprung[0] + x, self.ursprung[1] + y)
+
+    def twips(self, behaelter, links, oben, breite, hoehe):
+        """The screen centre of a control given in twips inside a container at client pixels."""
+        x = behaelter[0] + links // 15 + (breite // 15) // 2
+        y = behaelter[1] + oben // 15 + (hoehe // 15) // 2
+        return self.punkt(x, y)
+
+    def feld(self, bild_links_oben, u, v):
+        """The screen pixel of field point (u, v) in a field picture."""
+        return self.punkt(bild_links_oben[0] + int((u + 1) * EINHEIT), bild_links_oben[1] + int((v + 1) * EINHEIT))
+
+    def marker_mitte(self, bild_links_oben, x, y):
+        """The centre of a probe marker standing at place (x, y): box corner (x + .35, y + .25), 17 x 25."""
+        px, py = self.feld(bild_links_oben, x + 0.35, y + 0.25)
+        return px + 8, py + 12
+
+    # -- acting --
+
+    def klicken(self, punkt, knopf=1):
+        self.lebt()
+        # One call: motion and click reach the server in order. (--sync would
+        # wait forever when the pointer already stands there.)
+        self.xdo("mousemove", str(punkt[0]), str(punkt[1]), "sleep", "0.05", "click", str(knopf))
+
+    def fenster_finden(self):
+        grenze = time.monotonic() + min(20.0, self.rest())
+        while True:
+            self.lebt()
+            r = self.befehl("xdotool", "search", "--onlyvisible", "--name", "Tarnkiste Prototyp")
+            ids = r.stdout.decode().split()
+            if ids:
+                break
+            if time.monotonic() > grenze:
+                raise Fehler("the window 'Tarnkiste Prototyp' did not appear")
+            time.sleep(0.1)
+        self.fenster = ids[0]
+        g = self.geometrie(self.fenster)
+        if g is None:
+            raise Fehler("the window's geometry could not be read")
+        menue = g["HEIGHT"] - FLAECHE[1]
+        if g["WIDTH"] != FLAECHE[0] or not 10 <= menue <= 60:
+            raise Fehler("unexpected window size %dx%d" % (g["WIDTH"], g["HEIGHT"]))
+        self.ursprung = (g["X"], g["Y"] + menue)
+        self.fenster_rechteck = (g["X"], g["Y"], g["WIDTH"], g["HEIGHT"])
+        self.menue_hoehe = menue
+        ausgabe("window %s at %d,%d size %dx%d, menu bar %d px" % (self.fenster, g["X"], g["Y"], g["WIDTH"],
+                                                                   g["HEIGHT"], menue))
+
+    def geometrie(self, fenster):
+        """X, Y, WIDTH, HEIGHT of a window; None when it has gone meanwhile."""
+        r = self.befehl("xdotool", "getwindowgeometry", "--shell", fenster)
+        werte = {}
+        for zeile in r.stdout.decode(errors="replace").splitlines():
+            name, _, wert = zeile.partition("=")
+            if wert.strip().lstrip("-").isdigit():
+                werte[name] = int(wert)
+        return werte if r.returncode == 0 and len(werte) >= 4 else None
+
+    def weitere_fenster(self):
+        """The game's visible top-level windows besides the main window (menus, dialogs)."""
+        r = self.befehl("xdotool", "search", "--onlyvisible", "--pid", str(self.prozess.pid))
+        return [w for w in r.stdout.decode().split() if w != self.fenster]
+
+    def warten_auf_fenster(self, was, passt, frist=10.0):
+        grenze = time.monotonic() + min(frist, self.rest())
+        while True:
+            self.lebt()
+            for w in self.weitere_fenster():
+                g = self.geometrie(w)
+                if g and passt(g):
+                    return w, g
+            if time.monotonic() > grenze:
+                self.speichern("fehler_" + self.stufe, ganz=True)
+                raise Fehler("%s did not appear" % was)
+            time.sleep(0.1)
+
+    def menue_waehlen(self, eintrag):
+        """Datei menu, item 0 (save), 1 (open) or 2 (close), by mouse."""
+        self.klicken((self.fenster_rechteck[0] + 25, self.fenster_rechteck[1] + self.menue_hoehe // 2))
+        _, g = self.warten_auf_fenster("the Datei menu", lambda g: g["WIDTH"] < 400 and g["HEIGHT"] < 150)
+        # Three items of equal height fill the popup but for a thin margin.
+        self.klicken((g["X"] + 40, g["Y"] + g["HEIGHT"] * (2 * eintrag + 1) // 6))
+
+    def dialog(self, titel):
+        w, g = self.warten_auf_fenster("the file dialog", lambda g: g["WIDTH"] > 300 and g["HEIGHT"] > 200)
+        name = self.befehl("xdotool", "getwindowname", w).stdout.decode(errors="replace").strip()
+        if name != titel:
+            raise Fehler("dialog titled %r, expected %r" % (name, titel))
+        # Typing goes to the focused window: wait until the dialog has the focus.
+        grenze = time.monotonic() + min(5.0, self.rest())
+        while self.befehl("xdotool", "getwindowfocus").stdout.decode().strip() != w:
+            if time.monotonic() > grenze:
+                self.speichern("fehler_" + self.stufe, ganz=True)
+                raise Fehler("the dialog %r did not get the keyboard focus" % titel)
+            time.sleep(0.1)
+        return w
+
+    def dialog_bestaetigen(self, w):
+        """Return, and once more if a completion list swallowed the first one."""
+        self.xdo("key", "Return")
+        for _ in range(2):
+            grenze = time.monotonic() + min(4.0, self.rest())
+            while time.monotonic() < grenze:
+                if w not in self.weitere_fenster():
+                    return
+                time.sleep(0.1)
+            if self.befehl("xdotool", "getwindowfocus").stdout.decode().strip() == w:
+                self.xdo("key", "Return")
+        self.speichern("fehler_" + self.stufe, ganz=True)
+        raise Fehler("the file dialog did not close after Return")
+
+
+# --- Checks -------------------------------------------------------------------
+
+
+class Pruefer:
+    """Colour checks at field places; each collects its misses so a stage reports them all."""
+
+    def __init__(self, spiel):
+        self.s = spiel
+        self.fehler = []
+
+    def nahe(self, bild, punkt, farbe, radius=1, toleranz=8):
+        x0, y0 = punkt
+        for dy in range(-radius, radius + 1):
+            for dx in range(-radius, radius + 1):
+                if gleich(bild.farbe(x0 + dx, y0 + dy), farbe, toleranz):
+                    return True
+        return False
+
+    def farbe(self, bild, punkt, farbe, was, radius=1, toleranz=8):
+        if not self.nahe(bild, punkt, farbe, radius, toleranz):
+            self.fehler.append("%s: expected %s near %s, found %s" % (was, farbe, punkt, bild.farbe(*punkt)))
+
+    def nicht(self, bild, punkt, farbe, was, toleranz=8):
+        if gleich(bild.farbe(*punkt), farbe, toleranz):
+            self.fehler.append("%s: %s at %s should not be there" % (was, farbe, punkt))
+
+    def zelle(self, bild, seite, x, y, code):
+        """The glyph of `code` in cell (x, y): centre dot and diagonal strokes, or an empty cell."""
+        bildort = PIC_VORGABE if seite == "links" else PIC_NACHBAU
+        brett = BRETT_VORGABE if seite == "links" else BRETT_NACHBAU
+
+        def ort(a, b):
+            return self.s.feld(bildort, x + a, y + b)
+
+        name = "%s cell (%d,%d)" % (seite, x, y)
+        ecken = {"nw": (0.3, 0.3), "no": (0.7, 0.3), "sw": (0.3, 0.7), "so": (0.7, 0.7)}
+        if code == 0:
+            self.farbe(bild, ort(0.5, 0.5), brett, name + " empty", radius=0, toleranz=2)
+            for e in ecken.values():
+                self.farbe(bild, ort(*e), brett, name + " empty", radius=0, toleranz=2)
+            return
+        self.farbe(bild, ort(0.5, 0.5), ROT, name + " red centre dot", toleranz=30)
+        # Code 1 has both diagonals; code 2 only the rising one (north-east to south-west).
+        striche = ("nw", "no", "sw", "so") if code == 1 else ("no", "sw")
+        for e, lage in ecken.items():
+            if e in striche:
+                self.farbe(bild, ort(*lage), BLAU, "%s blue stroke %s" % (name, e), radius=1, toleranz=60)
+            else:
+                self.farbe(bild, ort(*lage), brett, "%s no stroke %s" % (name, e), radius=0, toleranz=2)
+
+    def feld(self, bild, seite, codes, ausser=()):
+        """Every cell but those `ausser` (under a marker): the codes given by place, empty elsewhere."""
+        for y in range(8):
+            for x in range(8):
+                if (x, y) not in ausser:
+                    self.zelle(bild, seite, x, y, codes.get((x, y), 0))
+
+    def marker(self, bild, mitte, farbe=GELB):
+        """A whole marker disc (radius 7.5) around `mitte`: its centre and four points 5 to 6 pixels out."""
+        x, y = mitte
+        return all(gleich(bild.farbe(px, py), farbe, 30)
+                   for px, py in ((x, y), (x - 5, y), (x + 5, y), (x, y - 6), (x, y + 6)))
+
+    def gitter(self, bild, seite):
+        bildort = PIC_VORGABE if seite == "links" else PIC_NACHBAU
+        for k in (0, 3, 8):
+            for j in (0, 5, 8):
+                self.farbe(bild, self.s.feld(bildort, k, j), GITTER, "%s grid point (%d,%d)" % (seite, k, j))
+
+    def rollo_unten(self, bild):
+        for y in range(8):
+            for x in range(8):
+                self.farbe(bild, self.s.feld(PIC_VORGABE, x + 0.5, y + 0.5), ROLLO,
+                           "blind over cell (%d,%d)" % (x, y), radius=0, toleranz=2)
+
+    def abschliessen(self, stufe):
+        if self.fehler:
+            liste = self.fehler
+            self.fehler = []
+            raise Fehler("stage %s:\n  " % stufe + "\n  ".join(liste))
+        ausgabe("ok: %s" % stufe)
+
+
+def einstellige_anzeige(spiel, bild, behaelter, links, oben, breite, hoehe):
+    """Whether a text box shows a single character: its dark pixels span less than 13 columns."""
+    x0 = spiel.punkt(behaelter[0] + links // 15, 0)[0] + 3
+    y0 = spiel.punkt(0, behaelter[1] + oben // 15)[1] + 3
+    spalten = [x for x in range(x0, x0 + breite // 15 - 6)
+               if any(sum(bild.farbe(x, y) or (255, 255, 255)) < 300 for y in range(y0, y0 + hoehe // 15 - 6))]
+    return bool(spalten) and spalten[-1] - spalten[0] < 13
+
+
+def blaue_pixel(bild, mitte, halb_breite, halb_hoehe):
+    n = 0
+    for y in range(mitte[1] - halb_hoehe, mitte[1] + halb_hoehe):
+        for x in range(mitte[0] - halb_breite, mitte[0] + halb_breite):
+            f = bild.farbe(x, y)
+            if f and f[2] > 150 and f[2] > f[0] + 100:
+                n += 1
+    return n
+
+
+def dunkel(bild, punkt):
+    f = bild.farbe(*punkt)
+    return f is not None and sum(f) < 200
+
+
+# --- The scenario ---------------------------------------------------------------
+
+
+def szenario(s):
+    p = Pruefer(s)
+    s.starten()
+    s.fenster_finden()
+    # Controls, as laid out in twips in their containers.
+    start = s.twips((0, 0), 480, 6960, 14895, 2655)
+    check1 = s.punkt(480 + 7, 408 + 6)
+    nach_rechts = s.twips((0, 0), 7200, 6360, 615, 480)
+    nach_links = s.twips((0, 0), 7920, 6360, 615, 480)
+    sonde_los = s.twips(FRA_COCKPIT, 3720, 240, 2775, 555)
+    rollo_rauf = s.twips(PIC_VORGABE, 0, 240, 255, 375)
+    del_vorgabe = s.twips(PIC_VORGABE, 6360, 6360, 255, 255)
+    del_nachbau = s.twips(PIC_NACHBAU, 0, 6360, 255, 255)
+    schritt = s.twips(FRAME1, 1920, 480, 1455, 495)
+    kompass = s.twips(FRAME1, 120, 240, 1575, 1695)
+    hintergrund = s.punkt(1040, 300)  # bare window surface right of the model field
+    frei_unter_start = s.punkt(520, 470)  # window surface once the start button is gone
+
+    # 1. The start screen.
+    s.stufe = "start_screen"
+    bild = s.warten_bis("start screen painted",
+                        lambda b: gleich(b.farbe(*s.feld(PIC_NACHBAU, 4.5, 4.5)), BRETT_NACHBAU, 2)
+                        and not gleich(b.farbe(*frei_unter_start), b.farbe(*hintergrund), 4), frist=20)
+    s.speichern("startbild", bild)
+    p.feld(bild, "rechts", {})
+    p.gitter(bild, "rechts")
+    p.farbe(bild, s.feld(PIC_VORGABE, 0.5, 0.5), ROLLO, "start picture on the left")
+    p.farbe(bild, s.marker_mitte(PIC_VORGABE, 8, 8), GELB, "hidden probe marker parked at (8,8)")
+    p.farbe(bild, s.marker_mitte(PIC_NACHBAU, -1, 8), GELB, "model probe marker parked at (-1,8)")
+    p.abschliessen(s.stufe)
+
+    # 2. Start: the blind runs up and down once; it has ended when the start
+    # button is gone, the blind hangs down to its last pass and the object count
+    # shows its final single digit, in two captures in a row.
+    s.stufe = "started"
+    s.klicken(start)
+    vorher = [None]
+
+    def ruhig(b):
+        fertig = (gleich(b.farbe(*frei_unter_start), b.farbe(*hintergrund), 4)
+                  and gleich(b.farbe(*s.feld(PIC_VORGABE, 4.5, 7.85)), ROLLO, 2)
+                  and einstellige_anzeige(s, b, FRA_COCKPIT, 1560, 240, 735, 405))
+        merkmal = b.ausschnitt(s.ursprung[0], s.ursprung[1], FLAECHE[0], FLAECHE[1]).daten if fertig else None
+        gleich_wie_vorher = fertig and merkmal == vorher[0]
+        vorher[0] = merkmal
+        return gleich_wie_vorher
+
+    t0 = time.monotonic()
+    bild = s.warten_bis("start animation finished", ruhig, frist=20, pause=0.2)
+    ausgabe("start animation over after %.1f s" % (time.monotonic() - t0))
+    s.speichern("nach_start", bild)
+    p.rollo_unten(bild)
+    p.feld(bild, "rechts", {})
+    p.abschliessen(s.stufe)
+
+    # 3. The model: left clicks cycle a cell's code 0 -> 1 -> 2. Clicks on one
+    # cell are spaced beyond the double-click time so each counts as a press.
+    s.stufe = "model_built"
+    s.klicken(s.feld(PIC_NACHBAU, KATZENAUGE[0] + 0.5, KATZENAUGE[1] + 0.5))
+    time.sleep(0.6)
+    mitte_spiegel = s.feld(PIC_NACHBAU, SPIEGEL[0] + 0.5, SPIEGEL[1] + 0.5)
+    s.klicken(mitte_spiegel)
+    s.warten_bis("cat's eye on c3", lambda b: p.nahe(b, mitte_spiegel, ROT, 1, 30))
+    time.sleep(0.6)
+    s.klicken(mitte_spiegel)
+    nw_spiegel = s.feld(PIC_NACHBAU, SPIEGEL[0] + 0.3, SPIEGEL[1] + 0.3)
+    bild = s.warten_bis("mirror on c3", lambda b: gleich(b.farbe(*nw_spiegel), BRETT_NACHBAU, 2))
+    s.speichern("modell", bild)
+    p.feld(bild, "rechts", {KATZENAUGE: 1, SPIEGEL: 2})
+    p.abschliessen(s.stufe)
+
+    # 4. Safety box, then copy the model into the hidden box, which the blind hides.
+    s.stufe = "copied_left"
+    s.klicken(check1)
+    s.warten_bis("copy buttons enabled", lambda b: blaue_pixel(b, nach_links, 18, 14) > 20)
+    s.klicken(nach_links)
+    time.sleep(0.3)
+    bild = s.aufnahme()
+    s.speichern("kopie_nach_links", bild)
+    p.rollo_unten(bild)
+    p.abschliessen(s.stufe)
+
+    # 5. The hidden probe on the bottom border below column c.
+    s.stufe = "probe_placed"
+    s.klicken(s.feld(PIC_VORGABE, SPALTE + 0.5, 8.5))
+    start_vorgabe = s.marker_mitte(PIC_VORGABE, SPALTE, 8)
+    bild = s.warten_bis("hidden probe marker at c, bottom", lambda b: p.marker(b, start_vorgabe))
+    s.speichern("sonde_gesetzt", bild)
+    p.nicht(bild, s.marker_mitte(PIC_VORGABE, 8, 8), GELB, "parked hidden marker")
+    p.farbe(bild, s.marker_mitte(PIC_VORGABE, 8, 8), RAND_VORGABE, "margin where the marker was parked", 0, 2)
+    p.abschliessen(s.stufe)
+
+    # 6. Launch: north to the mirror, east along row 5, out on the right border.
+    s.stufe = "hidden_run"
+    s.klicken(sonde_los)
+    ausgang = s.marker_mitte(PIC_VORGABE, 8, SPIEGEL[1])
+    t0 = time.monotonic()
+    bild = s.warten_bis("white marker at the exit (8,5)", lambda b: p.marker(b, ausgang, WEISS))
+    ausgabe("hidden run over after %.1f s" % (time.monotonic() - t0))
+    s.speichern("lauf_verdeckt", bild)
+    p.farbe(bild, start_vorgabe, RAND_VORGABE, "start place left by the marker", 0, 2)
+    p.rollo_unten(bild)
+    p.abschliessen(s.stufe)
+
+    # 7. Raise the blind: the copied field shows on the black board.
+    s.stufe = "blind_raised"
+    s.klicken(rollo_rauf)
+    unten = s.feld(PIC_VORGABE, 0.5, 7.5)
+    t0 = time.monotonic()
+    bild = s.warten_bis("blind raised", lambda b: gleich(b.farbe(*unten), BRETT_VORGABE, 2)
+                        and gleich(b.farbe(*s.feld(PIC_VORGABE, 0.5, 0.5)), BRETT_VORGABE, 2))
+    ausgabe("blind raised after %.1f s" % (time.monotonic() - t0))
+    time.sleep(0.3)
+    bild = s.aufnahme()
+    s.speichern("rollo_hoch", bild)
+    p.feld(bild, "links", {KATZENAUGE: 1, SPIEGEL: 2})
+    p.gitter(bild, "links")
+    p.farbe(bild, s.feld(PIC_VORGABE, 4.5, 0.15), ROLLO, "raised blind's edge at the top", 0, 2)
+    p.farbe(bild, ausgang, WEISS, "white marker still at the exit")
+    p.abschliessen(s.stufe)
+
+    # 8. Clear the model, then copy the hidden box to the right.
+    s.stufe = "copied_right"
+    s.klicken(del_nachbau)
+    rot_katze = s.feld(PIC_NACHBAU, KATZENAUGE[0] + 0.5, KATZENAUGE[1] + 0.5)
+    bild = s.warten_bis("model cleared", lambda b: gleich(b.farbe(*rot_katze), BRETT_NACHBAU, 2)
+                        and gleich(b.farbe(*mitte_spiegel), BRETT_NACHBAU, 2))
+    s.speichern("modell_geloescht", bild)
+    p.feld(bild, "rechts", {})
+    p.abschliessen("model_cleared")
+    s.klicken(nach_rechts)
+    bild = s.warten_bis("copy on the right", lambda b: p.nahe(b, rot_katze, ROT, 1, 30)
+                        and p.nahe(b, mitte_spiegel, ROT, 1, 30))
+    s.speichern("kopie_nach_rechts", bild)
+    p.feld(bild, "rechts", {KATZENAUGE: 1, SPIEGEL: 2})
+    p.abschliessen(s.stufe)
+
+    # 9. The model probe below column c heads north: the compass needle points up.
+    s.stufe = "model_probe_placed"
+    s.klicken(s.feld(PIC_NACHBAU, SPALTE + 0.5, 8.5))
+    start_nachbau = s.marker_mitte(PIC_NACHBAU, SPALTE, 8)
+    bild = s.warten_bis("model probe marker at c, bottom", lambda b: p.marker(b, start_nachbau))
+    s.speichern("modellsonde", bild)
+    p.farbe(bild, s.marker_mitte(PIC_NACHBAU, -1, 8), RAND_NACHBAU, "margin where the model marker was parked", 0, 2)
+    if not (dunkel(bild, (kompass[0], kompass[1] - 22)) and not dunkel(bild, (kompass[0] + 22, kompass[1]))):
+        p.fehler.append("compass needle should point north")
+    p.abschliessen(s.stufe)
+
+    # 10. Four single steps: c1, c2, c3 (the mirror there turns it east), then d3.
+    s.stufe = "model_steps"
+    for n, (x, y) in enumerate([(SPALTE, 7), (SPALTE, 6), SPIEGEL, (SPALTE + 1, SPIEGEL[1])], 1):
+        s.klicken(schritt)
+        ziel = s.marker_mitte(PIC_NACHBAU, x, y)
+        s.warten_bis("model marker after step %d at (%d,%d)" % (n, x, y), lambda b: p.marker(b, ziel))
+        time.sleep(0.5)
+    bild = s.aufnahme()
+    s.speichern("einzelschritte", bild)
+    p.farbe(bild, start_nachbau, RAND_NACHBAU, "start place left by the model marker", 0, 2)
+    if not p.marker(bild, s.marker_mitte(PIC_NACHBAU, SPALTE + 1, SPIEGEL[1])):
+        p.fehler.append("model marker should stand at (3,5)")
+    if not (dunkel(bild, (kompass[0] + 22, kompass[1])) and not dunkel(bild, (kompass[0], kompass[1] - 22))):
+        p.fehler.append("compass needle should point east after the mirror")
+    p.zelle(bild, "rechts", KATZENAUGE[0], KATZENAUGE[1], 1)
+    p.abschliessen(s.stufe)
+
+    # 11. Save the model through the file dialog; the name gets ".tkx".
+    s.stufe = "saved"
+    s.menue_waehlen(0)
+    w = s.dialog("Save As")
+    s.speichern("dialog_speichern", ganz=False)
+    s.xdo("type", "--delay", "20", "modell")
+    s.dialog_bestaetigen(w)
+    datei = os.path.join(s.arbeit, "modell.tkx")
+    grenze = time.monotonic() + 5
+    while not os.path.exists(datei) and time.monotonic() < grenze:
+        time.sleep(0.1)
+    if not os.path.exists(datei):
+        raise Fehler("saving did not create %s (folder holds %s)" % (datei, os.listdir(s.arbeit)))
+    with open(datei, "rb") as f:
+        inhalt = f.read()
+    erwartet = b"".join(b" %d \r\n" % {KATZENAUGE: 1, SPIEGEL: 2}.get((x, y), 0)
+                        for y in range(8) for x in range(8))
+    if inhalt != erwartet:
+        raise Fehler("saved file differs: %d bytes, %d lines, first difference at byte %s"
+                     % (len(inhalt), inhalt.count(b"\n"),
+                        next((i for i, (a, b) in enumerate(zip(inhalt, erwartet)) if a != b), min(len(inhalt),
+                                                                                              len(erwartet)))))
+    ausgabe("ok: %s (64 lines, %d bytes)" % (s.stufe, len(inhalt)))
+
+    # 12. Clear the hidden box, then open the file on the left.
+    s.stufe = "left_cleared"
+    s.klicken(del_vorgabe)
+    rot_links = s.feld(PIC_VORGABE, KATZENAUGE[0] + 0.5, KATZENAUGE[1] + 0.5)
+    bild = s.warten_bis("left field cleared", lambda b: gleich(b.farbe(*rot_links), BRETT_VORGABE, 2))
+    s.speichern("links_geloescht", bild)
+    p.feld(bild, "links", {})
+    p.abschliessen(s.stufe)
+
+    s.stufe = "opened"
+    s.menue_waehlen(1)
+    w = s.dialog("Open")
+    s.speichern("dialog_oeffnen", ganz=False)
+    s.xdo("key", "ctrl+a")
+    s.xdo("type", "--delay", "20", "modell.tkx")
+    s.dialog_bestaetigen(w)
+    spiegel_links = s.feld(PIC_VORGABE, SPIEGEL[0] + 0.5, SPIEGEL[1] + 0.5)
+    bild = s.warten_bis("file opened on the left", lambda b: p.nahe(b, rot_links, ROT, 1, 30)
+                        and p.nahe(b, spiegel_links, ROT, 1, 30))
+    time.sleep(0.3)
+    bild = s.aufnahme()
+    s.speichern("geladen", bild)
+    p.feld(bild, "links", {KATZENAUGE: 1, SPIEGEL: 2})
+    p.feld(bild, "rechts", {KATZENAUGE: 1, SPIEGEL: 2}, ausser=[(SPALTE + 1, SPIEGEL[1])])
+    p.abschliessen(s.stufe)
+
+    # 13. "schließen" ends the program at once.
+    s.stufe = "closed"
+    s.menue_waehlen(2)
+    try:
+        code = s.prozess.wait(min(10.0, max(1.0, s.rest())))
+    except subprocess.TimeoutExpired:
+        raise Fehler("the game did not end after Datei / schließen")
+    if code != 0:
+        raise Fehler("the game ended with code %d after Datei / schließen" % code)
+    # A sanitizer build reports without necessarily stopping the game.
+    meldungen = [z for z in s.protokoll().splitlines() if "runtime error:" in z or "Sanitizer" in z]
+    if meldungen:
+        raise Fehler("the game reported:\n  " + "\n  ".join(meldungen))
+    ausgabe("ok: %s" % s.stufe)
+
+
+def beim_signal_beenden(signal_nummer, _rahmen):
+    # Turns a termination request into SystemExit so that cleanup in `finally` still runs.
+    raise SystemExit(128 + signal_nummer)
+
+
+def im_x(argumente):
+    signal.signal(signal.SIGTERM, beim_signal_beenden)
+    # Only a server that answers counts as started; the caller tries again otherwise.
+    anzeige = os.environ.get("DISPLAY", "")
+    grenze = time.monotonic() + 10
+    while subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True, timeout=10).returncode != 0:
+        if time.monotonic() > grenze:
+            ausgabe("X server %s does not answer" % anzeige)
+            return 1
+        time.sleep(0.2)
+    # This line tells the caller that the X server is up.
+    ausgabe("x-bereit DISPLAY=%s" % anzeige)
+    os.makedirs(argumente.bilder, exist_ok=True)
+    for alt in os.listdir(argumente.bilder):
+        if alt.endswith(".png"):
+            os.remove(os.path.join(argumente.bilder, alt))
+    wurzel = tempfile.mkdtemp(prefix="tarnkiste-e2e-")
+    arbeit = os.path.join(wurzel, "arbeit")
+    os.makedirs(arbeit)
+    s = Spiel(argumente.programm, argumente.bilder, arbeit)
+    t0 = time.monotonic()
+    try:
+        szenario(s)
+        ausgabe("passed in %.1f s; pictures in %s" % (time.monotonic() - t0, argumente.bilder))
+        return 0
+    except Fehler as f:
+        ausgabe("FAILED at stage %s: %s" % (s.stufe, f))
+        ende = s.protokoll()[-3000:]
+        if ende:
+            ausgabe("--- game output ---\n" + ende)
+        return 1
+    finally:
+        s.beenden()
+        shutil.rmtree(wurzel, ignore_errors=True)
+
+
+def gruppe_beenden(prozess):
+    """Ends xvfb-run's whole process group (its Xvfb, the script in X, the game's parent) and returns the output."""
+    for signal_nummer in (signal.SIGTERM, signal.SIGKILL):
+        try:
+            os.killpg(prozess.pid, signal_nummer)
+        except ProcessLookupError:
+            pass
+        try:
+            return prozess.communicate(timeout=5)[0] or b""
+        except subprocess.TimeoutExpired:
+            continue
+    return b""
+
+
+def mit_xvfb(argumente):
+    fehlt = [w for w in ("xvfb-run", "Xvfb", "xauth", "xdotool", "import") if shutil.which(w) is None]
+    if fehlt:
+        ausgabe("skipped: missing %s" % ", ".join(fehlt))
+        return UEBERSPRINGEN
+    if not os.access(argumente.programm, os.X_OK):
+        ausgabe("the game %s is not there" % argumente.programm)
+        return 1
+    ende = time.monotonic() + GESAMTFRIST + 15
+    signal.signal(signal.SIGTERM, beim_signal_beenden)
+    signal.signal(signal.SIGINT, beim_signal_beenden)
+    # Parallel runs may pick the same display number; the loser starts again.
+    for versuch in range(3):
+        aufruf = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24 -nolisten tcp",
+                  sys.executable, os.path.abspath(__file__), "--im-x",
+                  "--programm", argumente.programm, "--bilder", argumente.bilder]
+        prozess = subprocess.Popen(aufruf, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                                   stdin=subprocess.DEVNULL, start_new_session=True)
+        try:
+            text, _ = prozess.communicate(timeout=max(5.0, ende - time.monotonic()))
+        except subprocess.TimeoutExpired:
+            text = gruppe_beenden(prozess)
+            sys.stdout.write(text.decode(errors="replace"))
+            ausgabe("FAILED: no result within the time limit")
+            return 1
+        except SystemExit:
+            gruppe_beenden(prozess)
+            raise
+        text = text.decode(errors="replace")
+        sys.stdout.write(text)
+        if "x-bereit" in text:
+            return prozess.returncode
+        ausgabe("X server did not start (attempt %d, code %d)" % (versuch + 1, prozess.returncode))
+        time.sleep(1 + versuch)
+    ausgabe("skipped: no X server could be started")
+    return UEBERSPRINGEN
+
+
+def main():
+    leser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    leser.add_argument("--programm", required=True, help="the tarnkiste executable")
+    leser.add_argument("--bilder", required=True, help="folder for the stage pictures")
+    leser.add_argument("--im-x", action="store_true", help="run in the current X display")
+    argumente = leser.parse_args()
+    argumente.programm = os.path.abspath(argumente.programm)
+    argumente.bilder = os.path.abspath(argumente.bilder)
+    return im_x(argumente) if argumente.im_x else mit_xvfb(argumente)
+
+
+if __name__ == "__main__":
+    sys.exit(main())
