@@ -178,8 +178,10 @@ bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
         // As on the original platform, a disabled control's pointer events
         // go to the nearest enabled container, at last the window itself.
         QWidget* ziel = w;
-        while (ziel != flaeche && !ziel->isEnabled())
+        while (ziel && ziel != flaeche && !ziel->isEnabled())
             ziel = ziel->parentWidget();
+        if (!ziel)
+            return false;
 
         if (ziel == flaeche) {
             Form_MouseMove();
