@@ -12,7 +12,10 @@ endif
 
 .PHONY: run test test-sanitize bench build deps clean package
 
-run: build
+# Builds only the game, so that the first start does not wait for the tests.
+run: deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake --build $(BUILD) --target tarnkiste -j $(JOBS)
 	./$(BUILD)/app/tarnkiste
 
 test: build
