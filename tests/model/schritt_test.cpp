@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iostream>
 #include <random>
 
 #include "model/objektregeln.h"
@@ -372,6 +373,7 @@ TEST(NachbauLauf, RandomFieldsKeepProbesOnTheBoardAndCodesValid)
 {
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
+    std::cout << "[ seed     ] " << seed << '\n';
     std::mt19937 zufall(seed);
     for (int runde = 0; runde < 50; ++runde) {
         Lauf l;
