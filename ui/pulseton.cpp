@@ -69,19 +69,19 @@ bool PulseTonausgabe::oeffnen()
         return false;
     stilleToene_ = 0;
 
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_S16LE;
-    spec.rate = abtastrate;
-    spec.channels = 1;
+    pa_sample_spec format{};
+    format.format = PA_SAMPLE_S16LE;
+    format.rate = abtastrate;
+    format.channels = 1;
     // A small buffer keeps the time from writing to hearing short.
     pa_buffer_attr puffer{};
     puffer.maxlength = static_cast<uint32_t>(-1);
-    puffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(20000, &spec));
+    puffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(20000, &format));
     puffer.prebuf = static_cast<uint32_t>(-1);
     puffer.minreq = static_cast<uint32_t>(-1);
     puffer.fragsize = static_cast<uint32_t>(-1);
     int fehler = 0;
-    strom_ = pa_simple_new(nullptr, "Tarnkiste", PA_STREAM_PLAYBACK, nullptr, "Ton", &spec, nullptr, &puffer, &fehler);
+    strom_ = pa_simple_new(nullptr, "Tarnkiste", PA_STREAM_PLAYBACK, nullptr, "Ton", &format, nullptr, &puffer, &fehler);
     if (!strom_)
         ++fehlversuche_;
     else
