@@ -52,8 +52,8 @@ void schrittNachbau(Spielstand& s, SondenAnzeige& anzeige)
     p.y += p.dy;
     anzeige.ortZeigen(p.x, p.y);
 
-    if (p.x < 0 || p.x >= feldGroesse || p.y < 0 || p.y >= feldGroesse) {
-        if (p.x < 0 || p.x >= feldGroesse)
+    if (!imFeld(p.x, p.y)) {
+        if (!imFeld(p.x, 0))  // left or right of the box
             p.dx = -p.dx;
         else
             p.dy = -p.dy;
@@ -88,9 +88,9 @@ void schrittVorgabe(Spielstand& s, SondenAnzeige& anzeige)
     p.x += p.dx;
     p.y += p.dy;
 
-    if (p.x < 0 || p.x >= feldGroesse || p.y < 0 || p.y >= feldGroesse) {
+    if (!imFeld(p.x, p.y)) {
         anzeige.markerAusgang();
-        if (p.x < 0 || p.x >= feldGroesse)
+        if (!imFeld(p.x, 0))  // left or right of the box
             p.dx = 0;
         else
             p.dy = 0;

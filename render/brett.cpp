@@ -75,6 +75,15 @@ void spielfeldZeichnen(Zeichenflaeche& flaeche, Seite seite)
     brettOhneFlaecheZeichnen(flaeche, seite);
 }
 
+void rolloWischen(Zeichenflaeche& rollo)
+{
+    rollo.leeren();
+    rollo.stiftbreiteSetzen(1);
+    for (int k = 0; k <= feldGroesse; ++k)
+        gitterlinien(rollo, k, rolloVordergrund);
+    rollo.stiftbreiteSetzen(rolloNotizStift);
+}
+
 void spielAufbauZeichnen(Zeichenflaeche& vorgabe, Zeichenflaeche& nachbau,
                          Zeichenflaeche& kompass, Zeichenflaeche& rollo)
 {

@@ -15,6 +15,9 @@ void brettOhneFlaecheZeichnen(Zeichenflaeche& flaeche, Seite seite);
 // Fills the board area in the board colour with whatever pen is in force.
 void brettFlaecheFuellen(Zeichenflaeche& flaeche, Seite seite);
 
+// Wipes the blind's notes: its background, the white grid, then the notes' pen.
+void rolloWischen(Zeichenflaeche& rollo);
+
 // The four surfaces' first state when the window opens: scales, boards and
 // the blind's grid, drawn pass by pass over all of them.
 void spielAufbauZeichnen(Zeichenflaeche& vorgabe, Zeichenflaeche& nachbau,

@@ -199,7 +199,6 @@ private:
     void hilfeEinrichten();
     void zugaenglichkeitSetzen();
     void sondeSetzen(Seite seite, double X, double Y);
-    void ortsfelderSchreiben(const Sonde& sonde);
     void koordinatenZeigen(Seite seite, double X, double Y);
     void rolloHoeheSetzen(int wert);
     PictureBox& bild(Seite seite);

@@ -58,8 +58,7 @@ void Form1::spielAufbau()
     spiel_.feldNachbau = Feld{};
     spiel_.sondeNachbau = Sonde{-1, 7, 0, 0};
     kompassZeigen(spiel_.sondeNachbau.richtung());
-    txtOrtx->setText(QStringLiteral("-1"));
-    txtOrty->setText(QStringLiteral("7"));
+    ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
     spiel_.sondeVorgabe.x = nichtGesetztX;
     spiel_.sondeVorgabe.y = nichtGesetztY;
     shpBallNachbau->setzeOrt(alsPunkt(markerParkplatzNachbau));
@@ -162,16 +161,10 @@ void Form1::sondeSetzen(Seite seite, double X, double Y)
     }
 }
 
-void Form1::ortsfelderSchreiben(const Sonde& sonde)
-{
-    txtOrtx->setText(QString::number(sonde.x));
-    txtOrty->setText(QString::number(sonde.y));
-}
-
 void Form1::picVorgabe_MouseDown(int, double X, double Y)
 {
     sondeSetzen(Seite::Vorgabe, X, Y);
-    ortsfelderSchreiben(spiel_.sondeVorgabe);
+    ortZeigen(spiel_.sondeVorgabe.x, spiel_.sondeVorgabe.y);
 }
 
 void Form1::picNachbau_MouseDown(int knopf, double X, double Y)
@@ -184,7 +177,7 @@ void Form1::picNachbau_MouseDown(int knopf, double X, double Y)
     } else {
         sondeSetzen(Seite::Nachbau, X, Y);
     }
-    ortsfelderSchreiben(spiel_.sondeNachbau);
+    ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
 }
 
 void Form1::koordinatenZeigen(Seite seite, double X, double Y)

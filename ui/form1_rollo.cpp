@@ -3,22 +3,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "render/brett.h"
 #include "ui/form1.h"
 #include "ui/picturebox.h"
-
-namespace {
-
-constexpr Farbe weiss{255, 255, 255};
-
-void rolloGitter(PictureBox& rollo)
-{
-    for (int i = 0; i <= 8; ++i) {
-        rollo.linie(i, 0, i, 8, weiss);
-        rollo.linie(0, i, 8, i, weiss);
-    }
-}
-
-} // namespace
 
 void Form1::rolloHoeheSetzen(int wert)
 {
@@ -58,10 +45,4 @@ void Form1::picRollo_MouseMove(double x, double y)
         picRollo->punkt(x, y);
 }
 
-void Form1::cmdRolloClear_Click()
-{
-    picRollo->leeren();
-    picRollo->stiftbreiteSetzen(1);
-    rolloGitter(*picRollo);
-    picRollo->stiftbreiteSetzen(3);
-}
+void Form1::cmdRolloClear_Click() { rolloWischen(*picRollo); }
