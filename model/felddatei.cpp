@@ -22,9 +22,9 @@ namespace {
 constexpr std::string_view endung = ".tkx";
 
 // Longest line content accepted, without its line end. A code needs at most
-// three characters; the slack admits blanks around it, the bound keeps a file
-// without line ends from being read whole.
-constexpr std::size_t laengsteZeile = 64;
+// three characters; the slack admits any sensible number of blanks around
+// it, the bound keeps a file without line ends from being read whole.
+constexpr std::size_t laengsteZeile = 4096;
 
 struct DateiSchliessen {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -67,6 +67,42 @@ bool allesSchreiben(DateiZeiger datei, const std::string& inhalt)
 #endif
     // fclose reports write errors that buffering may have deferred.
     return std::fclose(datei.release()) == 0 && gut;
+}
+
+// The file a path names, after following symbolic links (a relative link
+// from the link's own folder). Nothing for a loop of links.
+std::optional<fs::path> linkZiel(fs::path pfad)
+{
+    for (int sprung = 0; sprung < 40; ++sprung) {
+        std::error_code fehler;
+        if (!fs::is_symlink(fs::symlink_status(pfad, fehler)))
+            return pfad;
+        const fs::path ziel = fs::read_symlink(pfad, fehler);
+        if (fehler)
+            return std::nullopt;
+        pfad = ziel.is_absolute() ? ziel : pfad.parent_path() / ziel;
+    }
+    return std::nullopt;
+}
+
+// A file without any write bit counts as protected also for the superuser,
+// who could write it anyway: the protection the player set always holds.
+bool schreibgeschuetzt(const fs::path& pfad, const fs::file_status& status)
+{
+    constexpr fs::perms schreiben = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((status.permissions() & schreiben) == fs::perms::none)
+        return true;
+#if defined(__unix__) || defined(__APPLE__)
+    return ::access(pfad.c_str(), W_OK) != 0;
+#else
+    return false;
+#endif
+}
+
+bool anOrtSchreiben(const fs::path& ziel, const std::string& inhalt)
+{
+    std::FILE* f = std::fopen(ziel.string().c_str(), "wb");
+    return f && allesSchreiben(DateiZeiger(f), inhalt);
 }
 
 bool istBlank(char c) { return c == ' ' || c == '\t'; }
@@ -162,18 +198,37 @@ bool feldSpeichern(const Feld& feld, const std::string& pfad)
 {
     if (pfad.empty())
         return false;
-    const fs::path ziel(pfad);
-    fs::path temporaer;
-    DateiZeiger datei = temporaerAnlegen(ziel, temporaer);
-    if (!datei)
+    const std::optional<fs::path> ziel = linkZiel(pfad);
+    if (!ziel)
         return false;
 
     std::error_code fehler;
-    if (!allesSchreiben(std::move(datei), feldAlsText(feld))) {
+    const fs::file_status alt = fs::status(*ziel, fehler);
+    const bool vorhanden = fs::exists(alt);
+    if (fehler && vorhanden)
+        return false;
+    fehler.clear();
+    // Only plain files are replaced: a folder, a device or a pipe (which
+    // would block the writer) is never the player's field file.
+    if (vorhanden && (!fs::is_regular_file(alt) || schreibgeschuetzt(*ziel, alt)))
+        return false;
+
+    const std::string inhalt = feldAlsText(feld);
+    fs::path temporaer;
+    DateiZeiger datei = temporaerAnlegen(*ziel, temporaer);
+    if (!datei) {
+        // No new file can be made beside it: a writable file is emptied and
+        // written in place instead, without the safety of the rename.
+        return vorhanden && anOrtSchreiben(*ziel, inhalt);
+    }
+    if (!allesSchreiben(std::move(datei), inhalt)) {
         fs::remove(temporaer, fehler);
         return false;
     }
-    fs::rename(temporaer, ziel, fehler);
+    if (vorhanden)
+        fs::permissions(temporaer, alt.permissions() & fs::perms::mask, fehler);
+    if (!fehler)
+        fs::rename(temporaer, *ziel, fehler);
     if (fehler) {
         std::error_code egal;
         fs::remove(temporaer, egal);

@@ -18,11 +18,16 @@ bool endetAufTkx(const std::string& pfad);
 
 // Writes `feld` to `pfad` (the name rule already applied). The lines go to a
 // temporary file beside the target, which replaces the target only once all
-// was written; on failure the old file stays untouched. Returns success.
+// was written and takes over its permission bits; on failure the old file
+// stays untouched. A symbolic link is followed and stays a link. A target
+// without any write bit, or not writable for the player, is refused, and so
+// is anything but a plain file. Where no new file can be made beside an
+// existing writable target, that file is emptied and written in place.
+// Returns success.
 bool feldSpeichern(const Feld& feld, const std::string& pfad);
 
 // Reads codes into feldVorgabe cell by cell (row by row), redrawing each cell
 // at once, and stops silently at the first line that fails: a missing file,
-// an early end, a line without a whole number 0..11, or a line longer than 64
-// characters. Cells before keep their new codes. Returns the cells read.
+// an early end, a line without a whole number 0..11, or a line longer than
+// 4096 characters. Cells before keep their new codes. Returns the cells read.
 int feldLaden(const std::string& pfad, Feld& feld, Seite seite, SondenAnzeige& anzeige);

@@ -104,9 +104,12 @@ void Form1::closeEvent(QCloseEvent* ereignis)
 void Form1::showEvent(QShowEvent* ereignis)
 {
     QMainWindow::showEvent(ereignis);
-    // No text box starts with the caret; the window surface holds the focus.
-    flaeche->setFocusPolicy(Qt::StrongFocus);
-    flaeche->setFocus();
+    // No text box starts with the caret: on the start screen the start button
+    // holds the focus, so Space starts the game. A click on the bare surface
+    // takes the focus from a text box.
+    flaeche->setFocusPolicy(Qt::ClickFocus);
+    if (cmdStart->isVisible())
+        cmdStart->setFocus();
 }
 
 // --- The probe display ---
@@ -165,6 +168,8 @@ void Form1::ton(int hertz, int millisekunden)
     dienste_.tonausgabe->ton(hertz, millisekunden);
 }
 
-int Form1::geschwindigkeit() { return hscV->value(); }
+// The thumb's place, not the value: while the player drags it in the middle of
+// a run, the pace follows from the next step on.
+int Form1::geschwindigkeit() { return hscV->sliderPosition(); }
 bool Form1::tonAn() { return chkTon->checkState() == Qt::Checked; }
 bool Form1::spurAn() { return chkSpur->checkState() == Qt::Checked; }

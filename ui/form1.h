@@ -195,6 +195,7 @@ private:
     void einstellPanelAufbauen();
     void felderAufbauen();
     void menueAufbauen();
+    void tabReihenfolgeSetzen();
     void verbinden();
     void hilfeEinrichten();
     void zugaenglichkeitSetzen();

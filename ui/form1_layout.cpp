@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
@@ -41,10 +40,11 @@ QFont serif(double punkte, bool fett = false)
     return f;
 }
 
-QFont standardSchrift(double punkte = 8.0)
+// The user-interface font at 8 point, for controls without a font of their own.
+QFont standardSchrift()
 {
     QFont f = QApplication::font();
-    f.setPixelSize(qRound(punkte * 96.0 / 72.0));
+    f.setPixelSize(qRound(8.0 * 96.0 / 72.0));
     return f;
 }
 
@@ -86,7 +86,6 @@ QPushButton* knopf(QWidget* eltern, const QRect& ort, const QString& text, const
     auto* k = new QPushButton(text, eltern);
     k->setGeometry(ort);
     k->setFont(schrift);
-    k->setFocusPolicy(Qt::NoFocus);
     return k;
 }
 
@@ -96,7 +95,6 @@ QCheckBox* kontrollkaestchen(QWidget* eltern, const QRect& ort, const QString& t
     c->setGeometry(ort);
     c->setFont(schrift);
     c->setChecked(an);
-    c->setFocusPolicy(Qt::NoFocus);
     return c;
 }
 
@@ -108,7 +106,12 @@ QScrollBar* rollbalken(QWidget* eltern, Qt::Orientation richtung, const QRect& o
     s->setSingleStep(1);
     s->setPageStep(1);
     s->setValue(wert);
-    s->setFocusPolicy(Qt::NoFocus);
+    // Scroll bars take no focus by default; here they do, for the arrow keys.
+    s->setFocusPolicy(Qt::StrongFocus);
+    // Qt inverts the keys of scroll bars so that Up scrolls a view up; on a
+    // horizontal bar that would move the thumb right on the Left key.
+    if (richtung == Qt::Horizontal)
+        s->setInvertedControls(false);
     return s;
 }
 
@@ -136,10 +139,12 @@ void stapeln(std::initializer_list<QWidget*> vornNachHinten)
             w->lower();
 }
 
-// The bare window surface, with the two grey lines along its right and lower edge.
+// The bare window surface, with the two grey lines along its right and lower
+// edge. It grows with the window; the controls keep their places.
 class Fensterflaeche : public QWidget {
 public:
     using QWidget::QWidget;
+    QSize sizeHint() const override { return minimumSize(); }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -161,7 +166,8 @@ void Form1::aufbauen()
     setWindowIcon(fensterSymbol());
 
     flaeche = new Fensterflaeche(this);
-    flaeche->setFixedSize(16230 / twipsProPixel, 10635 / twipsProPixel);
+    // The window may grow (the surface fills the rest) but never shrink below the layout.
+    flaeche->setMinimumSize(16230 / twipsProPixel, 10635 / twipsProPixel);
     setCentralWidget(flaeche);
 
     fensterFlaecheAufbauen();
@@ -171,9 +177,7 @@ void Form1::aufbauen()
     einstellPanelAufbauen();
     felderAufbauen();
     menueAufbauen();
-
-    // Fixed size: nothing moves or scales, the window cannot be resized.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    tabReihenfolgeSetzen();
 }
 
 void Form1::fensterFlaecheAufbauen()
@@ -191,7 +195,7 @@ void Form1::fensterFlaecheAufbauen()
     };
     verborgenesKaestchen(4, tw(0, 5880, 495, 255), QStringLiteral("4"));
 
-    Check1 = kontrollkaestchen(f, tw(7200, 6120, 1335, 195), QStringLiteral("Sicherung"), false, standardSchrift(8.25));
+    Check1 = kontrollkaestchen(f, tw(7200, 6120, 1335, 195), QStringLiteral("Sicherung"), false, serif(8.25));
 
     for (int i : {1, 0}) {
         auto* k = knopf(f, tw(i == 1 ? 7920 : 7200, 6360, 615, 480), QString(), normal);
@@ -341,7 +345,6 @@ void Form1::einstellPanelAufbauen()
         auto* o = new QRadioButton(i == 0 ? QStringLiteral("maximal") : QStringLiteral("genau"), f);
         o->setGeometry(tw(240, i == 0 ? 240 : 600, 975, 255));
         o->setFont(s975);
-        o->setFocusPolicy(Qt::NoFocus);
         optMaxGenau[static_cast<std::size_t>(i)] = o;
     }
     optMaxGenau[0]->setChecked(true);
@@ -356,7 +359,7 @@ void Form1::einstellPanelAufbauen()
         cmdTarnkiste->setIcon(QIcon(schrift));
         cmdTarnkiste->setIconSize(QSize(cmdTarnkiste->width() - 8, cmdTarnkiste->height() - 6));
     }
-    Command2 = knopf(f, tw(840, 1560, 255, 195), QStringLiteral("X"), standardSchrift(8.25));
+    Command2 = knopf(f, tw(840, 1560, 255, 195), QStringLiteral("X"), serif(8.25));
     chkSchrittezaehlen = kontrollkaestchen(f, tw(960, 1800, 975, 255), QStringLiteral("Zähler"), true, s1125);
     txtZaehlerVorgabe = textfeld(f, tw(240, 1560, 615, 495), QStringLiteral("0"), serif(18));
     chkTon = kontrollkaestchen(f, tw(2880, 1800, 735, 315), QStringLiteral("Ton"), true, s1125);
@@ -376,7 +379,7 @@ void Form1::einstellPanelAufbauen()
 void Form1::felderAufbauen()
 {
     const QFont s975 = serif(9.75);
-    const QFont s825 = standardSchrift(8.25);
+    const QFont s825 = serif(8.25);
 
     // The model field's own controls.
     cmdDelN = knopf(picNachbau, tw(0, 6360, 255, 255), QStringLiteral("x"), s825);
@@ -425,4 +428,24 @@ void Form1::menueAufbauen()
     cmdoeffnen = cmdDatei->addAction(QStringLiteral("öffnen (im linken Feld)"));
     cmdProgrammEnde = cmdDatei->addAction(QStringLiteral("schließen"));
     cmdInfo = menuBar()->addAction(QStringLiteral("?"));
+}
+
+void Form1::tabReihenfolgeSetzen()
+{
+    // Reading order: the hidden field's side, the legend, the model field's
+    // side, then the setup panel and the run panel row by row.
+    QWidget* const reihe[] = {
+        cmdStart,
+        cmdJalousieRauf, vscRollo, cmdJalousieRunter, cmdRolloClear, txtVorgabeFeldtyp, cmdDelVor,
+        chkErlaubnis[1], chkErlaubnis[2], chkErlaubnis[3], chkErlaubnis[5], chkErlaubnis[6], chkErlaubnis[10],
+        chkErlaubnis[11], Check1, cmdUebernehmen[0], cmdUebernehmen[1],
+        txtNachbauFeldtyp, cmdDelN,
+        optMaxGenau[0], txtAnzahl, Command5, optMaxGenau[1], hscMaxZahl, txtZaehlerVorgabe, Command2, cmdTarnkiste,
+        chkSchrittezaehlen, chkTon, cmdWiederherstellen,
+        cmdSchritt, cmdZehn, cmdSchrittePlus, cmdSchritteMiinus, txtZaehler, cmdZaehler, chkSpur, cmdSpurClear,
+        txtOrtx, txtOrty, hscV, txtV,
+        txtHilfe,
+    };
+    for (std::size_t i = 1; i < std::size(reihe); ++i)
+        setTabOrder(reihe[i - 1], reihe[i]);
 }

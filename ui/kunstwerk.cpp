@@ -25,7 +25,6 @@ const QColor glyphRot(255, 0, 0);
 const QColor glyphGelb(255, 255, 0);
 const QColor blassBlau(150, 150, 255);
 const QColor mittelBlau(100, 100, 255);
-const QColor oliv(200, 200, 0);
 const QColor rolloGrund(0, 150, 150);
 
 qreal gueltigesVerhaeltnis(qreal r)
@@ -310,18 +309,19 @@ void halbspiegel(Zelle& z)
         z.punkt({0.3 + 0.1 * i, 0.45 + 0.1 * i}, glyphGelb, 2.6);
 }
 
-// A dark hatch with yellow marks at its corners, held by the olive cross
-// of the trapdoor glyph.
+// A dark hatch with yellow marks at its corners; the board glyph's cross
+// is left out, the legend shows the hatch alone.
 void falltuer(Zelle& z)
 {
-    z.linie({0.18, 0.18}, {0.82, 0.82}, oliv, 2);
-    z.linie({0.82, 0.18}, {0.18, 0.82}, oliv, 2);
     QPainter& p = z.maler();
-    const QRectF luke(z.at(0.28, 0.28), z.at(0.72, 0.72));
+    // On whole pixels and unsmoothed, so that no edge blends the yellow marks
+    // into the dark hatch.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QRectF luke(z.at(0.28, 0.28).toPoint(), z.at(0.72, 0.72).toPoint());
     QLinearGradient verlauf(luke.topLeft(), luke.bottomRight());
     verlauf.setColorAt(0, QColor(58, 58, 52));
     verlauf.setColorAt(1, QColor(28, 28, 24));
-    p.setPen(QPen(QColor(80, 80, 70), 1));
+    p.setPen(Qt::NoPen);
     p.setBrush(verlauf);
     p.drawRect(luke);
     // Corner marks: short yellow angles on the hatch's corners.

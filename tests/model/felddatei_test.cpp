@@ -17,6 +17,8 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 #include "tests/model/aufzeichnung.h"
@@ -157,6 +159,112 @@ TEST(FeldSpeichern, NeueDateiFolgtDerUmask)
     EXPECT_EQ(fs::status(o / "feld.tkx").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
 }
+
+// The player's files come first: a protected file stays as it is, a link
+// stays a link, and a replaced file keeps its permission bits.
+TEST(FeldSpeichern, WriteProtectedTargetIsRefusedAndStaysByteForByte)
+{
+    using fs::perms;
+    for (const perms schutz : {perms::owner_read | perms::group_read | perms::others_read, perms::owner_read}) {
+        Ordner o;
+        schreiben(o / "feld.tkx", "alt\r\n");
+        fs::permissions(o / "feld.tkx", schutz);
+        EXPECT_FALSE(feldSpeichern(Feld{}, o / "feld.tkx"));
+        fs::permissions(o / "feld.tkx", perms::owner_all);
+        EXPECT_EQ(lesen(o / "feld.tkx"), "alt\r\n");
+        EXPECT_EQ(o.inhalt(), std::vector<std::string>{"feld.tkx"});
+    }
+}
+
+TEST(FeldSpeichern, SymbolicLinkIsWrittenThroughAndStaysALink)
+{
+    Ordner o;
+    fs::create_directories(o / "echt");
+    schreiben(o / "echt/feld.tkx", "alt\r\n");
+    fs::create_symlink("echt/feld.tkx", o / "kette.tkx");
+    fs::create_symlink("kette.tkx", o / "link.tkx");
+    Feld f;
+    f(2, 3) = DrehspiegelSenkrecht;
+    ASSERT_TRUE(feldSpeichern(f, o / "link.tkx"));
+    EXPECT_EQ(lesen(o / "echt/feld.tkx"), feldAlsText(f));
+    EXPECT_EQ(fs::read_symlink(o / "link.tkx"), "kette.tkx");
+    EXPECT_EQ(fs::read_symlink(o / "kette.tkx"), "echt/feld.tkx");
+    EXPECT_EQ(o.inhalt("echt"), std::vector<std::string>{"feld.tkx"});
+
+    // A dangling link makes the file it names; a loop of links saves nothing.
+    fs::create_symlink("neu.tkx", o / "vorweg.tkx");
+    ASSERT_TRUE(feldSpeichern(f, o / "vorweg.tkx"));
+    EXPECT_EQ(lesen(o / "neu.tkx"), feldAlsText(f));
+    fs::create_symlink("b.tkx", o / "a.tkx");
+    fs::create_symlink("a.tkx", o / "b.tkx");
+    EXPECT_FALSE(feldSpeichern(f, o / "a.tkx"));
+    EXPECT_EQ(o.inhalt(), (std::vector<std::string>{"a.tkx", "b.tkx", "echt", "kette.tkx", "link.tkx", "neu.tkx",
+                                                    "vorweg.tkx"}));
+}
+
+TEST(FeldSpeichern, ReplacedFileKeepsItsPermissionBits)
+{
+    using fs::perms;
+    for (const perms bits : {perms::owner_read | perms::owner_write,
+                             perms::owner_read | perms::owner_write | perms::group_read | perms::group_write |
+                                 perms::others_read | perms::others_write}) {
+        Ordner o;
+        schreiben(o / "feld.tkx", "alt\r\n");
+        fs::permissions(o / "feld.tkx", bits);
+        const mode_t alt = ::umask(077);
+        const bool gut = feldSpeichern(Feld{}, o / "feld.tkx");
+        ::umask(alt);
+        ASSERT_TRUE(gut);
+        EXPECT_EQ(fs::status(o / "feld.tkx").permissions() & perms::all, bits);
+        EXPECT_EQ(lesen(o / "feld.tkx"), feldAlsText(Feld{}));
+    }
+}
+
+// Runs `probe` in a child process, as an ordinary user when the tests run as
+// the superuser (who may create files in any folder). Returns its verdict.
+template <class Probe>
+bool alsNormalerNutzer(Probe probe)
+{
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        constexpr uid_t niemand = 65534;
+        if (::geteuid() == 0 && (::setgid(niemand) != 0 || ::setuid(niemand) != 0))
+            std::_Exit(2);
+        std::_Exit(probe() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) <= 1) << "child status " << status;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(FeldSpeichern, WritableFileInAFolderWithoutRoomForNewFilesIsWrittenInPlace)
+{
+    using fs::perms;
+    Ordner o;
+    fs::create_directories(o / "fest");
+    schreiben(o / "fest/feld.tkx", std::string(400, 'x'));
+    // Readable and writable for everyone; its folder and the one above open to all, but shut for new files.
+    constexpr perms offen = perms::owner_all | perms::group_read | perms::group_exec | perms::others_read |
+                            perms::others_exec;
+    fs::permissions(o / "fest/feld.tkx", perms::owner_read | perms::owner_write | perms::group_read |
+                                             perms::group_write | perms::others_read | perms::others_write);
+    fs::permissions(o.pfad, offen);
+    fs::permissions(o / "fest", offen & ~perms::owner_write);
+    Feld f;
+    f(7, 7) = Falltuer;
+    const std::string pfad = o / "fest/feld.tkx";
+    EXPECT_TRUE(alsNormalerNutzer([&] { return feldSpeichern(f, pfad); }));
+    EXPECT_EQ(lesen(pfad), feldAlsText(f));
+    // A failure there is reported (the file size limit stands in for a full disk).
+    EXPECT_FALSE(alsNormalerNutzer([&] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit eng{100, 100};
+        return ::setrlimit(RLIMIT_FSIZE, &eng) == 0 && feldSpeichern(f, pfad);
+    }));
+    fs::permissions(o / "fest", perms::owner_all);
+    EXPECT_EQ(o.inhalt("fest"), std::vector<std::string>{"feld.tkx"});
+}
 #endif
 
 // Line i (from 0) of a good file holds i % 12; the field held (i + 6) % 12
@@ -175,8 +283,8 @@ TEST(FeldLaden, LaedtGenauDieZellenVorDerErstenSchlechtenZeile)
         {"Vollstaendig", datei(64), 64}, {"NurLf", datei(64, "\n"), 64}, {"LetzteOhneEnde", datei(63) + " 3 ", 64},
         {"HundertZeilen", datei(100) + "\x01\x02", 64}, {"BlanksTabsPlus", datei(64, "\r\n", 3, "\t+2\t "), 64},
         {"FuehrendeNullen", datei(64, "\r\n", 4, "003"), 64}, {"MinusNull", datei(64, "\r\n", 1, "-0"), 64},
-        {"Zeile64Zeichen", datei(64, "\r\n", 5, std::string(63, ' ') + "4"), 64},
-        {"Zeile65Zeichen", datei(64, "\r\n", 5, std::string(64, ' ') + "4"), 4},
+        {"Zeile4096Zeichen", datei(64, "\r\n", 5, std::string(2000, ' ') + "4" + std::string(2095, ' ')), 64},
+        {"Zeile4097Zeichen", datei(64, "\r\n", 5, std::string(4096, ' ') + "4"), 4},
         {"LeereDatei", "", 0}, {"DreiundsechzigZeilen", datei(63), 63}, {"BuchstabeInZeileZehn", datei(64, "\r\n", 10, "a"), 9},
         {"ZweiZahlen", datei(64, "\r\n", 7, " 1 2 "), 6}, {"LeereZeile", datei(64, "\r\n", 3, ""), 2},
         {"NurVorzeichen", datei(64, "\r\n", 3, " - "), 2}, {"Zwoelf", datei(64, "\r\n", 12, " 12 "), 11},

@@ -1,10 +1,12 @@
 // The window as a player first meets it: geometry, stacking, start state, the help line.
+#include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 
 #include "tests/ui/fenster.h"
@@ -15,7 +17,6 @@ TEST_F(FensterTest, WindowHasItsCaptionFixedClientAreaAndMenus)
 {
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarnkiste Prototyp"));
     EXPECT_EQ(f->flaeche->size(), QSize(1082, 709));
-    EXPECT_EQ(f->minimumSize(), f->maximumSize());
     const auto menues = f->menuBar()->actions();
     ASSERT_EQ(menues.size(), 2);
     EXPECT_EQ(menues[0]->text(), QStringLiteral("Datei"));
@@ -27,6 +28,96 @@ TEST_F(FensterTest, WindowHasItsCaptionFixedClientAreaAndMenus)
     EXPECT_EQ(eintraege, (QStringList{QStringLiteral("speichern (das rechte Feld)"),
                                       QStringLiteral("öffnen (im linken Feld)"), QStringLiteral("schließen")}));
     EXPECT_FALSE(f->windowIcon().isNull());
+}
+
+TEST_F(FensterTest, WindowGrowsWithControlsInPlaceButNeverShrinksBelowItsLayout)
+{
+    starten();
+    const QRect knopf = f->Command5->geometry();
+    const QRect feld = f->picNachbau->geometry();
+    f->resize(1400, 950);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->flaeche->size(), QSize(1400, 950 - f->menuBar()->height()));
+    EXPECT_EQ(f->Command5->geometry(), knopf);
+    EXPECT_EQ(f->picNachbau->geometry(), feld);
+    // The uncovered area is bare surface: it empties the help line.
+    bewegen(f->Command5);
+    ASSERT_FALSE(f->txtHilfe->text().isEmpty());
+    bewegen(f->flaeche, QPoint(1300, 800));
+    EXPECT_EQ(f->txtHilfe->text(), QString());
+
+    f->resize(500, 300);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->flaeche->size(), QSize(1082, 709));
+}
+
+TEST_F(FensterTest, TheFourSmallCaptionsAreInTheSerifFace)
+{
+    for (QWidget* w : {static_cast<QWidget*>(f->Check1), static_cast<QWidget*>(f->Command2),
+                       static_cast<QWidget*>(f->cmdDelN), static_cast<QWidget*>(f->cmdDelVor)}) {
+        EXPECT_EQ(w->font().family(), QStringLiteral("Times New Roman")) << w->accessibleName().toStdString();
+        EXPECT_EQ(w->font().pixelSize(), 11);
+    }
+}
+
+class TastaturTest : public FensterTest {
+protected:
+    void SetUp() override
+    {
+        FensterTest::SetUp();
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    }
+    void taste(Qt::Key k)
+    {
+        QTest::keyClick(QApplication::focusWidget(), k);
+        QCoreApplication::processEvents();
+    }
+};
+
+TEST_F(TastaturTest, SpaceOnTheStartScreenStartsTheGame)
+{
+    EXPECT_EQ(QApplication::focusWidget(), f->cmdStart);
+    taste(Qt::Key_Space);
+    EXPECT_FALSE(f->cmdStart->isVisible());
+    EXPECT_TRUE(f->Frame1->isEnabled());
+    EXPECT_EQ(f->txtAnzahl->text(), QStringLiteral("7"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr) << "no caret after the start";
+}
+
+TEST_F(TastaturTest, TabWalksTheControlsInReadingOrderAndKeysWorkThemAsClicksDo)
+{
+    taste(Qt::Key_Space);
+    f->cmdJalousieRauf->setFocus();
+    std::vector<QWidget*> weg;
+    for (int i = 0; i < 60 && (weg.empty() || QApplication::focusWidget() != weg.front()); ++i) {
+        weg.push_back(QApplication::focusWidget());
+        taste(Qt::Key_Tab);
+    }
+    const std::vector<QWidget*> erwartet{
+        f->cmdJalousieRauf, f->vscRollo, f->cmdJalousieRunter, f->cmdRolloClear, f->txtVorgabeFeldtyp,
+        f->cmdDelVor, f->chkErlaubnis[1], f->chkErlaubnis[2], f->chkErlaubnis[3], f->chkErlaubnis[5],
+        f->chkErlaubnis[6], f->chkErlaubnis[10], f->chkErlaubnis[11], f->Check1, f->txtNachbauFeldtyp,
+        f->cmdDelN, f->optMaxGenau[0], f->txtAnzahl, f->Command5, f->hscMaxZahl, f->txtZaehlerVorgabe,
+        f->Command2, f->cmdTarnkiste, f->chkSchrittezaehlen, f->chkTon, f->cmdWiederherstellen, f->cmdSchritt,
+        f->cmdZehn, f->cmdSchrittePlus, f->cmdSchritteMiinus, f->txtZaehler, f->cmdZaehler, f->chkSpur,
+        f->cmdSpurClear, f->txtOrtx, f->txtOrty, f->hscV, f->txtV, f->txtHilfe};
+    EXPECT_EQ(weg, erwartet);
+
+    f->cmdSchrittePlus->setFocus();
+    taste(Qt::Key_Space);
+    EXPECT_EQ(f->cmdZehn->text(), QStringLiteral("13 Schritte"));
+    f->chkTon->setFocus();
+    taste(Qt::Key_Space);
+    EXPECT_FALSE(f->chkTon->isChecked());
+    f->hscV->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), f->hscV);
+    taste(Qt::Key_Left);
+    EXPECT_EQ(f->txtV->text(), QStringLiteral("9"));
+    f->cmdSchritt->setFocus();
+    taste(Qt::Key_Space);
+    EXPECT_EQ(f->txtZaehler->text(), QStringLiteral("1"));
+    bildSpeichern("fenster-fokus");
 }
 
 TEST_F(FensterTest, ControlsSitAtTheirTwipPositions)

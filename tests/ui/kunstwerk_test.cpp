@@ -152,6 +152,26 @@ TEST(Kunstwerk, NurDieLegendenbilderDesFormularsGibtEs)
         EXPECT_TRUE(legendenBild(i).isNull()) << i;
 }
 
+// The trapdoor's legend is the dark hatch with pure yellow corner marks: no
+// olive of the board glyph's cross, no yellow blended into the dark.
+TEST(Kunstwerk, TrapdoorLegendShowsNoOliveAtAnyDensity)
+{
+    for (qreal verhaeltnis : {1.0, 2.0}) {
+        const QImage bild = argb(legendenBild(7, verhaeltnis));
+        int gelb = 0, oliv = 0;
+        for (int y = 0; y < bild.height(); ++y)
+            for (int x = 0; x < bild.width(); ++x) {
+                const QColor c = bild.pixelColor(x, y);
+                if (c == QColor(255, 255, 0))
+                    ++gelb;
+                else if (c.red() >= 90 && std::abs(c.red() - c.green()) < 24 && c.blue() < c.red() / 2)
+                    ++oliv;
+            }
+        EXPECT_GT(gelb, 40 * verhaeltnis * verhaeltnis) << verhaeltnis;
+        EXPECT_EQ(oliv, 0) << verhaeltnis;
+    }
+}
+
 TEST(Kunstwerk, PfeileZeigenInIhreRichtung)
 {
     // The arrow head is the broadest part of the arrow.

@@ -197,3 +197,59 @@ TEST_F(LaufTest, TrailFollowsTheModelProbeAndIsWipedByTheTrailClear)
     EXPECT_EQ(f->picNachbau->farbeBei(4.5, 7.0), QColor(0, 0, 40));
     EXPECT_EQ(f->picNachbau->farbeBei(0.5, 0.5), QColor(255, 0, 0)) << "glyphs drawn anew";
 }
+
+TEST_F(LaufTest, SoundSwitchSilencesContactsOfTheHiddenRunButNotItsExit)
+{
+    f->spiel().feldVorgabe(3, 5) = UmlenkspiegelSteigend;  // turns the probe east, out on the right
+    for (const bool an : {false, true}) {
+        f->chkTon->setChecked(an);
+        u.ton->toene.clear();
+        feldKlicken(f->picVorgabe, 3.5, 8.5);
+        klicken(f->Command5);
+        EXPECT_EQ(f->spiel().sondeVorgabe, (Sonde{8, 5, 0, 0}));
+        EXPECT_EQ(u.ton->toene, an ? (std::vector{kontakt, kontakt}) : std::vector{kontakt}) << "sound " << an;
+    }
+}
+
+TEST_F(LaufTest, StopPictureAnswersARealMouseClickInTheMiddleOfARun)
+{
+    f->spiel().feldVorgabe(3, 5) = Falltuer;
+    f->spiel().feldVorgabe(3, 2) = Katzenauge;
+    feldKlicken(f->picVorgabe, 3.5, 8.5);
+    u.zeit->beiWarten = [this](long long aufruf) {
+        if (aufruf == 13 * 20)
+            klicken(f->Picture3);
+        if (aufruf == 13 * 100)  // a stop the picture missed must not hang the test
+            spaeterKlicken(&Form1::Picture3_Click);
+    };
+    klicken(f->Command5);
+    EXPECT_EQ(f->spiel().abbruchVorgabe, 1);
+    EXPECT_EQ(f->txtZaehlerVorgabe->text(), QStringLiteral("20"));
+}
+
+TEST_F(LaufTest, NStepsKeepTheCountTheyStartedWithWhenPlusIsPressedDuringThem)
+{
+    u.zeit->beiWarten = [this](long long aufruf) {
+        if (aufruf == 1)
+            spaeterKlicken(&Form1::cmdSchrittePlus_Click);
+    };
+    klicken(f->cmdZehn);
+    EXPECT_EQ(f->cmdZehn->text(), QStringLiteral("13 Schritte"));
+    EXPECT_EQ(f->txtZaehler->text(), QStringLiteral("12"));
+}
+
+TEST_F(LaufTest, SpeedFollowsTheDraggedThumbFromTheNextStepOn)
+{
+    feldKlicken(f->picVorgabe, 3.5, 8.5);
+    u.zeit->beiWarten = [this](long long aufruf) {
+        if (aufruf == 13 * 3) {  // the pause after the third step: the player grabs the thumb
+            f->hscV->setSliderDown(true);
+            f->hscV->setSliderPosition(1);
+        }
+    };
+    klicken(f->Command5);
+    EXPECT_EQ(u.zeit->gesamt, 9 * 12 + 3 * 1 + 6 * 91);
+    EXPECT_EQ(f->txtV->text(), QStringLiteral("10")) << "the box changes with the value, on release";
+    f->hscV->setSliderDown(false);
+    EXPECT_EQ(f->txtV->text(), QStringLiteral("1"));
+}

@@ -87,6 +87,23 @@ TEST_F(FensterTest, BlindRisesAndFallsThroughEveryValueAndStopsAtItsEnds)
     EXPECT_EQ(u.zeit->gesamt, 78 + 78 + 78 + 1 + 78 + 1);
 }
 
+TEST_F(FensterTest, BlindAnimationsLetTheWindowHandleEventsWhileTheyMove)
+{
+    starten();
+    for (QPushButton* knopf : {f->cmdJalousieRauf, f->cmdJalousieRunter}) {
+        int gesehen = 0;
+        u.zeit->aufrufe = 0;
+        u.zeit->beiWarten = [&](long long aufruf) {
+            if (aufruf == 5)
+                QMetaObject::invokeMethod(
+                    f.get(), [&] { gesehen = f->vscRollo->value(); }, Qt::QueuedConnection);
+        };
+        klicken(knopf);
+        EXPECT_TRUE(gesehen > 1 && gesehen < 78) << "handled in the middle of the travel, saw " << gesehen;
+    }
+    u.zeit->beiWarten = nullptr;
+}
+
 TEST_F(FensterTest, NotesLowOnTheBlindHideWhenRaisedAndReturnWhenLowered)
 {
     starten();
