@@ -6,6 +6,13 @@ bool sondeGesetzt(const Sonde& sondeVorgabe)
     return !(sondeVorgabe.x == nichtGesetztX && sondeVorgabe.y == nichtGesetztY);
 }
 
+void vorgabeStarten(Spielstand& s)
+{
+    s.abbruchVorgabe = 0;
+    s.ausgangVorgabe = 0;
+    ++s.gestarteteSonden;
+}
+
 Sonde sondeAmRand(Rand rand, int index)
 {
     switch (rand) {

@@ -89,9 +89,17 @@ struct Spielstand {
     int ausgangVorgabe = 0;
     // Start-place permissions: left, right, top, bottom; the bottom one is always open.
     std::array<int, 4> randFreigabe{0, 0, 0, 1};
+    // The player's score: hidden launches since the hidden field last got new
+    // contents (generated, loaded, copied onto, cleared). Never saved.
+    long long gestarteteSonden = 0;
+    bool operator==(const Spielstand&) const = default;
 };
 
 bool sondeGesetzt(const Sonde& sondeVorgabe);
+
+// A hidden launch that passed the placement check: clears the run flags and
+// counts the launch towards the score.
+void vorgabeStarten(Spielstand& s);
 
 // Puts a probe on a border place of `rand` at `index` (row for left and right,
 // column for top and bottom) heading into the box.

@@ -258,3 +258,11 @@ int feldLaden(const std::string& pfad, Feld& feld, Seite seite, SondenAnzeige& a
         }
     return gelesen;
 }
+
+int vorgabeLaden(const std::string& pfad, Spielstand& s, SondenAnzeige& anzeige)
+{
+    const int gelesen = feldLaden(pfad, s.feldVorgabe, Seite::Vorgabe, anzeige);
+    if (gelesen > 0)
+        s.gestarteteSonden = 0;
+    return gelesen;
+}

@@ -31,3 +31,7 @@ bool feldSpeichern(const Feld& feld, const std::string& pfad);
 // an early end, a line without a whole number 0..11, or a line longer than
 // 4096 characters. Cells before keep their new codes. Returns the cells read.
 int feldLaden(const std::string& pfad, Feld& feld, Seite seite, SondenAnzeige& anzeige);
+
+// Loads a file into the hidden field; when any cell was read, the field has
+// new contents and the score starts afresh. Returns the cells read.
+int vorgabeLaden(const std::string& pfad, Spielstand& s, SondenAnzeige& anzeige);

@@ -19,6 +19,7 @@ void nachbauLoeschen(Spielstand& s, SondenAnzeige& anzeige)
 
 void vorgabeLoeschen(Spielstand& s, SondenAnzeige& anzeige)
 {
+    s.gestarteteSonden = 0;
     feldUebertragen(s.feldVorgabe, nullptr, Seite::Vorgabe, anzeige);
 }
 
@@ -29,6 +30,7 @@ void linksNachRechts(Spielstand& s, SondenAnzeige& anzeige)
 
 void rechtsNachLinks(Spielstand& s, SondenAnzeige& anzeige)
 {
+    s.gestarteteSonden = 0;
     feldUebertragen(s.feldVorgabe, &s.feldNachbau, Seite::Vorgabe, anzeige);
 }
 

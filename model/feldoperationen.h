@@ -5,7 +5,9 @@
 #include "model/sondenanzeige.h"
 
 // Each visits the cells x outer, y inner and redraws every cell right after
-// writing it; none touches a probe, a flag or a counter.
+// writing it; none touches a probe, a flag or a counter. New contents for the
+// hidden field (clearing it, copying onto it) start the score afresh;
+// reopening does not, it is the same box.
 void nachbauLoeschen(Spielstand& s, SondenAnzeige& anzeige);
 void vorgabeLoeschen(Spielstand& s, SondenAnzeige& anzeige);
 void linksNachRechts(Spielstand& s, SondenAnzeige& anzeige);

@@ -60,6 +60,7 @@ int generieren(Spielstand& s, const GeneratorEinstellung& e, Zufallsquelle& zufa
                double sekundenSeitMitternacht, SondenAnzeige& anzeige)
 {
     zufall.saeen(sekundenSeitMitternacht);
+    s.gestarteteSonden = 0;
 
     for (int x = 0; x < feldGroesse; ++x)
         for (int y = 0; y < feldGroesse; ++y) {

@@ -1,5 +1,6 @@
-// The two step operations. Both read the state afresh after letting events
-// run, since a handler run there may have moved the probe or changed a field.
+// The two step operations and the hidden step's rules. Both operations read the
+// state afresh after letting events run, since a handler run there may have
+// moved the probe or changed a field.
 #include "model/schritt.h"
 
 #include <algorithm>
@@ -77,37 +78,76 @@ void schrittNachbau(Spielstand& s, SondenAnzeige& anzeige)
     anzeige.warten(pauseNachSchritt(anzeige.geschwindigkeit()));
 }
 
+Schrittergebnis verborgenerSchritt(const Feld& feld, const Sonde& p)
+{
+    Schrittergebnis e;
+    if (imFeld(p.x, p.y)) {
+        const int alt = feld(p.x, p.y);
+        const int neu = codeNachVerlassen(alt, p.richtung());
+        if (neu != alt) {
+            e.zelleGeaendert = true;
+            e.zelleX = p.x;
+            e.zelleY = p.y;
+            e.neuerCode = neu;
+        }
+    }
+
+    Sonde& q = e.sonde;
+    q = {p.x + p.dx, p.y + p.dy, p.dx, p.dy};
+    if (!imFeld(q.x, q.y)) {
+        e.ausgang = true;
+        if (!imFeld(q.x, 0))  // left or right of the box
+            q.dx = 0;
+        else
+            q.dy = 0;
+        return e;
+    }
+    // A standing probe enters the cell it left, which it sees already changed.
+    const bool dieselbe = e.zelleGeaendert && q.x == e.zelleX && q.y == e.zelleY;
+    const Wirkung w = objektWirkung(dieselbe ? e.neuerCode : feld(q.x, q.y), q.richtung());
+    if (w.gefangen) {
+        e.gefangen = true;
+        q.dx = q.dy = 0;
+    } else if (w.richtung != q.richtung()) {
+        e.kontakt = true;
+        q.dx = w.richtung.dx;
+        q.dy = w.richtung.dy;
+    }
+    return e;
+}
+
 void schrittVorgabe(Spielstand& s, SondenAnzeige& anzeige)
 {
     anzeige.ereignisseAbarbeiten();
     Sonde& p = s.sondeVorgabe;
 
     markerGleiten(Seite::Vorgabe, p, anzeige, false);
-    verlassen(s.feldVorgabe, Seite::Vorgabe, p, anzeige);
+    const Schrittergebnis e = verborgenerSchritt(s.feldVorgabe, p);
 
-    p.x += p.dx;
-    p.y += p.dy;
+    // Written in the order the display sees them: the redrawn cell, then the
+    // new place, then per outcome the marker, flag, tone and heading.
+    if (e.zelleGeaendert) {
+        s.feldVorgabe(e.zelleX, e.zelleY) = e.neuerCode;
+        anzeige.zelleZeichnen(Seite::Vorgabe, e.neuerCode, e.zelleX, e.zelleY);
+    }
+    p.x = e.sonde.x;
+    p.y = e.sonde.y;
 
-    if (!imFeld(p.x, p.y)) {
+    if (e.ausgang) {
         anzeige.markerAusgang();
-        if (!imFeld(p.x, 0))  // left or right of the box
-            p.dx = 0;
-        else
-            p.dy = 0;
+        p.dx = e.sonde.dx;
+        p.dy = e.sonde.dy;
         s.ausgangVorgabe = 1;
         anzeige.ton(kontaktTonHz, kontaktTonMs);
-    } else {
-        const Wirkung w = objektWirkung(s.feldVorgabe(p.x, p.y), p.richtung());
-        if (w.gefangen) {
-            s.abbruchVorgabe = 1;
-            anzeige.ton(lochTonHz, lochTonMs);
-            p.dx = p.dy = 0;
-        } else if (w.richtung != p.richtung()) {
-            p.dx = w.richtung.dx;
-            p.dy = w.richtung.dy;
-            if (anzeige.tonAn())
-                anzeige.ton(kontaktTonHz, kontaktTonMs);
-        }
+    } else if (e.gefangen) {
+        s.abbruchVorgabe = 1;
+        anzeige.ton(lochTonHz, lochTonMs);
+        p.dx = p.dy = 0;
+    } else if (e.kontakt) {
+        p.dx = e.sonde.dx;
+        p.dy = e.sonde.dy;
+        if (anzeige.tonAn())
+            anzeige.ton(kontaktTonHz, kontaktTonMs);
     }
 
     anzeige.warten(pauseNachSchritt(anzeige.geschwindigkeit()));

@@ -73,6 +73,7 @@ void Form1::verbinden()
     connect(cmdoeffnen, &QAction::triggered, this, [this] { cmdoeffnen_Click(); });
     connect(cmdProgrammEnde, &QAction::triggered, this, [this] { cmdProgrammEnde_Click(); });
     connect(cmdInfo, &QAction::triggered, this, [this] { cmdInfo_Click(); });
+    connect(cmdPruefen, &QAction::triggered, this, [this] { cmdPruefen_Click(); });
 }
 
 PictureBox& Form1::bild(Seite seite)

@@ -107,6 +107,7 @@ public:
     QAction* cmdoeffnen = nullptr;
     QAction* cmdProgrammEnde = nullptr;
     QAction* cmdInfo = nullptr;
+    QAction* cmdPruefen = nullptr;
 
     // The client area below the menu bar; bare window surface.
     QWidget* flaeche = nullptr;
@@ -139,6 +140,8 @@ public:
     void cmdZaehler_Click();
     void Command2_Click();
     void hscV_Change();
+    // Tells how many start places the model answers like the hidden box.
+    void cmdPruefen_Click();
 
     // --- Handlers: blind ---
     void cmdJalousieRauf_Click();

@@ -136,7 +136,7 @@ void Form1::cmdoeffnen_Click()
     const std::string pfad = lokalerPfad(*gewaehlt);
     if (!endetAufTkx(pfad))
         return;
-    feldLaden(pfad, spiel_.feldVorgabe, Seite::Vorgabe, *this);
+    vorgabeLaden(pfad, spiel_, *this);
 }
 
 // --- Mouse on the fields ---

@@ -1,5 +1,5 @@
 // Run handlers: launching and stopping the hidden probe, stepping the model
-// probe once or N times, the counters and the speed.
+// probe once or N times, the counters, the speed and the check of the model.
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +7,7 @@
 
 #include <climits>
 
+#include "model/pruefen.h"
 #include "model/schritt.h"
 #include "model/zahltext.h"
 #include "ui/form1.h"
@@ -42,8 +43,7 @@ void Form1::Command5_Click()
                                   false);
         return;
     }
-    spiel_.abbruchVorgabe = 0;
-    spiel_.ausgangVorgabe = 0;
+    vorgabeStarten(spiel_);
     txtZaehlerVorgabe->setText(QString());
     do {
         if (chkSchrittezaehlen->checkState() == Qt::Checked)
@@ -88,3 +88,18 @@ void Form1::cmdSchrittePlus_Click()
 void Form1::cmdZaehler_Click() { txtZaehler->setText(QStringLiteral("0")); }
 void Form1::Command2_Click() { txtZaehlerVorgabe->setText(QStringLiteral("0")); }
 void Form1::hscV_Change() { txtV->setText(QString::number(hscV->value())); }
+
+void Form1::cmdPruefen_Click()
+{
+    const Pruefung p = pruefen(spiel_.feldVorgabe, spiel_.feldNachbau);
+    const QString text =
+        p.gleich == anzahlStartplaetze
+            ? QStringLiteral("Gelöst! Dein Nachbau verhält sich an allen %1 Startplätzen wie die Tarnkiste. "
+                             "Gestartete Sonden: %2")
+                  .arg(anzahlStartplaetze)
+                  .arg(spiel_.gestarteteSonden)
+            : QStringLiteral("Dein Nachbau verhält sich an %1 von %2 Startplätzen wie die Tarnkiste.")
+                  .arg(p.gleich)
+                  .arg(anzahlStartplaetze);
+    dienste_.dialoge->meldung(this, titel(), text, false);
+}

@@ -428,6 +428,7 @@ void Form1::menueAufbauen()
     cmdoeffnen = cmdDatei->addAction(QStringLiteral("öffnen (im linken Feld)"));
     cmdProgrammEnde = cmdDatei->addAction(QStringLiteral("schließen"));
     cmdInfo = menuBar()->addAction(QStringLiteral("?"));
+    cmdPruefen = menuBar()->addAction(QStringLiteral("Prüfen"));
 }
 
 void Form1::tabReihenfolgeSetzen()

@@ -12,6 +12,9 @@
 #include "ui/picturebox.h"
 #include "tests/ui/testdienste.h"
 
+// Readable failure messages for texts.
+inline void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
+
 class FensterTest : public ::testing::Test {
 protected:
     TestUmgebung u;

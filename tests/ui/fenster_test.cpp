@@ -18,7 +18,7 @@ TEST_F(FensterTest, WindowHasItsCaptionFixedClientAreaAndMenus)
     EXPECT_EQ(f->windowTitle(), QStringLiteral("Tarnkiste Prototyp"));
     EXPECT_EQ(f->flaeche->size(), QSize(1082, 709));
     const auto menues = f->menuBar()->actions();
-    ASSERT_EQ(menues.size(), 2);
+    ASSERT_EQ(menues.size(), 3);
     EXPECT_EQ(menues[0]->text(), QStringLiteral("Datei"));
     EXPECT_EQ(menues[1]->text(), QStringLiteral("?"));
     EXPECT_EQ(menues[1]->menu(), nullptr);

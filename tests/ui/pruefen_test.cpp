@@ -1,0 +1,119 @@
+// The check of the model against the hidden box: its verdict, the score, and that it leaves everything as it was.
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <functional>
+
+#include "model/felddatei.h"
+#include "tests/ui/fenster.h"
+
+class PruefenTest : public FensterTest {
+protected:
+    void SetUp() override
+    {
+        FensterTest::SetUp();
+        starten();
+    }
+    QString pruefen()
+    {
+        f->cmdPruefen->trigger();
+        return u.dialoge->meldungen.empty() ? QString() : u.dialoge->meldungen.back().text;
+    }
+    void starteSonde()
+    {
+        feldKlicken(f->picVorgabe, 3.5, 8.5);
+        klicken(f->Command5);
+    }
+    static QString geloest(int sonden)
+    {
+        return QStringLiteral("Gelöst! Dein Nachbau verhält sich an allen 32 Startplätzen wie die Tarnkiste. "
+                              "Gestartete Sonden: %1")
+            .arg(sonden);
+    }
+};
+
+TEST_F(PruefenTest, CommandSitsOnTheMenuBarAfterTheQuestionMark)
+{
+    const auto menues = f->menuBar()->actions();
+    ASSERT_EQ(menues.size(), 3);
+    EXPECT_EQ(menues[2], f->cmdPruefen);
+    EXPECT_EQ(menues[2]->text(), QStringLiteral("Prüfen"));
+    EXPECT_EQ(menues[2]->menu(), nullptr);
+    EXPECT_TRUE(menues[2]->shortcut().isEmpty());
+}
+
+// A cat's eye at d4 sends back the probes of row 4 and column d on both
+// sides; the empty model lets them through: 4 of 32 start places differ.
+TEST_F(PruefenTest, DifferingModelGetsItsCountAndNothingChanges)
+{
+    f->spiel().feldVorgabe(3, 3) = Katzenauge;
+    f->spiel().feldNachbau(6, 1) = Falltuer;  // off row 4 and column d: the trapdoor changes no outcome
+    f->chkSpur->setChecked(true);
+    starteSonde();
+    feldKlicken(f->picNachbau, 3.5, 8.5);
+    klicken(f->cmdSchritt);
+    klicken(f->cmdSchritt);
+    bewegen(f->cmdTarnkiste);
+    u.ton->toene.clear();
+    u.zeit->aufrufe = 0;
+    const Spielstand vorher = f->spiel();
+    const QImage bild = f->grab().toImage();
+
+    EXPECT_EQ(pruefen(), QStringLiteral("Dein Nachbau verhält sich an 28 von 32 Startplätzen wie die Tarnkiste."));
+    ASSERT_EQ(u.dialoge->meldungen.size(), 1u);
+    EXPECT_EQ(u.dialoge->meldungen[0].titel, QStringLiteral("Tarnkiste"));
+    EXPECT_FALSE(u.dialoge->meldungen[0].symbol);
+    EXPECT_TRUE(f->spiel() == vorher);
+    EXPECT_EQ(f->grab().toImage(), bild) << "every visible part as it was";
+    EXPECT_TRUE(u.ton->toene.empty());
+    EXPECT_EQ(u.zeit->aufrufe, 0);
+}
+
+TEST_F(PruefenTest, ScoreCountsLaunchesAndStartsAfreshWithEveryNewHiddenField)
+{
+    QTemporaryDir ordner;
+    const QString leer = ordner.filePath(QStringLiteral("leer.tkx"));
+    ASSERT_TRUE(feldSpeichern(Feld{}, leer.toStdString()));
+    f->txtAnzahl->setText(QStringLiteral("0"));  // generated fields stay empty, like the model
+
+    klicken(f->Command5);  // refused: the probe is not placed yet
+    starteSonde();
+    starteSonde();
+    EXPECT_EQ(pruefen(), geloest(2));
+
+    struct Zeile {
+        const char* name;
+        std::function<void()> tun;
+        int danach;  // the score after two launches, the action and one more launch
+    };
+    const Zeile tabelle[] = {
+        {"generated", [&] { klicken(f->cmdTarnkiste); }, 1},
+        {"loaded", [&] { u.dialoge->antworten.push_back(leer); f->cmdoeffnen->trigger(); }, 1},
+        {"copied onto", [&] { f->cmdUebernehmen_Click(1); }, 1},
+        {"cleared", [&] { klicken(f->cmdDelVor); }, 1},
+        {"reopened keeps the box", [&] { klicken(f->cmdWiederherstellen); }, 1 + 3},
+        {"open cancelled", [&] { f->cmdoeffnen->trigger(); }, 4 + 3},
+    };
+    for (const Zeile& z : tabelle) {
+        starteSonde();
+        starteSonde();
+        z.tun();
+        starteSonde();
+        EXPECT_EQ(pruefen(), geloest(z.danach)) << z.name;
+    }
+}
+
+// The same behaviour from different cells: a cat's eye walled in by four
+// black holes can never be reached, so an empty cell there answers alike.
+TEST_F(PruefenTest, LayoutsThatBehaveAlikeAreSolved)
+{
+    for (Feld* feld : {&f->spiel().feldVorgabe, &f->spiel().feldNachbau})
+        for (auto [x, y] : {std::pair{4, 3}, {2, 3}, {3, 2}, {3, 4}})
+            (*feld)(x, y) = SchwarzesLoch;
+    f->spiel().feldVorgabe(3, 3) = Katzenauge;
+    EXPECT_EQ(pruefen(), geloest(0));
+}
