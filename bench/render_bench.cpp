@@ -6,7 +6,7 @@
 #include "render/geometrie.h"
 #include "render/glyphen.h"
 #include "render/spur.h"
-#include "ui/picturebox.h"
+#include "ui/qtzeichenflaeche.h"
 
 namespace {
 
@@ -14,10 +14,10 @@ constexpr int feldPixel = 440;
 
 // A Nachbau picture at design size with its board, at the ratio of the
 // benchmark's argument.
-void vorbereiten(PictureBox& box, const benchmark::State& state)
+void vorbereiten(QtZeichenflaeche& box, const benchmark::State& state)
 {
     box.resize(feldPixel, feldPixel);
-    box.setzeGeraetePixelVerhaeltnis(static_cast<qreal>(state.range(0)));
+    box.geraetePixelVerhaeltnisSetzen(static_cast<qreal>(state.range(0)));
     box.hintergrundSetzen(hintergrundFarbe(Seite::Nachbau));
     box.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
     spielfeldZeichnen(box, Seite::Nachbau);
@@ -34,7 +34,7 @@ Feld vollerLoecher()
 
 void alleZellenSchwarzeLoecher(benchmark::State& state)
 {
-    PictureBox box;
+    QtZeichenflaeche box;
     vorbereiten(box, state);
     for (auto _ : state) {
         for (int x = 0; x < feldGroesse; ++x)
@@ -47,7 +47,7 @@ void alleZellenSchwarzeLoecher(benchmark::State& state)
 
 void spurLoeschenVollerLoecher(benchmark::State& state)
 {
-    PictureBox box;
+    QtZeichenflaeche box;
     vorbereiten(box, state);
     const Feld feld = vollerLoecher();
     for (auto _ : state) {

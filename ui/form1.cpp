@@ -14,9 +14,9 @@
 #include "render/glyphen.h"
 #include "render/kompass.h"
 #include "render/spur.h"
-#include "ui/bildfeld.h"
+#include "ui/festesbild.h"
 #include "ui/marker.h"
-#include "ui/picturebox.h"
+#include "ui/qtzeichenflaeche.h"
 
 Form1::Form1(Dienste dienste, QWidget* parent) : QMainWindow(parent), dienste_(std::move(dienste))
 {
@@ -69,6 +69,24 @@ void Form1::verbinden()
     connect(txtAnzahl, &QLineEdit::textChanged, this,
             [this] { Label4->setAccessibleDescription(*hilfeText(Label4)); });
 
+    // Pointer input on the fields, the blind and the picture controls.
+    for (QtZeichenflaeche* feld : {picVorgabe, picNachbau}) {
+        const bool vorgabe = feld == picVorgabe;
+        connect(feld, &QtZeichenflaeche::gedrueckt, this, [this, vorgabe](int knopf, double x, double y) {
+            vorgabe ? picVorgabe_MouseDown(knopf, x, y) : picNachbau_MouseDown(knopf, x, y);
+        });
+        connect(feld, &QtZeichenflaeche::bewegt, this, [this, vorgabe](double x, double y) {
+            vorgabe ? picVorgabe_MouseMove(x, y) : picNachbau_MouseMove(x, y);
+        });
+    }
+    connect(picRollo, &QtZeichenflaeche::gedrueckt, this, [this] { picRollo_MouseDown(); });
+    connect(picRollo, &QtZeichenflaeche::bewegt, this, [this](double x, double y) { picRollo_MouseMove(x, y); });
+    connect(picRollo, &QtZeichenflaeche::losgelassen, this, [this] { picRollo_MouseUp(); });
+    connect(Picture3, &FestesBild::geklickt, this, [this] { Picture3_Click(); });
+    for (int i = 0; i < 4; ++i)
+        connect(picRandfreigabe[static_cast<std::size_t>(i)], &FestesBild::geklickt, this,
+                [this, i] { picRandfreigabe_Click(i); });
+
     connect(cmdSpeichern, &QAction::triggered, this, [this] { cmdSpeichern_Click(); });
     connect(cmdoeffnen, &QAction::triggered, this, [this] { cmdoeffnen_Click(); });
     connect(cmdProgrammEnde, &QAction::triggered, this, [this] { cmdProgrammEnde_Click(); });
@@ -76,7 +94,7 @@ void Form1::verbinden()
     connect(cmdPruefen, &QAction::triggered, this, [this] { cmdPruefen_Click(); });
 }
 
-PictureBox& Form1::bild(Seite seite)
+QtZeichenflaeche& Form1::bild(Seite seite)
 {
     return seite == Seite::Vorgabe ? *picVorgabe : *picNachbau;
 }
@@ -159,7 +177,7 @@ void Form1::ortZeigen(int x, int y)
 
 void Form1::markerAusgang()
 {
-    shpBallVorgabe->setzeFuellung(QColor(255, 255, 255));
+    shpBallVorgabe->fuellungSetzen(QColor(255, 255, 255));
     if (shpBallVorgabe->isVisible())
         shpBallVorgabe->repaint();
 }

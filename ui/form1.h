@@ -22,9 +22,9 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
-class Bildfeld;
+class FestesBild;
 class Marker;
-class PictureBox;
+class QtZeichenflaeche;
 
 // The handlers keep the names of the controls and events they answer
 // (control_Event); the window is also the display the probe steps report to.
@@ -49,12 +49,12 @@ public:
     QLineEdit* txtHilfe = nullptr;
     QFrame* Frame1 = nullptr;
     QFrame* fraCockpit = nullptr;
-    PictureBox* picNachbau = nullptr;
-    PictureBox* picVorgabe = nullptr;
+    QtZeichenflaeche* picNachbau = nullptr;
+    QtZeichenflaeche* picVorgabe = nullptr;
 
-    std::array<Bildfeld*, 8> Picture1{};  // members 0..5 and 7; 6 stays empty
-    std::array<Bildfeld*, 4> picRandfreigabe{};
-    Bildfeld* Image2 = nullptr;
+    std::array<FestesBild*, 8> Picture1{};  // members 0..5 and 7; 6 stays empty
+    std::array<FestesBild*, 4> picRandfreigabe{};
+    FestesBild* Image2 = nullptr;
 
     QPushButton* cmdSchritteMiinus = nullptr;
     QPushButton* cmdSchrittePlus = nullptr;
@@ -68,12 +68,12 @@ public:
     QPushButton* cmdSchritt = nullptr;
     QLineEdit* txtOrty = nullptr;
     QLineEdit* txtOrtx = nullptr;
-    PictureBox* pickompass = nullptr;
+    QtZeichenflaeche* pickompass = nullptr;
     QLabel* Label3 = nullptr;
 
     QPushButton* cmdWiederherstellen = nullptr;
-    Bildfeld* Picture4 = nullptr;
-    Bildfeld* Picture3 = nullptr;
+    FestesBild* Picture4 = nullptr;
+    FestesBild* Picture3 = nullptr;
     std::array<QRadioButton*, 2> optMaxGenau{};
     QPushButton* Command5 = nullptr;
     QPushButton* cmdTarnkiste = nullptr;
@@ -91,14 +91,14 @@ public:
     Marker* shpBallNachbau = nullptr;
 
     QPushButton* cmdDelVor = nullptr;
-    Bildfeld* picStart = nullptr;
+    FestesBild* picStart = nullptr;
     QLineEdit* txtKoordinateVorgabe = nullptr;
     QPushButton* cmdJalousieRauf = nullptr;
     QPushButton* cmdJalousieRunter = nullptr;
     QScrollBar* vscRollo = nullptr;
     QPushButton* cmdRolloClear = nullptr;
     QWidget* rolloFenster = nullptr;  // clips the blind to its current height
-    PictureBox* picRollo = nullptr;
+    QtZeichenflaeche* picRollo = nullptr;
     QLineEdit* txtVorgabeFeldtyp = nullptr;
     Marker* shpBallVorgabe = nullptr;
 
@@ -205,7 +205,7 @@ private:
     void sondeSetzen(Seite seite, double X, double Y);
     void koordinatenZeigen(Seite seite, double X, double Y);
     void rolloHoeheSetzen(int wert);
-    PictureBox& bild(Seite seite);
+    QtZeichenflaeche& bild(Seite seite);
 
     Spielstand spiel_;
     Dienste dienste_;

@@ -16,10 +16,10 @@
 #include "render/brett.h"
 #include "render/geometrie.h"
 #include "render/spur.h"
-#include "ui/bildfeld.h"
+#include "ui/festesbild.h"
 #include "ui/form1.h"
 #include "ui/marker.h"
-#include "ui/picturebox.h"
+#include "ui/qtzeichenflaeche.h"
 
 namespace {
 
@@ -61,11 +61,11 @@ void Form1::spielAufbau()
     ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
     spiel_.sondeVorgabe.x = nichtGesetztX;
     spiel_.sondeVorgabe.y = nichtGesetztY;
-    shpBallNachbau->setzeOrt(alsPunkt(markerParkplatzNachbau));
-    shpBallVorgabe->setzeOrt(alsPunkt(markerParkplatzVorgabe));
+    shpBallNachbau->ortSetzen(alsPunkt(markerParkplatzNachbau));
+    shpBallVorgabe->ortSetzen(alsPunkt(markerParkplatzVorgabe));
     for (int i = 0; i < 3; ++i)
-        picRandfreigabe[static_cast<std::size_t>(i)]->setzeHintergrund(Qt::white);
-    picRandfreigabe[3]->setzeHintergrund(QColor(0, 220, 0));
+        picRandfreigabe[static_cast<std::size_t>(i)]->hintergrundSetzen(Qt::white);
+    picRandfreigabe[3]->hintergrundSetzen(QColor(0, 220, 0));
     picVorgabe->kindPlatzieren(picStart, 0, 0, 8, 8);
 
     cmdTarnkiste_Click();
@@ -150,12 +150,12 @@ void Form1::sondeSetzen(Seite seite, double X, double Y)
     const int index = (*rand == Rand::Links || *rand == Rand::Rechts) ? zone.y : zone.x;
     const QPointF ort = alsPunkt(markerLage(zone.x, zone.y));
     if (seite == Seite::Vorgabe) {
-        shpBallVorgabe->setzeFuellung(QColor(255, 255, 0));
-        shpBallVorgabe->setzeOrt(ort);
+        shpBallVorgabe->fuellungSetzen(QColor(255, 255, 0));
+        shpBallVorgabe->ortSetzen(ort);
         spiel_.sondeVorgabe = sondeAmRand(*rand, index);
         txtZaehlerVorgabe->setText(QString());
     } else {
-        shpBallNachbau->setzeOrt(ort);
+        shpBallNachbau->ortSetzen(ort);
         spiel_.sondeNachbau = sondeAmRand(*rand, index);
         kompassZeigen(spiel_.sondeNachbau.richtung());
     }
@@ -207,9 +207,8 @@ void Form1::picRandfreigabe_Click(int index)
     const Rand rand = static_cast<Rand>(index);
     randFreigabeUmschalten(spiel_, rand);
     const bool frei = randFrei(spiel_, rand);
-    Bildfeld* schalter = picRandfreigabe[static_cast<std::size_t>(index)];
-    schalter->tag = frei ? QStringLiteral("1") : QStringLiteral("0");
-    schalter->setzeHintergrund(frei ? QColor(0, 220, 0) : QColor(255, 255, 255));
+    FestesBild* schalter = picRandfreigabe[static_cast<std::size_t>(index)];
+    schalter->hintergrundSetzen(frei ? QColor(0, 220, 0) : QColor(255, 255, 255));
 }
 
 void Form1::Form_MouseMove()

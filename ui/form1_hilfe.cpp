@@ -1,5 +1,5 @@
-// The help line: texts by control, and the one event filter that routes
-// pointer events to the help line and to the field and blind handlers.
+// The help line: texts by control, and the event filter that shows them as
+// the pointer moves, handing a disabled control's moves to its container.
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -9,23 +9,9 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "ui/bildfeld.h"
+#include "ui/festesbild.h"
 #include "ui/form1.h"
-#include "ui/picturebox.h"
-
-namespace {
-
-int knopfCode(Qt::MouseButton knopf)
-{
-    switch (knopf) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
-} // namespace
+#include "ui/qtzeichenflaeche.h"
 
 void Form1::hilfeEinrichten()
 {
@@ -158,83 +144,33 @@ void Form1::zugaenglichkeitSetzen()
 
 bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
 {
-    const QEvent::Type art = ereignis->type();
-    if (art != QEvent::MouseMove && art != QEvent::MouseButtonPress && art != QEvent::MouseButtonRelease &&
-        art != QEvent::MouseButtonDblClick)
+    if (ereignis->type() != QEvent::MouseMove)
         return false;
     auto* w = qobject_cast<QWidget*>(objekt);
     if (!w)
         return false;
     auto* maus = static_cast<QMouseEvent*>(ereignis);
 
-    if (art == QEvent::MouseMove) {
-        // An event a control ignores is passed on to its parent as a copy with
-        // the same time and place; only the first, innermost one counts.
-        if (maus->timestamp() == static_cast<quint64>(letzteBewegung_) && maus->globalPosition() == letzterOrt_)
-            return false;
-        letzteBewegung_ = static_cast<qint64>(maus->timestamp());
-        letzterOrt_ = maus->globalPosition();
-
-        // As on the original platform, a disabled control's pointer events
-        // go to the nearest enabled container, at last the window itself.
-        QWidget* ziel = w;
-        while (ziel && ziel != flaeche && !ziel->isEnabled())
-            ziel = ziel->parentWidget();
-        if (!ziel)
-            return false;
-
-        if (ziel == flaeche) {
-            Form_MouseMove();
-        } else if (ziel == picVorgabe || ziel == picNachbau) {
-            const QPointF p = static_cast<PictureBox*>(ziel)->nachEinheiten(ziel->mapFromGlobal(maus->globalPosition()));
-            if (ziel == picVorgabe)
-                picVorgabe_MouseMove(p.x(), p.y());
-            else
-                picNachbau_MouseMove(p.x(), p.y());
-        } else if (ziel == picRollo || ziel == rolloFenster) {
-            const QPointF p = picRollo->nachEinheiten(picRollo->mapFromGlobal(maus->globalPosition()));
-            picRollo_MouseMove(p.x(), p.y());
-        } else if (const auto text = hilfeText(ziel)) {
-            txtHilfe->setText(*text);
-        }
+    // An event a control ignores is passed on to its parent as a copy with
+    // the same time and place; only the first, innermost one counts.
+    if (maus->timestamp() == static_cast<quint64>(letzteBewegung_) && maus->globalPosition() == letzterOrt_)
         return false;
-    }
+    letzteBewegung_ = static_cast<qint64>(maus->timestamp());
+    letzterOrt_ = maus->globalPosition();
 
-    if (!w->isEnabled())
+    // As on the original platform, a disabled control's pointer events go to
+    // the nearest enabled container, at last the window itself.
+    QWidget* ziel = w;
+    while (ziel && ziel != flaeche && !ziel->isEnabled())
+        ziel = ziel->parentWidget();
+    if (!ziel)
         return false;
-    // The second press of a quick double click still counts as a press: a
-    // player cycling a cell fast expects every click to step it on.
-    const bool runter = art == QEvent::MouseButtonPress || art == QEvent::MouseButtonDblClick;
-    if (w == picVorgabe || w == picNachbau) {
-        if (runter) {
-            const QPointF p = static_cast<PictureBox*>(w)->nachEinheiten(maus->position());
-            if (w == picVorgabe)
-                picVorgabe_MouseDown(knopfCode(maus->button()), p.x(), p.y());
-            else
-                picNachbau_MouseDown(knopfCode(maus->button()), p.x(), p.y());
-        }
-        return true;
-    }
-    if (w == picRollo) {
-        if (runter)
-            picRollo_MouseDown();
-        else
-            picRollo_MouseUp();
-        return true;
-    }
-    // Picture controls answer a click: a button released over the control it went down on.
-    const bool bildKlick = !runter && w->rect().contains(maus->position().toPoint());
-    if (w == Picture3) {
-        if (bildKlick && maus->button() == Qt::LeftButton)
-            Picture3_Click();
-        return true;
-    }
-    for (int i = 0; i < 4; ++i) {
-        if (w == picRandfreigabe[static_cast<std::size_t>(i)]) {
-            if (bildKlick && maus->button() == Qt::LeftButton)
-                picRandfreigabe_Click(i);
-            return true;
-        }
-    }
+
+    if (ziel == flaeche)
+        Form_MouseMove();
+    else if (ziel == picVorgabe || ziel == picNachbau || ziel == picRollo || ziel == rolloFenster)
+        ;  // the fields and the blind report their moves themselves
+    else if (const auto text = hilfeText(ziel))
+        txtHilfe->setText(*text);
     return false;
 }

@@ -14,11 +14,11 @@
 
 #include <initializer_list>
 
-#include "ui/bildfeld.h"
+#include "ui/festesbild.h"
 #include "ui/form1.h"
 #include "ui/kunstwerk.h"
 #include "ui/marker.h"
-#include "ui/picturebox.h"
+#include "ui/qtzeichenflaeche.h"
 
 namespace {
 
@@ -115,11 +115,11 @@ QScrollBar* rollbalken(QWidget* eltern, Qt::Orientation richtung, const QRect& o
     return s;
 }
 
-Bildfeld* bildfeld(QWidget* eltern, const QRect& ort, const QColor& hintergrund)
+FestesBild* festesBild(QWidget* eltern, const QRect& ort, const QColor& hintergrund)
 {
-    auto* b = new Bildfeld(eltern);
+    auto* b = new FestesBild(eltern);
     b->setGeometry(ort);
-    b->setzeHintergrund(hintergrund);
+    b->hintergrundSetzen(hintergrund);
     return b;
 }
 
@@ -226,12 +226,12 @@ void Form1::fensterFlaecheAufbauen()
     fraCockpit->setEnabled(false);
     fraCockpit->setFont(serif(9.75));
 
-    picNachbau = new PictureBox(f);
+    picNachbau = new QtZeichenflaeche(f);
     picNachbau->setGeometry(tw(8640, 240, 6600, 6600));
     picNachbau->hintergrundSetzen({128, 128, 128});
     picNachbau->setFont(normal);
     picNachbau->setEnabled(false);
-    picVorgabe = new PictureBox(f);
+    picVorgabe = new QtZeichenflaeche(f);
     picVorgabe->setGeometry(tw(480, 240, 6600, 6600));
     picVorgabe->hintergrundSetzen({64, 64, 64});
     picVorgabe->setFont(normal);
@@ -250,9 +250,9 @@ void Form1::legendeAufbauen()
         chkErlaubnis[static_cast<std::size_t>(index)] = kontrollkaestchen(f, tw(960, oben, 255, 255), QString(), true, normal);
     };
     auto bild = [&](int index, int oben, int groesse, const QColor& hintergrund) {
-        auto* b = bildfeld(f, tw(240, oben, groesse, groesse), hintergrund);
-        b->setzeBild(legendenBild(index, devicePixelRatioF()));
-        b->setzeRahmen(true);
+        auto* b = festesBild(f, tw(240, oben, groesse, groesse), hintergrund);
+        b->bildSetzen(legendenBild(index, devicePixelRatioF()));
+        b->rahmenSetzen(true);
         Picture1[static_cast<std::size_t>(index)] = b;
     };
     kaestchen(6, 3120);
@@ -280,13 +280,12 @@ void Form1::randschalterAufbauen()
     QWidget* f = Picture2;
     const QRect orte[4] = {tw(0, 240, 255, 855), tw(1080, 240, 255, 855), tw(240, 0, 855, 255), tw(240, 1080, 855, 300)};
     for (int i : {3, 2, 1, 0}) {
-        auto* b = bildfeld(f, orte[i], i == 3 ? QColor(128, 255, 128) : QColor(Qt::white));
-        b->tag = i == 3 ? QStringLiteral("1") : QStringLiteral("0");
-        b->setzeRahmen(true);
+        auto* b = festesBild(f, orte[i], i == 3 ? QColor(128, 255, 128) : QColor(Qt::white));
+        b->rahmenSetzen(true);
         picRandfreigabe[static_cast<std::size_t>(i)] = b;
     }
-    Image2 = bildfeld(f, tw(240, 240, 855, 840), Qt::black);
-    Image2->setzeBild(randHintergrundBild(devicePixelRatioF()), true);
+    Image2 = festesBild(f, tw(240, 240, 855, 840), Qt::black);
+    Image2->bildSetzen(randHintergrundBild(devicePixelRatioF()), true);
     stapeln({picRandfreigabe[3], picRandfreigabe[2], picRandfreigabe[1], picRandfreigabe[0], Image2});
 }
 
@@ -313,7 +312,7 @@ void Form1::laufPanelAufbauen()
     einfaerben(txtOrty, QPalette::Base, palette().color(QPalette::Button));
     txtOrtx = textfeld(f, tw(120, 1920, 495, 225), QString(), s975);
     einfaerben(txtOrtx, QPalette::Base, palette().color(QPalette::Button));
-    pickompass = new PictureBox(f);
+    pickompass = new QtZeichenflaeche(f);
     pickompass->setGeometry(tw(120, 240, 1575, 1695));
     pickompass->setFont(serif(9));
     {
@@ -337,10 +336,10 @@ void Form1::einstellPanelAufbauen()
     const QFont s1125 = serif(11.25);
 
     cmdWiederherstellen = knopf(f, tw(4920, 2160, 1575, 375), QStringLiteral("wiederherstellen"), s975);
-    Picture4 = bildfeld(f, tw(1920, 1440, 735, 735), palette().color(QPalette::Window));
-    Picture4->setzeBild(lautsprecherBild(devicePixelRatioF()));
-    Picture3 = bildfeld(f, tw(4800, 840, 735, 735), palette().color(QPalette::Window));
-    Picture3->setzeBild(stopBild(devicePixelRatioF()));
+    Picture4 = festesBild(f, tw(1920, 1440, 735, 735), palette().color(QPalette::Window));
+    Picture4->bildSetzen(lautsprecherBild(devicePixelRatioF()));
+    Picture3 = festesBild(f, tw(4800, 840, 735, 735), palette().color(QPalette::Window));
+    Picture3->bildSetzen(stopBild(devicePixelRatioF()));
     for (int i : {1, 0}) {
         auto* o = new QRadioButton(i == 0 ? QStringLiteral("maximal") : QStringLiteral("genau"), f);
         o->setGeometry(tw(240, i == 0 ? 240 : 600, 975, 255));
@@ -394,8 +393,8 @@ void Form1::felderAufbauen()
     // upper part, down to the current height, shows.
     cmdDelVor = knopf(picVorgabe, tw(6360, 6360, 255, 255), QStringLiteral("x"), s825);
     grafisch(cmdDelVor, QColor(255, 0, 0));
-    picStart = bildfeld(picVorgabe, tw(840, 720, 5175, 5055), QColor(0, 150, 150));
-    picStart->setzeBild(startBild(devicePixelRatioF()), true);
+    picStart = festesBild(picVorgabe, tw(840, 720, 5175, 5055), QColor(0, 150, 150));
+    picStart->bildSetzen(startBild(devicePixelRatioF()), true);
     txtKoordinateVorgabe = textfeld(picVorgabe, tw(0, 0, 615, 285), QString(), s975);
     txtKoordinateVorgabe->hide();
     cmdJalousieRauf = knopf(picVorgabe, tw(0, 240, 255, 375), QString(), s975);
@@ -409,7 +408,7 @@ void Form1::felderAufbauen()
     grafisch(cmdRolloClear, QColor(255, 192, 192));
     rolloFenster = new QWidget(picVorgabe);
     rolloFenster->setGeometry(tw(840, 720, 5295, 4575));
-    picRollo = new PictureBox(rolloFenster);
+    picRollo = new QtZeichenflaeche(rolloFenster);
     picRollo->setGeometry(0, 0, rolloFenster->width(), rolloFenster->height());
     picRollo->hintergrundSetzen({255, 255, 255});
     txtVorgabeFeldtyp = textfeld(picVorgabe, tw(5880, 0, 615, 285), QString(), s975);

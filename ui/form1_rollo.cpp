@@ -5,7 +5,7 @@
 
 #include "render/brett.h"
 #include "ui/form1.h"
-#include "ui/picturebox.h"
+#include "ui/qtzeichenflaeche.h"
 
 void Form1::rolloHoeheSetzen(int wert)
 {

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include "ui/bildfeld.h"
+#include "ui/festesbild.h"
 #include "ui/form1.h"
-#include "ui/picturebox.h"
+#include "ui/qtzeichenflaeche.h"
 
 void Form1::cmdStart_Click()
 {

@@ -4,15 +4,15 @@
 #include <QPainter>
 
 #include "render/geometrie.h"
-#include "ui/picturebox.h"
+#include "ui/qtzeichenflaeche.h"
 
-Marker::Marker(PictureBox* feld) : QWidget(feld), feld_(feld)
+Marker::Marker(QtZeichenflaeche* feld) : QWidget(feld), feld_(feld)
 {
     // Clicks on the marker belong to the field under it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Marker::setzeOrt(QPointF ort)
+void Marker::ortSetzen(QPointF ort)
 {
     ort_ = ort;
     anpassen();
@@ -20,10 +20,10 @@ void Marker::setzeOrt(QPointF ort)
 
 void Marker::verschieben(double ddx, double ddy)
 {
-    setzeOrt(ort_ + QPointF(ddx, ddy));
+    ortSetzen(ort_ + QPointF(ddx, ddy));
 }
 
-void Marker::setzeFuellung(const QColor& farbe)
+void Marker::fuellungSetzen(const QColor& farbe)
 {
     fuellung_ = farbe;
     update();

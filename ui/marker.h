@@ -5,20 +5,20 @@
 #include <QPointF>
 #include <QWidget>
 
-class PictureBox;
+class QtZeichenflaeche;
 
 // The marker keeps its place as floating field units and maps it to pixels
 // only for display, so thousands of twelfth-steps never drift.
 class Marker : public QWidget {
     Q_OBJECT
 public:
-    explicit Marker(PictureBox* feld);
+    explicit Marker(QtZeichenflaeche* feld);
 
     QPointF ort() const { return ort_; }
     // The box's top-left corner in field units.
-    void setzeOrt(QPointF ort);
+    void ortSetzen(QPointF ort);
     void verschieben(double ddx, double ddy);
-    void setzeFuellung(const QColor& farbe);
+    void fuellungSetzen(const QColor& farbe);
     QColor fuellung() const { return fuellung_; }
     // Maps the place to the field picture's pixels (also after its scale changed).
     void anpassen();
@@ -27,7 +27,7 @@ protected:
     void paintEvent(QPaintEvent* ereignis) override;
 
 private:
-    PictureBox* feld_;
+    QtZeichenflaeche* feld_;
     QPointF ort_;
     QColor fuellung_{255, 255, 0};
 };

@@ -11,7 +11,7 @@
 
 #include "model/felddatei.h"
 #include "tests/ui/fenster.h"
-#include "ui/bildfeld.h"
+#include "ui/festesbild.h"
 #include "ui/marker.h"
 
 TEST_F(FensterTest, BorderClicksPlaceProbesOnlyWhereTheBorderIsOpen)
@@ -30,7 +30,7 @@ TEST_F(FensterTest, BorderClicksPlaceProbesOnlyWhereTheBorderIsOpen)
     }
 
     f->txtZaehlerVorgabe->setText(QStringLiteral("5"));
-    f->shpBallVorgabe->setzeFuellung(Qt::white);
+    f->shpBallVorgabe->fuellungSetzen(Qt::white);
     feldKlicken(f->picVorgabe, 3.5, 8.5, Qt::RightButton);
     EXPECT_EQ(f->spiel().sondeVorgabe, (Sonde{3, 8, 0, -1}));
     EXPECT_EQ(f->markerOrt(Seite::Vorgabe), QPointF(3.35, 8.25));
@@ -40,7 +40,7 @@ TEST_F(FensterTest, BorderClicksPlaceProbesOnlyWhereTheBorderIsOpen)
     EXPECT_EQ(f->txtOrty->text(), QStringLiteral("8"));
 
     klicken(f->picRandfreigabe[0]);
-    EXPECT_EQ(f->picRandfreigabe[0]->tag, QStringLiteral("1"));
+    EXPECT_EQ(f->spiel().randFreigabe[0], 1);
     EXPECT_EQ(f->picRandfreigabe[0]->hintergrund(), QColor(0, 220, 0));
     const QColor vorher = f->pickompass->farbeBei(0.45, 0);
     feldKlicken(f->picNachbau, -0.5, 2.7);
@@ -50,14 +50,14 @@ TEST_F(FensterTest, BorderClicksPlaceProbesOnlyWhereTheBorderIsOpen)
     EXPECT_EQ(vorher, QColor(255, 255, 255));
     EXPECT_EQ(f->pickompass->farbeBei(0.45, 0), QColor(0, 0, 0)) << "needle towards O";
     // The hidden field's marker keeps its colour when the model probe is placed.
-    f->shpBallNachbau->setzeFuellung(Qt::white);
+    f->shpBallNachbau->fuellungSetzen(Qt::white);
     feldKlicken(f->picNachbau, 4.5, 8.5);
     EXPECT_EQ(f->shpBallNachbau->fuellung(), QColor(Qt::white));
 
     klicken(f->picRandfreigabe[0]);
     EXPECT_EQ(f->picRandfreigabe[0]->hintergrund(), QColor(255, 255, 255));
     klicken(f->picRandfreigabe[3]);
-    EXPECT_EQ(f->picRandfreigabe[3]->tag, QStringLiteral("1"));
+    EXPECT_EQ(f->spiel().randFreigabe[3], 1);
     EXPECT_EQ(f->picRandfreigabe[3]->hintergrund(), QColor(0, 220, 0));
 }
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "ui/form1.h"
-#include "ui/picturebox.h"
+#include "ui/qtzeichenflaeche.h"
 #include "tests/ui/testdienste.h"
 
 // Readable failure messages for texts.
@@ -44,12 +44,12 @@ protected:
     void klicken(QWidget* w, Qt::MouseButton knopf = Qt::LeftButton) { klicken(w, w->rect().center(), knopf); }
 
     // The pixel of a field picture at (X, Y) in its units.
-    static QPoint punkt(PictureBox* feld, double X, double Y) { return feld->nachPixeln(X, Y, 0, 0).topLeft(); }
-    void feldKlicken(PictureBox* feld, double X, double Y, Qt::MouseButton knopf = Qt::LeftButton)
+    static QPoint punkt(QtZeichenflaeche* feld, double X, double Y) { return feld->nachPixeln(X, Y, 0, 0).topLeft(); }
+    void feldKlicken(QtZeichenflaeche* feld, double X, double Y, Qt::MouseButton knopf = Qt::LeftButton)
     {
         klicken(feld, punkt(feld, X, Y), knopf);
     }
-    void feldBewegen(PictureBox* feld, double X, double Y) { bewegen(feld, punkt(feld, X, Y)); }
+    void feldBewegen(QtZeichenflaeche* feld, double X, double Y) { bewegen(feld, punkt(feld, X, Y)); }
 
     // Opens the game as the start button does.
     void starten()

@@ -10,7 +10,7 @@
 #include <QScrollBar>
 
 #include "tests/ui/fenster.h"
-#include "ui/bildfeld.h"
+#include "ui/festesbild.h"
 #include "ui/marker.h"
 
 TEST_F(FensterTest, WindowHasItsCaptionFixedClientAreaAndMenus)
@@ -185,13 +185,13 @@ TEST_F(FensterTest, HiddenMarkerNeverShowsThroughTheBlindOrTheStartPicture)
         const QPoint mitte = f->shpBallVorgabe->geometry().center();
         return bild.pixelColor(mitte) == QColor(255, 255, 0);
     };
-    f->shpBallVorgabe->setzeOrt({3.35, 3.25});
+    f->shpBallVorgabe->ortSetzen({3.35, 3.25});
     EXPECT_FALSE(gelbAmMarker()) << "under the start picture";
     starten();
     EXPECT_FALSE(gelbAmMarker()) << "under the blind";
     f->vscRollo->setValue(1);
     EXPECT_TRUE(gelbAmMarker()) << "blind raised";
-    f->shpBallVorgabe->setzeOrt({8.35, 3.25});
+    f->shpBallVorgabe->ortSetzen({8.35, 3.25});
     f->vscRollo->setValue(78);
     EXPECT_TRUE(gelbAmMarker()) << "on the border, never covered";
 }
@@ -242,6 +242,8 @@ TEST_F(FensterTest, HelpLineTextsOfTheGame)
     EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("Stop (wenn die Sonde aus der Tarnkiste nicht mehr herauskommt)"));
     bewegen(f->fraCockpit, {430, 100});
     EXPECT_EQ(f->txtHilfe->text(), QString());
+    bewegen(f->pickompass);
+    EXPECT_EQ(f->txtHilfe->text(), QStringLiteral("momentane Bewegungsrichtung der Sonde"));
 }
 
 TEST_F(FensterTest, PointerOverAFieldShowsPlaceCodeAndHelpUntilItLeavesForTheWindow)
@@ -284,8 +286,8 @@ TEST_F(FensterTest, EveryControlHasAnAccessibleNameAndHelpAsDescription)
 {
     for (QWidget* w : f->flaeche->findChildren<QWidget*>()) {
         const bool steuerelement = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
-                                   qobject_cast<QAbstractSlider*>(w) || qobject_cast<PictureBox*>(w) ||
-                                   qobject_cast<Bildfeld*>(w);
+                                   qobject_cast<QAbstractSlider*>(w) || qobject_cast<QtZeichenflaeche*>(w) ||
+                                   qobject_cast<FestesBild*>(w);
         if (steuerelement && w != f->Image2) {
             EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className() << " " << w->geometry().x();
         }

@@ -5,7 +5,7 @@
 #include <QScrollBar>
 
 #include "tests/ui/fenster.h"
-#include "ui/bildfeld.h"
+#include "ui/festesbild.h"
 #include "ui/marker.h"
 
 namespace {

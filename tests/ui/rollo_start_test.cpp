@@ -10,7 +10,7 @@
 
 #include "model/felddatei.h"
 #include "tests/ui/fenster.h"
-#include "ui/bildfeld.h"
+#include "ui/festesbild.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 
 #include "model/zahltext.h"
 #include "render/geometrie.h"
-#include "ui/bildfeld.h"
+#include "ui/festesbild.h"
 #include "tests/ui/fenster.h"
 
 namespace {

@@ -1,4 +1,5 @@
-// A widget that is a drawing surface: it keeps what is drawn and shows it.
+// The drawing surface as a widget: the fields, the compass and the blind,
+// which keep what the render layer draws on them and show it.
 #pragma once
 
 #include <memory>
@@ -17,11 +18,11 @@ class QPainter;
 // x1 at the left edge, x2 at the right edge, y1 at the top, y2 at the
 // bottom. Every point falls into one widget pixel, and what is drawn for it
 // is centred in that pixel, so boards come out the same at every ratio.
-class PictureBox : public QWidget, public Zeichenflaeche {
+class QtZeichenflaeche : public QWidget, public Zeichenflaeche {
     Q_OBJECT
 public:
-    explicit PictureBox(QWidget* parent = nullptr);
-    ~PictureBox() override;
+    explicit QtZeichenflaeche(QWidget* parent = nullptr);
+    ~QtZeichenflaeche() override;
 
     void massstabSetzen(double x1, double y1, double x2, double y2) override;
     void hintergrundSetzen(Farbe farbe) override;
@@ -42,12 +43,12 @@ public:
 
     // Smooth edges for lines, circles, text and larger dots; on by default.
     // Pixel-exact comparisons turn it off.
-    void setzeKantenglaettung(bool an);
+    void kantenglaettungSetzen(bool an);
     bool kantenglaettung() const { return kantenglaettung_; }
 
     // Pins the ratio of image pixels to widget pixels; 0 follows the screen.
     // The kept picture is carried over, scaled when the ratio changes.
-    void setzeGeraetePixelVerhaeltnis(qreal verhaeltnis);
+    void geraetePixelVerhaeltnisSetzen(qreal verhaeltnis);
     qreal geraetePixelVerhaeltnis() const;
 
     // A copy of the kept picture, at image pixels, with its device pixel ratio.
@@ -62,7 +63,19 @@ public:
     // A widget position (such as a mouse position) in user units.
     QPointF nachEinheiten(QPointF position) const;
 
+signals:
+    // Pointer input in user units; `knopf` is the button code of the model
+    // (knopfLinks, knopfRechts, knopfMitte). The second press of a double
+    // click is a press too: a player cycling a cell fast expects every click
+    // to count.
+    void gedrueckt(int knopf, double x, double y);
+    void bewegt(double x, double y);
+    void losgelassen(int knopf, double x, double y);
+
 protected:
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseMoveEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;

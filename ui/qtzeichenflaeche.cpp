@@ -1,13 +1,16 @@
 // A widget that is a drawing surface: it keeps what is drawn and shows it.
-#include "ui/picturebox.h"
+#include "ui/qtzeichenflaeche.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPen>
 #include <QResizeEvent>
+
+#include "model/editieren.h"
 
 namespace {
 
@@ -45,7 +48,7 @@ double pixelVon(double v, int laenge)
 
 } // namespace
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+QtZeichenflaeche::QtZeichenflaeche(QWidget* parent) : QWidget(parent)
 {
     // Until told otherwise the surface looks like a picture box on a form:
     // button face behind black drawing.
@@ -55,9 +58,9 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-PictureBox::~PictureBox() = default;
+QtZeichenflaeche::~QtZeichenflaeche() = default;
 
-void PictureBox::massstabSetzen(double x1, double y1, double x2, double y2)
+void QtZeichenflaeche::massstabSetzen(double x1, double y1, double x2, double y2)
 {
     // A scale without extent (or with NaN) would map everything nowhere; the
     // old one stays.
@@ -70,30 +73,30 @@ void PictureBox::massstabSetzen(double x1, double y1, double x2, double y2)
     umrechnungSetzen();
 }
 
-void PictureBox::hintergrundSetzen(Farbe farbe)
+void QtZeichenflaeche::hintergrundSetzen(Farbe farbe)
 {
     hintergrund_ = farbe;
     leeren();
 }
 
-Farbe PictureBox::hintergrund() const { return hintergrund_; }
+Farbe QtZeichenflaeche::hintergrund() const { return hintergrund_; }
 
-void PictureBox::vordergrundSetzen(Farbe farbe) { vordergrund_ = farbe; }
+void QtZeichenflaeche::vordergrundSetzen(Farbe farbe) { vordergrund_ = farbe; }
 
-Farbe PictureBox::vordergrund() const { return vordergrund_; }
+Farbe QtZeichenflaeche::vordergrund() const { return vordergrund_; }
 
-void PictureBox::stiftbreiteSetzen(int pixel) { stiftbreite_ = std::clamp(pixel, 1, stiftMax); }
+void QtZeichenflaeche::stiftbreiteSetzen(int pixel) { stiftbreite_ = std::clamp(pixel, 1, stiftMax); }
 
-int PictureBox::stiftbreite() const { return stiftbreite_; }
+int QtZeichenflaeche::stiftbreite() const { return stiftbreite_; }
 
-void PictureBox::leeren()
+void QtZeichenflaeche::leeren()
 {
     maler();
     pixelFuellen(0, 0, bild_.width(), bild_.height(), rgb(hintergrund_));
     anzeigen();
 }
 
-void PictureBox::linie(double x1, double y1, double x2, double y2, Farbe farbe)
+void QtZeichenflaeche::linie(double x1, double y1, double x2, double y2, Farbe farbe)
 {
     QPainter& p = maler();
     const int breite = bildBreiteFuer(stiftbreite_);
@@ -111,7 +114,7 @@ void PictureBox::linie(double x1, double y1, double x2, double y2, Farbe farbe)
     anzeigen();
 }
 
-void PictureBox::rechteckFuellen(double x1, double y1, double x2, double y2, Farbe farbe)
+void QtZeichenflaeche::rechteckFuellen(double x1, double y1, double x2, double y2, Farbe farbe)
 {
     maler();
     // Both corner pixels belong to the rectangle; a wide pen adds the part of
@@ -131,7 +134,7 @@ void PictureBox::rechteckFuellen(double x1, double y1, double x2, double y2, Far
     anzeigen();
 }
 
-void PictureBox::punkt(double x, double y, Farbe farbe)
+void QtZeichenflaeche::punkt(double x, double y, Farbe farbe)
 {
     maler();
     const int breite = bildBreiteFuer(stiftbreite_);
@@ -139,7 +142,7 @@ void PictureBox::punkt(double x, double y, Farbe farbe)
     anzeigen();
 }
 
-void PictureBox::kreis(double x, double y, double radius)
+void QtZeichenflaeche::kreis(double x, double y, double radius)
 {
     QPainter& p = maler();
     const int breite = bildBreiteFuer(stiftbreite_);
@@ -155,7 +158,7 @@ void PictureBox::kreis(double x, double y, double radius)
     anzeigen();
 }
 
-void PictureBox::text(double x, double y, std::string_view text)
+void QtZeichenflaeche::text(double x, double y, std::string_view text)
 {
     QPainter& p = maler();
     const double links = pixelX(x);
@@ -166,13 +169,13 @@ void PictureBox::text(double x, double y, std::string_view text)
     anzeigen();
 }
 
-void PictureBox::setzeKantenglaettung(bool an)
+void QtZeichenflaeche::kantenglaettungSetzen(bool an)
 {
     kantenglaettung_ = an;
     malerBeenden();
 }
 
-void PictureBox::setzeGeraetePixelVerhaeltnis(qreal verhaeltnis)
+void QtZeichenflaeche::geraetePixelVerhaeltnisSetzen(qreal verhaeltnis)
 {
     erzwungenesVerhaeltnis_ = verhaeltnis > 0 ? std::min(verhaeltnis, verhaeltnisMax) : 0.0;
     if (!bild_.isNull() && !bildPasst())
@@ -180,18 +183,18 @@ void PictureBox::setzeGeraetePixelVerhaeltnis(qreal verhaeltnis)
     update();
 }
 
-qreal PictureBox::geraetePixelVerhaeltnis() const
+qreal QtZeichenflaeche::geraetePixelVerhaeltnis() const
 {
     return bild_.isNull() ? gewuenschtesVerhaeltnis() : verhaeltnis_;
 }
 
-QImage PictureBox::bild() const
+QImage QtZeichenflaeche::bild() const
 {
     malerBeenden();
     return bild_;
 }
 
-QColor PictureBox::farbeBei(double x, double y) const
+QColor QtZeichenflaeche::farbeBei(double x, double y) const
 {
     malerBeenden();
     if (bild_.isNull())
@@ -204,7 +207,7 @@ QColor PictureBox::farbeBei(double x, double y) const
     return bild_.pixelColor(px, py);
 }
 
-QRect PictureBox::nachPixeln(double links, double oben, double breite, double hoehe) const
+QRect QtZeichenflaeche::nachPixeln(double links, double oben, double breite, double hoehe) const
 {
     // Position and size are rounded each on its own, so that a child keeps
     // its size in pixels wherever it is moved to.
@@ -217,19 +220,51 @@ QRect PictureBox::nachPixeln(double links, double oben, double breite, double ho
                  runden(std::abs(hoehe * sy)));
 }
 
-void PictureBox::kindPlatzieren(QWidget* kind, double links, double oben, double breite, double hoehe)
+void QtZeichenflaeche::kindPlatzieren(QWidget* kind, double links, double oben, double breite, double hoehe)
 {
     kind->setGeometry(nachPixeln(links, oben, breite, hoehe));
 }
 
-QPointF PictureBox::nachEinheiten(QPointF position) const
+QPointF QtZeichenflaeche::nachEinheiten(QPointF position) const
 {
     const double w = std::max(width(), 1);
     const double h = std::max(height(), 1);
     return {x1_ + position.x() * (x2_ - x1_) / w, y1_ + position.y() * (y2_ - y1_) / h};
 }
 
-void PictureBox::paintEvent(QPaintEvent*)
+namespace {
+
+int knopfCode(Qt::MouseButton knopf)
+{
+    switch (knopf) {
+    case Qt::LeftButton: return knopfLinks;
+    case Qt::RightButton: return knopfRechts;
+    case Qt::MiddleButton: return knopfMitte;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+void QtZeichenflaeche::mousePressEvent(QMouseEvent* ereignis)
+{
+    const QPointF p = nachEinheiten(ereignis->position());
+    emit gedrueckt(knopfCode(ereignis->button()), p.x(), p.y());
+}
+
+void QtZeichenflaeche::mouseMoveEvent(QMouseEvent* ereignis)
+{
+    const QPointF p = nachEinheiten(ereignis->position());
+    emit bewegt(p.x(), p.y());
+}
+
+void QtZeichenflaeche::mouseReleaseEvent(QMouseEvent* ereignis)
+{
+    const QPointF p = nachEinheiten(ereignis->position());
+    emit losgelassen(knopfCode(ereignis->button()), p.x(), p.y());
+}
+
+void QtZeichenflaeche::paintEvent(QPaintEvent*)
 {
     malerBeenden();
     if (!bildPasst())
@@ -239,14 +274,14 @@ void PictureBox::paintEvent(QPaintEvent*)
     p.drawImage(QPointF(0, 0), bild_);
 }
 
-void PictureBox::resizeEvent(QResizeEvent* event)
+void QtZeichenflaeche::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     if (!bild_.isNull() && !bildPasst())
         bildAnpassen();
 }
 
-void PictureBox::changeEvent(QEvent* event)
+void QtZeichenflaeche::changeEvent(QEvent* event)
 {
     // The painter holds the font it was opened with.
     if (event->type() == QEvent::FontChange)
@@ -254,7 +289,7 @@ void PictureBox::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-QPainter& PictureBox::maler()
+QPainter& QtZeichenflaeche::maler()
 {
     if (maler_ && size() != groesse_)
         malerBeenden();
@@ -276,23 +311,23 @@ QPainter& PictureBox::maler()
     return *maler_;
 }
 
-void PictureBox::malerBeenden() const
+void QtZeichenflaeche::malerBeenden() const
 {
     maler_.reset();
     daten_ = nullptr;
 }
 
-bool PictureBox::bildPasst() const
+bool QtZeichenflaeche::bildPasst() const
 {
     return !bild_.isNull() && groesse_ == size() && verhaeltnis_ == gewuenschtesVerhaeltnis();
 }
 
-qreal PictureBox::gewuenschtesVerhaeltnis() const
+qreal QtZeichenflaeche::gewuenschtesVerhaeltnis() const
 {
     return erzwungenesVerhaeltnis_ > 0 ? erzwungenesVerhaeltnis_ : devicePixelRatioF();
 }
 
-void PictureBox::bildAnpassen()
+void QtZeichenflaeche::bildAnpassen()
 {
     malerBeenden();
     const qreal v = gewuenschtesVerhaeltnis();
@@ -314,13 +349,13 @@ void PictureBox::bildAnpassen()
     umrechnungSetzen();
 }
 
-void PictureBox::umrechnungSetzen()
+void QtZeichenflaeche::umrechnungSetzen()
 {
     sx_ = groesse_.width() / (x2_ - x1_);
     sy_ = groesse_.height() / (y2_ - y1_);
 }
 
-void PictureBox::anzeigen()
+void QtZeichenflaeche::anzeigen()
 {
     if (!anzeigeAngefordert_) {
         anzeigeAngefordert_ = true;
@@ -328,17 +363,17 @@ void PictureBox::anzeigen()
     }
 }
 
-double PictureBox::pixelX(double x) const
+double QtZeichenflaeche::pixelX(double x) const
 {
     return pixelVon((x - x1_) * sx_, groesse_.width());
 }
 
-double PictureBox::pixelY(double y) const
+double QtZeichenflaeche::pixelY(double y) const
 {
     return pixelVon((y - y1_) * sy_, groesse_.height());
 }
 
-QPointF PictureBox::mitte(double x, double y, int breite) const
+QPointF QtZeichenflaeche::mitte(double x, double y, int breite) const
 {
     // The middle of the widget pixel, moved to the nearest image pixel corner
     // for even widths and to the nearest image pixel centre for odd ones, so
@@ -350,12 +385,12 @@ QPointF PictureBox::mitte(double x, double y, int breite) const
     return {achse(pixelX(x)), achse(pixelY(y))};
 }
 
-int PictureBox::bildBreiteFuer(int pixel) const
+int QtZeichenflaeche::bildBreiteFuer(int pixel) const
 {
     return std::max(1, gerundet(pixel * verhaeltnis_));
 }
 
-void PictureBox::pixelFuellen(int links, int oben, int rechts, int unten, QRgb farbe)
+void QtZeichenflaeche::pixelFuellen(int links, int oben, int rechts, int unten, QRgb farbe)
 {
     links = std::max(links, 0);
     oben = std::max(oben, 0);
@@ -369,7 +404,7 @@ void PictureBox::pixelFuellen(int links, int oben, int rechts, int unten, QRgb f
     }
 }
 
-void PictureBox::scheibe(QPointF m, int durchmesser, QRgb farbe)
+void QtZeichenflaeche::scheibe(QPointF m, int durchmesser, QRgb farbe)
 {
     if (kantenglaettung_ && durchmesser >= 3) {
         QPainter& p = maler();
@@ -392,7 +427,7 @@ void PictureBox::scheibe(QPointF m, int durchmesser, QRgb farbe)
         pixelFuellen(x0 + s.von, y0 + s.dy, x0 + s.bis + 1, y0 + s.dy + 1, farbe);
 }
 
-const std::vector<PictureBox::Spanne>& PictureBox::maske(int durchmesser)
+const std::vector<QtZeichenflaeche::Spanne>& QtZeichenflaeche::maske(int durchmesser)
 {
     if (masken_.size() <= static_cast<std::size_t>(durchmesser))
         masken_.resize(static_cast<std::size_t>(durchmesser) + 1);

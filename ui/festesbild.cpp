@@ -1,31 +1,32 @@
 // Picture control: the picture sits at the top-left corner (or fills the
 // control when stretched) over the background, clipped to the control.
-#include "ui/bildfeld.h"
+#include "ui/festesbild.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
-Bildfeld::Bildfeld(QWidget* parent) : QWidget(parent) {}
+FestesBild::FestesBild(QWidget* parent) : QWidget(parent) {}
 
-void Bildfeld::setzeBild(const QPixmap& bild, bool strecken)
+void FestesBild::bildSetzen(const QPixmap& bild, bool strecken)
 {
     bild_ = bild;
     strecken_ = strecken;
     update();
 }
 
-void Bildfeld::setzeHintergrund(const QColor& farbe)
+void FestesBild::hintergrundSetzen(const QColor& farbe)
 {
     hintergrund_ = farbe;
     update();
 }
 
-void Bildfeld::setzeRahmen(bool an)
+void FestesBild::rahmenSetzen(bool an)
 {
     rahmen_ = an;
     update();
 }
 
-void Bildfeld::paintEvent(QPaintEvent*)
+void FestesBild::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), hintergrund_);
@@ -45,4 +46,17 @@ void Bildfeld::paintEvent(QPaintEvent*)
         p.drawLine(1, height() - 1, width() - 1, height() - 1);
         p.drawLine(width() - 1, 1, width() - 1, height() - 1);
     }
+}
+
+void FestesBild::mousePressEvent(QMouseEvent* ereignis)
+{
+    gedrueckt_ = ereignis->button() == Qt::LeftButton;
+}
+
+void FestesBild::mouseReleaseEvent(QMouseEvent* ereignis)
+{
+    const bool klick = gedrueckt_ && ereignis->button() == Qt::LeftButton && rect().contains(ereignis->position().toPoint());
+    gedrueckt_ = false;
+    if (klick)
+        emit geklickt();
 }

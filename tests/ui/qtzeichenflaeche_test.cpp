@@ -12,7 +12,7 @@
 #include "render/glyphen.h"
 #include "render/kompass.h"
 #include "render/spur.h"
-#include "ui/picturebox.h"
+#include "ui/qtzeichenflaeche.h"
 
 namespace {
 
@@ -21,17 +21,17 @@ std::string name(Seite s) { return s == Seite::Vorgabe ? "Vorgabe" : "Nachbau"; 
 
 // A surface of w x h pixels with hard edges (every pixel shows one of the
 // colours drawn) unless `glatt`.
-void einrichten(PictureBox& box, int w, int h, qreal verhaeltnis, Farbe grund, bool glatt = false)
+void einrichten(QtZeichenflaeche& box, int w, int h, qreal verhaeltnis, Farbe grund, bool glatt = false)
 {
     box.resize(w, h);
-    box.setzeGeraetePixelVerhaeltnis(verhaeltnis);
-    box.setzeKantenglaettung(glatt);
+    box.geraetePixelVerhaeltnisSetzen(verhaeltnis);
+    box.kantenglaettungSetzen(glatt);
     box.hintergrundSetzen(grund);
 }
 
 // A field picture at design size, 440 pixels for -1..9, with its board.
 struct Feldbild {
-    PictureBox box;
+    QtZeichenflaeche box;
     Seite seite;
 
     explicit Feldbild(Seite s, qreal verhaeltnis = 1.0, bool glatt = false) : seite(s)
@@ -44,7 +44,7 @@ struct Feldbild {
 };
 
 // How many pixels of colour c lie in the rectangle (x1, y1)-(x2, y2) of field units.
-int zaehle(const PictureBox& box, double x1, double y1, double x2, double y2, QColor c)
+int zaehle(const QtZeichenflaeche& box, double x1, double y1, double x2, double y2, QColor c)
 {
     int n = 0;
     for (double y = y1; y <= y2; y += 1.0 / 44)
@@ -170,7 +170,7 @@ TEST(Glyphen, SpiraleWeissInDerMitteDunkelrotAmEnde)
 
 // The compass at design size, 105 x 113 pixels.
 struct Kompassbild {
-    PictureBox box;
+    QtZeichenflaeche box;
 
     explicit Kompassbild(Richtung r, qreal verhaeltnis = 1.0, bool glatt = false)
     {
@@ -239,12 +239,12 @@ QRect schwarzerBereich(const QImage& bild)
     return r;
 }
 
-TEST(PictureBox, PunktUndLinieSoBreitWieDerStiftInBildpixeln)
+TEST(QtZeichenflaeche, PunktUndLinieSoBreitWieDerStiftInBildpixeln)
 {
     for (auto [stift, verhaeltnis] : {std::pair{1, 1.0}, {2, 1.0}, {5, 1.0}, {12, 1.0}, {1, 2.0}, {5, 2.0}}) {
         const int d = static_cast<int>(stift * verhaeltnis);
-        PictureBox punkt, linie;
-        for (PictureBox* b : {&punkt, &linie}) {
+        QtZeichenflaeche punkt, linie;
+        for (QtZeichenflaeche* b : {&punkt, &linie}) {
             einrichten(*b, 100, 100, verhaeltnis, Farbe{255, 255, 255});
             b->massstabSetzen(0, 0, 10, 10);
             b->stiftbreiteSetzen(stift);
@@ -261,10 +261,10 @@ TEST(PictureBox, PunktUndLinieSoBreitWieDerStiftInBildpixeln)
     }
 }
 
-TEST(PictureBox, RechteckMitBeidenEckenWaechstMitDemStift)
+TEST(QtZeichenflaeche, RechteckMitBeidenEckenWaechstMitDemStift)
 {
     for (auto [stift, rand] : {std::pair{1, 0}, {3, 1}, {5, 2}}) {
-        PictureBox box;
+        QtZeichenflaeche box;
         einrichten(box, 100, 100, 1.0, Farbe{255, 255, 255});
         box.massstabSetzen(0, 0, 10, 10);
         box.stiftbreiteSetzen(stift);
@@ -273,9 +273,9 @@ TEST(PictureBox, RechteckMitBeidenEckenWaechstMitDemStift)
     }
 }
 
-TEST(PictureBox, KreisIstRundBeiUngleichenAchsenUndTextHaengtAnSeinerEcke)
+TEST(QtZeichenflaeche, KreisIstRundBeiUngleichenAchsenUndTextHaengtAnSeinerEcke)
 {
-    PictureBox box;
+    QtZeichenflaeche box;
     einrichten(box, 200, 100, 1.0, Farbe{255, 255, 255});
     box.massstabSetzen(-1, -1, 1, 1);
     box.vordergrundSetzen(Farbe{});
@@ -290,9 +290,9 @@ TEST(PictureBox, KreisIstRundBeiUngleichenAchsenUndTextHaengtAnSeinerEcke)
     EXPECT_TRUE(r.left() >= 50 && r.left() < 53) << r.left();
 }
 
-TEST(PictureBox, LinienAufDemFernenRandBleibenSichtbar)
+TEST(QtZeichenflaeche, LinienAufDemFernenRandBleibenSichtbar)
 {
-    PictureBox rollo;
+    QtZeichenflaeche rollo;
     einrichten(rollo, 343, 343, 1.0, Farbe{0, 150, 150});
     rollo.massstabSetzen(0, 0, 8, 8);
     rollo.linie(8, 0, 8, 8, Farbe{255, 255, 255});
@@ -301,15 +301,15 @@ TEST(PictureBox, LinienAufDemFernenRandBleibenSichtbar)
     EXPECT_EQ(rollo.bild().pixelColor(100, 342), Qt::white);
 }
 
-TEST(PictureBox, BildBleibtBeiVerhaeltnisUndGroesseUndWirdGezeigt)
+TEST(QtZeichenflaeche, BildBleibtBeiVerhaeltnisUndGroesseUndWirdGezeigt)
 {
-    PictureBox box;
+    QtZeichenflaeche box;
     einrichten(box, 100, 100, 1.0, Farbe{255, 255, 255});
     box.massstabSetzen(0, 0, 10, 10);
     box.rechteckFuellen(2, 2, 3, 3, Farbe{200, 0, 0});
     EXPECT_EQ(box.grab().toImage().pixelColor(25, 25), QColor(200, 0, 0));
 
-    box.setzeGeraetePixelVerhaeltnis(2.0);
+    box.geraetePixelVerhaeltnisSetzen(2.0);
     EXPECT_EQ(box.bild().size(), QSize(200, 200));
     EXPECT_EQ(box.bild().devicePixelRatio(), 2.0);
     EXPECT_EQ(box.farbeBei(2.5, 2.5), QColor(200, 0, 0));
@@ -325,9 +325,9 @@ TEST(PictureBox, BildBleibtBeiVerhaeltnisUndGroesseUndWirdGezeigt)
     EXPECT_EQ(box.farbeBei(2.5, 2.5), QColor(1, 2, 3));
 }
 
-TEST(PictureBox, KinderUndMausInEinheiten)
+TEST(QtZeichenflaeche, KinderUndMausInEinheiten)
 {
-    PictureBox box;
+    QtZeichenflaeche box;
     einrichten(box, 440, 440, 1.0, Farbe{});
     box.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
     QWidget rollo(&box);
@@ -360,8 +360,8 @@ TEST(Bilder, BretterKompasseUndAufbau)
 
     QWidget fenster;
     fenster.resize(1005, 440);
-    PictureBox vorgabe(&fenster), nachbau(&fenster), kompass(&fenster);
-    PictureBox rollo(&vorgabe);
+    QtZeichenflaeche vorgabe(&fenster), nachbau(&fenster), kompass(&fenster);
+    QtZeichenflaeche rollo(&vorgabe);
     vorgabe.setGeometry(0, 0, 440, 440);
     nachbau.setGeometry(450, 0, 440, 440);
     kompass.setGeometry(900, 0, 105, 113);

@@ -1,0 +1,34 @@
+// A fixed picture: a control that shows a background colour and an optional
+// picture, nothing drawn on it at run time (legend, switches, stop sign).
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class FestesBild : public QWidget {
+    Q_OBJECT
+public:
+    explicit FestesBild(QWidget* parent = nullptr);
+
+    void bildSetzen(const QPixmap& bild, bool strecken = false);
+    void hintergrundSetzen(const QColor& farbe);
+    // A thin sunken border, as picture boxes have.
+    void rahmenSetzen(bool an);
+    QColor hintergrund() const { return hintergrund_; }
+
+signals:
+    // The left button went down and came up over the picture.
+    void geklickt();
+
+protected:
+    void paintEvent(QPaintEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
+    void mouseReleaseEvent(QMouseEvent* ereignis) override;
+
+private:
+    QPixmap bild_;
+    bool strecken_ = false;
+    bool rahmen_ = false;
+    bool gedrueckt_ = false;
+    QColor hintergrund_{255, 255, 255};
+};
