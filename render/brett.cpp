@@ -11,8 +11,6 @@ namespace {
 
 constexpr std::array<const char*, feldGroesse> spaltenBuchstaben{"a", "b", "c", "d", "e", "f", "g", "h"};
 
-constexpr Farbe rolloHintergrund{0, 150, 150};
-constexpr Farbe rolloVordergrund{255, 255, 255};
 constexpr int rolloNotizStift = 3;
 
 // Lines k of the full grid; on a board the strips later cut them back to
@@ -80,7 +78,7 @@ void rolloWischen(Zeichenflaeche& rollo)
     rollo.leeren();
     rollo.stiftbreiteSetzen(1);
     for (int k = 0; k <= feldGroesse; ++k)
-        gitterlinien(rollo, k, rolloVordergrund);
+        gitterlinien(rollo, k, rolloWeiss);
     rollo.stiftbreiteSetzen(rolloNotizStift);
 }
 
@@ -95,15 +93,15 @@ void spielAufbauZeichnen(Zeichenflaeche& vorgabe, Zeichenflaeche& nachbau,
     brettFlaecheFuellen(vorgabe, Seite::Vorgabe);
     brettFlaecheFuellen(nachbau, Seite::Nachbau);
 
-    rollo.hintergrundSetzen(rolloHintergrund);
-    rollo.vordergrundSetzen(rolloVordergrund);
+    rollo.hintergrundSetzen(rolloTuerkis);
+    rollo.vordergrundSetzen(rolloWeiss);
     rollo.massstabSetzen(0, 0, feldGroesse, feldGroesse);
     rollo.stiftbreiteSetzen(1);
 
     for (int k = 0; k <= feldGroesse; ++k) {
         gitterlinien(vorgabe, k, gitterFarbe);
         gitterlinien(nachbau, k, gitterFarbe);
-        gitterlinien(rollo, k, rolloVordergrund);
+        gitterlinien(rollo, k, rolloWeiss);
     }
     rollo.stiftbreiteSetzen(rolloNotizStift);
 

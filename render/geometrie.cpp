@@ -34,7 +34,7 @@ Zone zoneBei(double x, double y)
 
 Farbe hintergrundFarbe(Seite seite)
 {
-    return seite == Seite::Vorgabe ? Farbe{64, 64, 64} : Farbe{128, 128, 128};
+    return seite == Seite::Vorgabe ? randVorgabe : randNachbau;
 }
 
 Farbe brettFarbe(Seite seite)

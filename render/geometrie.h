@@ -1,8 +1,8 @@
-// Field units, the zones of a field picture, marker places and the board colours.
+// Field units, the zones of a field picture, marker places and the colours by field.
 #pragma once
 
 #include "model/feld.h"
-#include "render/farbe.h"
+#include "render/aussehen.h"
 
 // A field picture spans -1..9 on both axes: the 8 x 8 board from 0 to 8 and
 // a one-unit margin ring around it. y grows downwards.
@@ -53,6 +53,3 @@ Farbe hintergrundFarbe(Seite seite);
 Farbe brettFarbe(Seite seite);
 Farbe beschriftungsFarbe(Seite seite);
 
-inline constexpr Farbe farbeNachbau{0, 0, 40};
-inline constexpr Farbe gitterFarbe{0, 200, 255};
-inline constexpr Farbe titelFarbe{200, 200, 200};

@@ -4,44 +4,37 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <utility>
 
 #include "render/geometrie.h"
 
 namespace {
 
-constexpr Farbe blau{0, 0, 255};
-constexpr Farbe rot{255, 0, 0};
-constexpr Farbe gelb{255, 255, 0};
-constexpr Farbe blassblau{150, 150, 255};
-constexpr Farbe mittelblau{100, 100, 255};
-constexpr Farbe oliv{200, 200, 0};
-constexpr Farbe schwarz{0, 0, 0};
+using Art = GlyphStrich::Art;
 
-struct Punkt {
-    double a;
-    double b;
-};
+GlyphStrich linie(double a1, double b1, double a2, double b2, Farbe farbe, int stift)
+{
+    return {Art::Linie, a1, b1, a2, b2, farbe, stift};
+}
 
-// Draws in cell-relative coordinates: (a, b) is the point (x + a, y + b).
-class Zelle {
-public:
-    Zelle(Zeichenflaeche& flaeche, int x, int y) : f_(flaeche), x_(x), y_(y) {}
+GlyphStrich punkt(double a, double b, Farbe farbe, int stift) { return {Art::Punkt, a, b, a, b, farbe, stift}; }
 
-    void stift(int pixel) { f_.stiftbreiteSetzen(pixel); }
-    void linie(Punkt p, Punkt q, Farbe farbe) { f_.linie(x_ + p.a, y_ + p.b, x_ + q.a, y_ + q.b, farbe); }
-    void punkt(Punkt p, Farbe farbe) { f_.punkt(x_ + p.a, y_ + p.b, farbe); }
-    void punkte(std::initializer_list<Punkt> ps, Farbe farbe)
-    {
-        for (const Punkt& p : ps)
-            punkt(p, farbe);
-    }
-    void rechteck(Punkt p, Punkt q, Farbe farbe) { f_.rechteckFuellen(x_ + p.a, y_ + p.b, x_ + q.a, y_ + q.b, farbe); }
+// Both diagonals, one or none with a red centre dot: the cat's eye and the
+// deflecting mirrors.
+void spiegelMitMitte(std::vector<GlyphStrich>& g, bool steigend, bool fallend, int stift)
+{
+    if (steigend)
+        g.push_back(linie(0.8, 0.2, 0.2, 0.8, glyphBlau, stift));
+    if (fallend)
+        g.push_back(linie(0.2, 0.2, 0.8, 0.8, glyphBlau, stift));
+    g.push_back(punkt(0.5, 0.5, glyphRot, 5));
+}
 
-private:
-    Zeichenflaeche& f_;
-    int x_;
-    int y_;
-};
+void punkte(std::vector<GlyphStrich>& g, std::initializer_list<std::pair<double, double>> orte)
+{
+    for (const auto& [a, b] : orte)
+        g.push_back(punkt(a, b, glyphGelb, 2));
+}
 
 // The pen a glyph erases its cell with; 0 keeps the width in force.
 int ersterStift(int code)
@@ -54,90 +47,91 @@ int ersterStift(int code)
     }
 }
 
-// Cross of both diagonals with a red centre dot.
-void spiegelMitMitte(Zelle& z, bool steigend, bool fallend)
-{
-    if (steigend)
-        z.linie({0.8, 0.2}, {0.2, 0.8}, blau);
-    if (fallend)
-        z.linie({0.2, 0.2}, {0.8, 0.8}, blau);
-    z.stift(5);
-    z.punkt({0.5, 0.5}, rot);
-}
+} // namespace
 
-// G runs from 255 at the centre down to 15 at the outer end; t is summed
-// step by step rather than computed from a counter so that the points land
-// where repeated addition puts them.
-void spirale(Zeichenflaeche& f, int x, int y)
+std::vector<GlyphStrich> glyphStriche(int code)
 {
-    for (double t = 0.0; t <= 24.0; t += 0.01) {
-        const double g = std::clamp(std::nearbyint(255.0 - 10.0 * t), 0.0, 255.0);
-        const auto gruen = static_cast<std::uint8_t>(g);
-        f.punkt(x + (0.5 - t * std::sin(t) / 60.0), y + (0.5 + t * std::cos(t) / 60.0),
-                Farbe{255, gruen, gruen});
-    }
-}
-
-void glyphe(Zelle& z, Zeichenflaeche& f, int code, int x, int y)
-{
+    std::vector<GlyphStrich> g;
     switch (code) {
-    case Leer: break;
-    case Katzenauge: spiegelMitMitte(z, true, true); break;
-    case UmlenkspiegelSteigend: spiegelMitMitte(z, true, false); break;
-    case UmlenkspiegelFallend: spiegelMitMitte(z, false, true); break;
+    case Katzenauge: spiegelMitMitte(g, true, true, 3); break;
+    case UmlenkspiegelSteigend: spiegelMitMitte(g, true, false, 2); break;
+    case UmlenkspiegelFallend: spiegelMitMitte(g, false, true, 2); break;
     case DrehspiegelWaagerecht:
-        z.stift(1);
-        z.linie({0.3, 0.45}, {0.7, 0.45}, blassblau);
-        z.linie({0.3, 0.55}, {0.7, 0.55}, blassblau);
-        z.stift(2);
-        z.punkte({{0.3, 0.35}, {0.3, 0.45}, {0.3, 0.55}, {0.3, 0.65},
-                  {0.7, 0.35}, {0.7, 0.45}, {0.7, 0.55}, {0.7, 0.65}}, gelb);
+        g.push_back(linie(0.3, 0.45, 0.7, 0.45, blassBlau, 1));
+        g.push_back(linie(0.3, 0.55, 0.7, 0.55, blassBlau, 1));
+        punkte(g, {{0.3, 0.35}, {0.3, 0.45}, {0.3, 0.55}, {0.3, 0.65}, {0.7, 0.35}, {0.7, 0.45}, {0.7, 0.55}, {0.7, 0.65}});
         break;
     case DrehspiegelSenkrecht:
-        z.stift(1);
-        z.linie({0.45, 0.3}, {0.45, 0.7}, blassblau);
-        z.linie({0.55, 0.3}, {0.55, 0.7}, blassblau);
-        z.stift(2);
-        z.punkte({{0.35, 0.3}, {0.45, 0.3}, {0.55, 0.3}, {0.65, 0.3},
-                  {0.35, 0.7}, {0.45, 0.7}, {0.55, 0.7}, {0.65, 0.7}}, gelb);
+        g.push_back(linie(0.45, 0.3, 0.45, 0.7, blassBlau, 1));
+        g.push_back(linie(0.55, 0.3, 0.55, 0.7, blassBlau, 1));
+        punkte(g, {{0.35, 0.3}, {0.45, 0.3}, {0.55, 0.3}, {0.65, 0.3}, {0.35, 0.7}, {0.45, 0.7}, {0.55, 0.7}, {0.65, 0.7}});
         break;
     case HalbspiegelNO:
-        z.linie({0.3, 0.3}, {0.7, 0.7}, mittelblau);
-        z.punkte({{0.3, 0.45}, {0.4, 0.55}, {0.5, 0.65}, {0.6, 0.75}}, gelb);
+        g.push_back(linie(0.3, 0.3, 0.7, 0.7, mittelBlau, 2));
+        punkte(g, {{0.3, 0.45}, {0.4, 0.55}, {0.5, 0.65}, {0.6, 0.75}});
         break;
     case HalbspiegelSW:
-        z.linie({0.3, 0.3}, {0.7, 0.7}, mittelblau);
-        z.punkte({{0.45, 0.25}, {0.55, 0.35}, {0.65, 0.45}, {0.75, 0.55}}, gelb);
+        g.push_back(linie(0.3, 0.3, 0.7, 0.7, mittelBlau, 2));
+        punkte(g, {{0.45, 0.25}, {0.55, 0.35}, {0.65, 0.45}, {0.75, 0.55}});
         break;
     case HalbspiegelNW:
-        z.linie({0.3, 0.7}, {0.7, 0.3}, mittelblau);
-        z.punkte({{0.5, 0.7}, {0.6, 0.6}, {0.7, 0.5}, {0.8, 0.4}}, gelb);
+        g.push_back(linie(0.3, 0.7, 0.7, 0.3, mittelBlau, 2));
+        punkte(g, {{0.5, 0.7}, {0.6, 0.6}, {0.7, 0.5}, {0.8, 0.4}});
         break;
     case HalbspiegelSO:
-        z.linie({0.3, 0.7}, {0.7, 0.3}, mittelblau);
-        z.punkte({{0.25, 0.6}, {0.35, 0.5}, {0.45, 0.4}, {0.55, 0.3}}, gelb);
+        g.push_back(linie(0.3, 0.7, 0.7, 0.3, mittelBlau, 2));
+        punkte(g, {{0.25, 0.6}, {0.35, 0.5}, {0.45, 0.4}, {0.55, 0.3}});
         break;
-    case SchwarzesLoch: spirale(f, x, y); break;
     case Falltuer:
-        z.linie({0.8, 0.2}, {0.2, 0.8}, oliv);
-        z.linie({0.2, 0.2}, {0.8, 0.8}, oliv);
-        z.rechteck({0.3, 0.3}, {0.7, 0.7}, schwarz);
+        g.push_back(linie(0.8, 0.2, 0.2, 0.8, falltuerOliv, 2));
+        g.push_back(linie(0.2, 0.2, 0.8, 0.8, falltuerOliv, 2));
+        g.push_back({Art::Rechteck, 0.3, 0.3, 0.7, 0.7, paletteFarbe(0), 2});
         break;
     default: break;
     }
+    return g;
 }
 
-} // namespace
+const std::vector<SpiralPunkt>& spiralPunkte()
+{
+    // G runs from 255 at the centre down to 15 at the outer end; t is summed
+    // step by step rather than computed from a counter so that the points
+    // land where repeated addition puts them.
+    static const std::vector<SpiralPunkt> punkte = [] {
+        std::vector<SpiralPunkt> v;
+        for (double t = 0.0; t <= 24.0; t += 0.01) {
+            const double g = std::clamp(std::nearbyint(255.0 - 10.0 * t), 0.0, 255.0);
+            const auto gruen = static_cast<std::uint8_t>(g);
+            v.push_back({0.5 - t * std::sin(t) / 60.0, 0.5 + t * std::cos(t) / 60.0, Farbe{255, gruen, gruen}});
+        }
+        return v;
+    }();
+    return punkte;
+}
 
 void zelleZeichnen(Zeichenflaeche& flaeche, Seite seite, int code, int x, int y)
 {
     if (!gueltigerCode(code))
         return;
-    Zelle zelle(flaeche, x, y);
-    if (const int stift = ersterStift(code); stift > 0)
-        zelle.stift(stift);
-    zelle.rechteck({0.1, 0.1}, {0.9, 0.9}, brettFarbe(seite));
-    glyphe(zelle, flaeche, code, x, y);
-    if (code != Leer && code != SchwarzesLoch)
-        zelle.stift(1);
+    int stift = ersterStift(code);
+    if (stift > 0)
+        flaeche.stiftbreiteSetzen(stift);
+    flaeche.rechteckFuellen(x + 0.1, y + 0.1, x + 0.9, y + 0.9, brettFarbe(seite));
+    if (code == SchwarzesLoch) {
+        // Dots of the pen in force.
+        for (const SpiralPunkt& p : spiralPunkte())
+            flaeche.punkt(x + p.a, y + p.b, p.farbe);
+        return;
+    }
+    for (const GlyphStrich& s : glyphStriche(code)) {
+        if (s.stift != stift)
+            flaeche.stiftbreiteSetzen(stift = s.stift);
+        switch (s.art) {
+        case Art::Linie: flaeche.linie(x + s.a1, y + s.b1, x + s.a2, y + s.b2, s.farbe); break;
+        case Art::Punkt: flaeche.punkt(x + s.a1, y + s.b1, s.farbe); break;
+        case Art::Rechteck: flaeche.rechteckFuellen(x + s.a1, y + s.b1, x + s.a2, y + s.b2, s.farbe); break;
+        }
+    }
+    if (code != Leer)
+        flaeche.stiftbreiteSetzen(1);
 }

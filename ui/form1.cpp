@@ -11,11 +11,13 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "render/aussehen.h"
 #include "render/glyphen.h"
 #include "render/kompass.h"
 #include "render/spur.h"
 #include "ui/festesbild.h"
 #include "ui/marker.h"
+#include "ui/qtfarbe.h"
 #include "ui/qtzeichenflaeche.h"
 
 Form1::Form1(Dienste dienste, QWidget* parent) : QMainWindow(parent), dienste_(std::move(dienste))
@@ -177,7 +179,7 @@ void Form1::ortZeigen(int x, int y)
 
 void Form1::markerAusgang()
 {
-    shpBallVorgabe->fuellungSetzen(QColor(255, 255, 255));
+    shpBallVorgabe->fuellungSetzen(qtFarbe(markerAusgangWeiss));
     if (shpBallVorgabe->isVisible())
         shpBallVorgabe->repaint();
 }

@@ -19,6 +19,7 @@
 #include "ui/festesbild.h"
 #include "ui/form1.h"
 #include "ui/marker.h"
+#include "ui/qtfarbe.h"
 #include "ui/qtzeichenflaeche.h"
 
 namespace {
@@ -48,8 +49,8 @@ void Form1::spielAufbau()
     rolloHoeheSetzen(vscRollo->value());
     picRollo->setGeometry(picVorgabe->nachPixeln(0.1, 0.1, 7.8, 7.8).translated(-rolloFenster->pos()));
     QPalette p = cmdRolloClear->palette();
-    p.setColor(QPalette::Button, QColor(0, 220, 220));
-    p.setColor(QPalette::Window, QColor(0, 220, 220));
+    p.setColor(QPalette::Button, qtFarbe(rolloKnopfTuerkis));
+    p.setColor(QPalette::Window, qtFarbe(rolloKnopfTuerkis));
     cmdRolloClear->setPalette(p);
 
     spielAufbauZeichnen(*picVorgabe, *picNachbau, *pickompass, *picRollo);
@@ -64,8 +65,8 @@ void Form1::spielAufbau()
     shpBallNachbau->ortSetzen(alsPunkt(markerParkplatzNachbau));
     shpBallVorgabe->ortSetzen(alsPunkt(markerParkplatzVorgabe));
     for (int i = 0; i < 3; ++i)
-        picRandfreigabe[static_cast<std::size_t>(i)]->hintergrundSetzen(Qt::white);
-    picRandfreigabe[3]->hintergrundSetzen(QColor(0, 220, 0));
+        picRandfreigabe[static_cast<std::size_t>(i)]->hintergrundSetzen(qtFarbe(randschalterGesperrt));
+    picRandfreigabe[3]->hintergrundSetzen(qtFarbe(randschalterFrei));
     picVorgabe->kindPlatzieren(picStart, 0, 0, 8, 8);
 
     cmdTarnkiste_Click();
@@ -150,7 +151,7 @@ void Form1::sondeSetzen(Seite seite, double X, double Y)
     const int index = (*rand == Rand::Links || *rand == Rand::Rechts) ? zone.y : zone.x;
     const QPointF ort = alsPunkt(markerLage(zone.x, zone.y));
     if (seite == Seite::Vorgabe) {
-        shpBallVorgabe->fuellungSetzen(QColor(255, 255, 0));
+        shpBallVorgabe->fuellungSetzen(qtFarbe(markerGelb));
         shpBallVorgabe->ortSetzen(ort);
         spiel_.sondeVorgabe = sondeAmRand(*rand, index);
         txtZaehlerVorgabe->setText(QString());
@@ -208,7 +209,7 @@ void Form1::picRandfreigabe_Click(int index)
     randFreigabeUmschalten(spiel_, rand);
     const bool frei = randFrei(spiel_, rand);
     FestesBild* schalter = picRandfreigabe[static_cast<std::size_t>(index)];
-    schalter->hintergrundSetzen(frei ? QColor(0, 220, 0) : QColor(255, 255, 255));
+    schalter->hintergrundSetzen(qtFarbe(frei ? randschalterFrei : randschalterGesperrt));
 }
 
 void Form1::Form_MouseMove()

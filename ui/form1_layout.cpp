@@ -14,10 +14,12 @@
 
 #include <initializer_list>
 
+#include "render/aussehen.h"
 #include "ui/festesbild.h"
 #include "ui/form1.h"
 #include "ui/kunstwerk.h"
 #include "ui/marker.h"
+#include "ui/qtfarbe.h"
 #include "ui/qtzeichenflaeche.h"
 
 namespace {
@@ -217,7 +219,7 @@ void Form1::fensterFlaecheAufbauen()
     verborgenesKaestchen(9, tw(0, 6720, 375, 255), QStringLiteral("9"));
 
     txtHilfe = textfeld(f, tw(480, 9840, 14775, 420), QStringLiteral("Hilfe"), serif(12, true));
-    einfaerben(txtHilfe, QPalette::Base, QColor(64, 64, 64));
+    einfaerben(txtHilfe, QPalette::Base, qtFarbe(randVorgabe));
     einfaerben(txtHilfe, QPalette::Text, Qt::white);
 
     Frame1 = rahmen(f, tw(8640, 6960, 6615, 2535));
@@ -228,12 +230,12 @@ void Form1::fensterFlaecheAufbauen()
 
     picNachbau = new QtZeichenflaeche(f);
     picNachbau->setGeometry(tw(8640, 240, 6600, 6600));
-    picNachbau->hintergrundSetzen({128, 128, 128});
+    picNachbau->hintergrundSetzen(randNachbau);
     picNachbau->setFont(normal);
     picNachbau->setEnabled(false);
     picVorgabe = new QtZeichenflaeche(f);
     picVorgabe->setGeometry(tw(480, 240, 6600, 6600));
-    picVorgabe->hintergrundSetzen({64, 64, 64});
+    picVorgabe->hintergrundSetzen(randVorgabe);
     picVorgabe->setFont(normal);
     picVorgabe->setEnabled(false);
 
@@ -280,7 +282,7 @@ void Form1::randschalterAufbauen()
     QWidget* f = Picture2;
     const QRect orte[4] = {tw(0, 240, 255, 855), tw(1080, 240, 255, 855), tw(240, 0, 855, 255), tw(240, 1080, 855, 300)};
     for (int i : {3, 2, 1, 0}) {
-        auto* b = festesBild(f, orte[i], i == 3 ? QColor(128, 255, 128) : QColor(Qt::white));
+        auto* b = festesBild(f, orte[i], qtFarbe(i == 3 ? randschalterAnfang : randschalterGesperrt));
         b->rahmenSetzen(true);
         picRandfreigabe[static_cast<std::size_t>(i)] = b;
     }
@@ -315,12 +317,7 @@ void Form1::laufPanelAufbauen()
     pickompass = new QtZeichenflaeche(f);
     pickompass->setGeometry(tw(120, 240, 1575, 1695));
     pickompass->setFont(serif(9));
-    {
-        const QColor knopfflaeche = palette().color(QPalette::Button);
-        pickompass->hintergrundSetzen({static_cast<std::uint8_t>(knopfflaeche.red()),
-                                       static_cast<std::uint8_t>(knopfflaeche.green()),
-                                       static_cast<std::uint8_t>(knopfflaeche.blue())});
-    }
+    pickompass->hintergrundSetzen(alsFarbe(palette().color(QPalette::Button)));
     Label3 = new QLabel(QStringLiteral("Geschwindigkeit"), f);
     Label3->setGeometry(tw(2040, 2040, 1575, 255));
     Label3->setFont(s1125);
@@ -393,7 +390,7 @@ void Form1::felderAufbauen()
     // upper part, down to the current height, shows.
     cmdDelVor = knopf(picVorgabe, tw(6360, 6360, 255, 255), QStringLiteral("x"), s825);
     grafisch(cmdDelVor, QColor(255, 0, 0));
-    picStart = festesBild(picVorgabe, tw(840, 720, 5175, 5055), QColor(0, 150, 150));
+    picStart = festesBild(picVorgabe, tw(840, 720, 5175, 5055), qtFarbe(rolloTuerkis));
     picStart->bildSetzen(startBild(devicePixelRatioF()), true);
     txtKoordinateVorgabe = textfeld(picVorgabe, tw(0, 0, 615, 285), QString(), s975);
     txtKoordinateVorgabe->hide();
@@ -403,14 +400,14 @@ void Form1::felderAufbauen()
     cmdJalousieRunter = knopf(picVorgabe, tw(0, 5880, 255, 735), QString(), s975);
     grafisch(cmdJalousieRunter, Qt::white);
     bildKnopf(cmdJalousieRunter, pfeilBild(sued, devicePixelRatioF()));
-    vscRollo = rollbalken(picVorgabe, Qt::Vertical, tw(0, 600, 135, 5295), 1, 78, 78);
+    vscRollo = rollbalken(picVorgabe, Qt::Vertical, tw(0, 600, 135, 5295), 1, rolloWeg, rolloWeg);
     cmdRolloClear = knopf(picVorgabe, tw(6000, 360, 495, 375), QStringLiteral("x"), standardSchrift());
     grafisch(cmdRolloClear, QColor(255, 192, 192));
     rolloFenster = new QWidget(picVorgabe);
     rolloFenster->setGeometry(tw(840, 720, 5295, 4575));
     picRollo = new QtZeichenflaeche(rolloFenster);
     picRollo->setGeometry(0, 0, rolloFenster->width(), rolloFenster->height());
-    picRollo->hintergrundSetzen({255, 255, 255});
+    picRollo->hintergrundSetzen(rolloWeiss);
     txtVorgabeFeldtyp = textfeld(picVorgabe, tw(5880, 0, 615, 285), QString(), s975);
     shpBallVorgabe = new Marker(picVorgabe);
     shpBallVorgabe->setGeometry(tw(600, 4800, 255, 375));

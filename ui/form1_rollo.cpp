@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "render/aussehen.h"
 #include "render/brett.h"
 #include "ui/form1.h"
 #include "ui/qtzeichenflaeche.h"
@@ -28,7 +29,7 @@ void Form1::cmdJalousieRauf_Click()
 void Form1::cmdJalousieRunter_Click()
 {
     const int v = vscRollo->value();
-    for (int i = v; i <= 78; ++i) {
+    for (int i = v; i <= rolloWeg; ++i) {
         ereignisseAbarbeiten();
         warten(1);
         vscRollo->setValue(i);

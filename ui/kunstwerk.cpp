@@ -15,17 +15,15 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <utility>
+#include <vector>
+
+#include "render/aussehen.h"
+#include "render/glyphen.h"
+#include "ui/qtfarbe.h"
 
 namespace {
 
-// Colours shared with the board and the glyphs.
-const QColor gitterBlau(0, 200, 255);
-const QColor glyphBlau(0, 0, 255);
-const QColor glyphRot(255, 0, 0);
-const QColor glyphGelb(255, 255, 0);
-const QColor blassBlau(150, 150, 255);
-const QColor mittelBlau(100, 100, 255);
-const QColor rolloGrund(0, 150, 150);
 
 qreal gueltigesVerhaeltnis(qreal r)
 {
@@ -216,15 +214,15 @@ void wuerfelZeichnen(QPainter& p, const QRectF& ziel)
 
 // --- legend cells --------------------------------------------------------
 
-// A legend picture drawn as one board cell: black ground, light-blue marks
-// at the corners, and the glyph placed in cell units (0..1 on both axes,
-// stretched to the picture).
+// A legend picture drawn as one board cell: black ground, grid-blue marks
+// at the corners, and the board glyph's strokes placed in cell units (0..1
+// on both axes, stretched to the picture).
 class Zelle {
 public:
     Zelle(QPainter& p, int breite, int hoehe) : p_(p), b_(breite - 1.0), h_(hoehe - 1.0)
     {
         glatt(p_);
-        p_.setPen(QPen(gitterBlau, 1, Qt::SolidLine, Qt::FlatCap));
+        p_.setPen(QPen(qtFarbe(gitterFarbe), 1, Qt::SolidLine, Qt::FlatCap));
         const qreal arm = 0.12;
         for (qreal a : {0.0, 1.0})
             for (qreal b : {0.0, 1.0}) {
@@ -259,84 +257,72 @@ private:
     qreal h_;
 };
 
-void katzenauge(Zelle& z)
+// The board's one- and two-pixel pens are too thin at the legend's size:
+// thin lines and small dots get strokes of their own.
+qreal legendenStrich(const GlyphStrich& s)
 {
-    z.linie({0.8, 0.2}, {0.2, 0.8}, glyphBlau, 3);
-    z.linie({0.2, 0.2}, {0.8, 0.8}, glyphBlau, 3);
-    z.punkt({0.5, 0.5}, glyphRot, 5);
+    if (s.art == GlyphStrich::Art::Punkt)
+        return s.stift < 3 ? 2.6 : s.stift;
+    return std::max<qreal>(s.stift, 1.2);
 }
 
-void umlenkspiegel(Zelle& z, bool steigend)
+void glyphMalen(Zelle& z, int code)
 {
-    if (steigend)
-        z.linie({0.8, 0.2}, {0.2, 0.8}, glyphBlau, 2);
-    else
-        z.linie({0.2, 0.2}, {0.8, 0.8}, glyphBlau, 2);
-    z.punkt({0.5, 0.5}, glyphRot, 5);
-}
-
-// The black hole's spiral: from the centre outwards, white to dark red.
-void schwarzesLoch(Zelle& z)
-{
-    // Joined as short strokes, each in the colour of the point it starts from.
-    QPointF vorher(0.5, 0.5);
-    QColor farbe(255, 255, 255);
-    double t = 0;
-    for (int i = 1; i < 2400; ++i) {
-        t += 0.01;
-        const QPointF hier(0.5 - t * std::sin(t) / 60, 0.5 + t * std::cos(t) / 60);
-        z.linie(vorher, hier, farbe, 1.4);
-        const int g = static_cast<int>(std::nearbyint(255 - 10 * t));
-        farbe = QColor(255, g, g);
-        vorher = hier;
+    for (const GlyphStrich& s : glyphStriche(code)) {
+        const QColor farbe = qtFarbe(s.farbe);
+        switch (s.art) {
+        case GlyphStrich::Art::Linie: z.linie({s.a1, s.b1}, {s.a2, s.b2}, farbe, legendenStrich(s)); break;
+        case GlyphStrich::Art::Punkt: z.punkt({s.a1, s.b1}, farbe, legendenStrich(s)); break;
+        case GlyphStrich::Art::Rechteck:
+            z.maler().fillRect(QRectF(z.at(s.a1, s.b1), z.at(s.a2, s.b2)), farbe);
+            break;
+        }
     }
 }
 
-void drehspiegel(Zelle& z)
+// The black hole's spiral, its points joined as short strokes, each in the
+// colour of the point it starts from.
+void schwarzesLoch(Zelle& z)
 {
-    z.linie({0.3, 0.45}, {0.7, 0.45}, blassBlau, 1.2);
-    z.linie({0.3, 0.55}, {0.7, 0.55}, blassBlau, 1.2);
-    for (qreal a : {0.3, 0.7})
-        for (qreal b : {0.35, 0.45, 0.55, 0.65})
-            z.punkt({a, b}, glyphGelb, 2.6);
+    const std::vector<SpiralPunkt>& punkte = spiralPunkte();
+    for (std::size_t i = 1; i < punkte.size(); ++i)
+        z.linie({punkte[i - 1].a, punkte[i - 1].b}, {punkte[i].a, punkte[i].b}, qtFarbe(punkte[i - 1].farbe), 1.4);
 }
 
-// The half mirror that lets the probe through from below left.
-void halbspiegel(Zelle& z)
-{
-    z.linie({0.3, 0.3}, {0.7, 0.7}, mittelBlau, 2);
-    for (int i = 0; i < 4; ++i)
-        z.punkt({0.3 + 0.1 * i, 0.45 + 0.1 * i}, glyphGelb, 2.6);
-}
-
-// A dark hatch with yellow marks at its corners; the board glyph's cross
-// is left out, the legend shows the hatch alone.
+// The trapdoor's hatch, the glyph's dark square (grown by half the board's
+// pen, as the board draws it), with yellow marks at its corners; the glyph's
+// cross is left out, the legend shows the hatch alone.
 void falltuer(Zelle& z)
 {
     QPainter& p = z.maler();
     // On whole pixels and unsmoothed, so that no edge blends the yellow marks
     // into the dark hatch.
     p.setRenderHint(QPainter::Antialiasing, false);
-    const QRectF luke(z.at(0.28, 0.28).toPoint(), z.at(0.72, 0.72).toPoint());
-    QLinearGradient verlauf(luke.topLeft(), luke.bottomRight());
-    verlauf.setColorAt(0, QColor(58, 58, 52));
-    verlauf.setColorAt(1, QColor(28, 28, 24));
-    p.setPen(Qt::NoPen);
-    p.setBrush(verlauf);
-    p.drawRect(luke);
-    // Corner marks: short yellow angles on the hatch's corners.
-    const qreal arm = luke.width() * 0.26;
-    p.setPen(QPen(glyphGelb, 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    p.setBrush(Qt::NoBrush);
-    const std::array<std::pair<QPointF, QPointF>, 4> ecken{{
-        {luke.topLeft(), {1, 1}},
-        {luke.topRight(), {-1, 1}},
-        {luke.bottomRight(), {-1, -1}},
-        {luke.bottomLeft(), {1, -1}},
-    }};
-    for (const auto& [ecke, innen] : ecken) {
-        const QPointF e = ecke + innen * 1.0;
-        p.drawPolyline(QPolygonF{e + QPointF(innen.x() * arm, 0), e, e + QPointF(0, innen.y() * arm)});
+    for (const GlyphStrich& s : glyphStriche(Falltuer)) {
+        if (s.art != GlyphStrich::Art::Rechteck)
+            continue;
+        const QPointF rand(s.stift / 2.0, s.stift / 2.0);
+        const QRectF luke((z.at(s.a1, s.b1) - rand).toPoint(), (z.at(s.a2, s.b2) + rand).toPoint());
+        QLinearGradient verlauf(luke.topLeft(), luke.bottomRight());
+        verlauf.setColorAt(0, QColor(58, 58, 52));
+        verlauf.setColorAt(1, QColor(28, 28, 24));
+        p.setPen(Qt::NoPen);
+        p.setBrush(verlauf);
+        p.drawRect(luke);
+        // Corner marks: short yellow angles on the hatch's corners.
+        const qreal arm = luke.width() * 0.26;
+        p.setPen(QPen(qtFarbe(glyphGelb), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.setBrush(Qt::NoBrush);
+        const std::array<std::pair<QPointF, QPointF>, 4> ecken{{
+            {luke.topLeft(), {1, 1}},
+            {luke.topRight(), {-1, 1}},
+            {luke.bottomRight(), {-1, -1}},
+            {luke.bottomLeft(), {1, -1}},
+        }};
+        for (const auto& [ecke, innen] : ecken) {
+            const QPointF e = ecke + innen * 1.0;
+            p.drawPolyline(QPolygonF{e + QPointF(innen.x() * arm, 0), e, e + QPointF(0, innen.y() * arm)});
+        }
     }
 }
 
@@ -357,7 +343,7 @@ QPixmap smiley(int groesse)
     gelb.setColorAt(1, QColor(235, 180, 0));
     p.setPen(QPen(Qt::black, strich));
     if (groesse < 32)
-        p.setBrush(QColor(255, 255, 0));
+        p.setBrush(qtFarbe(spielGelb));
     else
         p.setBrush(gelb);
     p.drawEllipse(mitte, radius, radius);
@@ -400,7 +386,7 @@ QPixmap startBild(qreal pixelVerhaeltnis)
 {
     const int breite = 345;
     const int hoehe = 348;
-    QImage bild = leinwand(breite, hoehe, pixelVerhaeltnis, rolloGrund);
+    QImage bild = leinwand(breite, hoehe, pixelVerhaeltnis, qtFarbe(rolloTuerkis));
     QPainter p(&bild);
     // Grid lines on whole pixels, the last one on the picture's edge, as the blind shows them.
     p.setPen(QPen(Qt::white, 1));
@@ -431,12 +417,12 @@ QPixmap legendenBild(int index, qreal pixelVerhaeltnis)
     QPainter p(&bild);
     Zelle z(p, g.breite, g.hoehe);
     switch (index) {
-    case 0: katzenauge(z); break;
-    case 1: umlenkspiegel(z, true); break;
-    case 2: umlenkspiegel(z, false); break;
+    case 0: glyphMalen(z, Katzenauge); break;
+    case 1: glyphMalen(z, UmlenkspiegelSteigend); break;
+    case 2: glyphMalen(z, UmlenkspiegelFallend); break;
     case 3: schwarzesLoch(z); break;
-    case 4: drehspiegel(z); break;
-    case 5: halbspiegel(z); break;
+    case 4: glyphMalen(z, DrehspiegelWaagerecht); break;
+    case 5: glyphMalen(z, HalbspiegelNO); break;
     default: falltuer(z); break;
     }
     p.end();
@@ -509,14 +495,16 @@ QPixmap startSondeBild(qreal pixelVerhaeltnis)
 
     // The trail fades out behind the ball.
     QLinearGradient spur(3, 0, 22, 0);
-    spur.setColorAt(0, QColor(255, 255, 0, 0));
-    spur.setColorAt(1, QColor(255, 255, 0));
+    QColor gelb = qtFarbe(spielGelb);
+    spur.setColorAt(1, gelb);
+    gelb.setAlpha(0);
+    spur.setColorAt(0, gelb);
     p.setPen(QPen(QBrush(spur), 2, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(3, mitteY), QPointF(22, mitteY));
 
     QRadialGradient ball(QPointF(24, mitteY - 2.5), 9);
     ball.setColorAt(0, QColor(255, 255, 200));
-    ball.setColorAt(0.5, QColor(255, 255, 0));
+    ball.setColorAt(0.5, qtFarbe(spielGelb));
     ball.setColorAt(1, QColor(190, 170, 0));
     p.setPen(Qt::NoPen);
     p.setBrush(ball);

@@ -3,10 +3,12 @@
 
 #include <QPainter>
 
+#include "render/aussehen.h"
 #include "render/geometrie.h"
+#include "ui/qtfarbe.h"
 #include "ui/qtzeichenflaeche.h"
 
-Marker::Marker(QtZeichenflaeche* feld) : QWidget(feld), feld_(feld)
+Marker::Marker(QtZeichenflaeche* feld) : QWidget(feld), feld_(feld), fuellung_(qtFarbe(markerGelb))
 {
     // Clicks on the marker belong to the field under it.
     setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -40,7 +42,7 @@ void Marker::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     const double d = std::min(width(), height()) - 2.0;
     const QRectF kreis((width() - d) / 2.0, (height() - d) / 2.0, d, d);
-    p.setPen(QPen(QColor(0, 0, 64), 2));
+    p.setPen(QPen(qtFarbe(markerRand), 2));
     p.setBrush(fuellung_);
     p.drawEllipse(kreis);
 }

@@ -29,5 +29,5 @@ protected:
 private:
     QtZeichenflaeche* feld_;
     QPointF ort_;
-    QColor fuellung_{255, 255, 0};
+    QColor fuellung_;
 };

@@ -11,6 +11,7 @@
 #include <QResizeEvent>
 
 #include "model/editieren.h"
+#include "ui/qtfarbe.h"
 
 namespace {
 
@@ -33,7 +34,6 @@ double abgerundet(double v)
 int gerundet(double v) { return static_cast<int>(abgerundet(v + 0.5)); }
 
 QRgb rgb(Farbe f) { return qRgb(f.r, f.g, f.b); }
-QColor farbeAls(Farbe f) { return QColor(f.r, f.g, f.b); }
 
 // The widget pixel that holds logical coordinate v on an axis of `laenge`
 // pixels. The far edge itself counts to the last pixel, so that a line on
@@ -53,8 +53,7 @@ QtZeichenflaeche::QtZeichenflaeche(QWidget* parent) : QWidget(parent)
     // Until told otherwise the surface looks like a picture box on a form:
     // button face behind black drawing.
     const QColor flaeche = palette().color(QPalette::Button);
-    hintergrund_ = Farbe{static_cast<std::uint8_t>(flaeche.red()), static_cast<std::uint8_t>(flaeche.green()),
-                         static_cast<std::uint8_t>(flaeche.blue())};
+    hintergrund_ = alsFarbe(flaeche);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -106,7 +105,7 @@ void QtZeichenflaeche::linie(double x1, double y1, double x2, double y2, Farbe f
         // A line that ends where it starts still leaves its dot.
         scheibe(von, breite, rgb(farbe));
     } else {
-        QPen stift(farbeAls(farbe), breite / verhaeltnis_);
+        QPen stift(qtFarbe(farbe), breite / verhaeltnis_);
         stift.setCapStyle(stiftbreite_ == 1 ? Qt::SquareCap : Qt::RoundCap);
         p.setPen(stift);
         p.drawLine(von / verhaeltnis_, bis / verhaeltnis_);
@@ -151,7 +150,7 @@ void QtZeichenflaeche::kreis(double x, double y, double radius)
     if (!(r >= 0.5)) {
         scheibe(m, breite, rgb(vordergrund_));
     } else {
-        p.setPen(QPen(farbeAls(vordergrund_), breite / verhaeltnis_));
+        p.setPen(QPen(qtFarbe(vordergrund_), breite / verhaeltnis_));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(m / verhaeltnis_, r / verhaeltnis_, r / verhaeltnis_);
     }
@@ -163,7 +162,7 @@ void QtZeichenflaeche::text(double x, double y, std::string_view text)
     QPainter& p = maler();
     const double links = pixelX(x);
     const double oben = pixelY(y);
-    p.setPen(farbeAls(vordergrund_));
+    p.setPen(qtFarbe(vordergrund_));
     p.drawText(QPointF(links, oben + p.fontMetrics().ascent()),
                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
     anzeigen();
