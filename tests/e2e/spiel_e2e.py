@@ -9,6 +9,12 @@ model through the file dialog and open it on the left) and reads pixels of
 root-window captures. Exit code 0 passes, 1 fails, 77 means no X server could
 be had (ctest counts that as skipped).
 
+Everything a run leaves is in the --bilder folder, passed or failed:
+protokoll.txt (this script's output, then the game's and the X server's),
+spiel.log (the game's stdout and stderr), xvfb.log, the stage pictures
+NN_name.png and, on a failure, NN_fehler_*.png (the whole screen when the
+run stopped and the last capture judged) and arbeit/ (the game's folder).
+
 Standard library only: captures come from ImageMagick's `import` as PPM,
 stage pictures are written as PNG by hand.
 """
@@ -21,18 +27,22 @@ import struct
 import subprocess
 import sys
 import tempfile
+import threading
 import time
+import traceback
 import zlib
 
 UEBERSPRINGEN = 77
 
 # The window's client area and where its parts sit in it (pixels, 15 twips each).
+# The window may be larger than the client area; the area is found on the screen.
 FLAECHE = (1082, 709)
 PIC_VORGABE = (32, 16)
 PIC_NACHBAU = (576, 16)
 FRA_COCKPIT = (32, 464)
 FRAME1 = (576, 464)
 EINHEIT = 44  # pixels per field unit; a picture spans -1..9
+BILDBREITE = 10 * EINHEIT
 
 BRETT_VORGABE = (0, 0, 0)
 BRETT_NACHBAU = (0, 0, 40)
@@ -52,15 +62,47 @@ KATZENAUGE = (5, 2)
 SPIEGEL = (2, 5)
 SPALTE = 2
 
-GESAMTFRIST = 95.0  # seconds for the whole run inside X
+# ctest gives the test 120 s (tests/e2e/CMakeLists.txt). The whole run, X server
+# starts included, ends well before, so this script and not ctest reports a
+# hang, with its pictures and log written.
+GESAMTZEIT = 110.0
+# Kept back from the scenario for ending the game and the X server afterwards.
+AUFRAEUMEN = 10.0
+
+# A screen counts as settled when two captures at least this far apart show the
+# same client area. Longer than any pause inside one of the game's handlers in
+# this scenario (a contact tone keeps 100 ms, the pause after a step at most
+# 100 ms), during which deferred painting waits.
+RUHE = 0.4
+# Two clicks on one spot closer than this would make a double click (Qt's
+# interval is 400 ms); the game then sees no second press.
+KLICKABSTAND = 0.6
+
+PROTOKOLL = "protokoll.txt"
+SPIEL_LOG = "spiel.log"
+XVFB_LOG = "xvfb.log"
+ARBEIT_KOPIE = "arbeit"
+
+GANZ = (0, 0, 1 << 16, 1 << 16)  # a rectangle holding the whole screen
 
 
 class Fehler(Exception):
     pass
 
 
-def ausgabe(text):
-    print(text, flush=True)
+BEGINN = time.monotonic()
+_protokoll = None  # the outer process's protokoll.txt, once opened
+
+
+def ausgabe(text, zeit=True):
+    """One report line on stdout (flushed: a killed run keeps what it said) and in the protokoll."""
+    if zeit:
+        text = "[%5.1f s] %s" % (time.monotonic() - BEGINN, text)
+    sys.stdout.write(text + "\n")
+    sys.stdout.flush()
+    if _protokoll is not None:
+        _protokoll.write(text + "\n")
+        _protokoll.flush()
 
 
 # --- Pictures ---------------------------------------------------------------
@@ -139,19 +181,21 @@ def gleich(a, b, toleranz):
 class Spiel:
     """The running game, its window's place and the means to click and look."""
 
-    def __init__(self, programm, bilder, arbeit):
+    def __init__(self, programm, bilder, arbeit, ende):
         self.programm = programm
         self.bilder = bilder
         self.arbeit = arbeit
-        self.ende = time.monotonic() + GESAMTFRIST
+        self.ende = ende
         self.prozess = None
         self.protokoll_datei = None
         self.fenster = None
         self.ursprung = (0, 0)  # the client area's top-left on the screen
         self.fenster_rechteck = (0, 0, 0, 0)
-        self.menue_hoehe = 0
+        self.datei_menue = None  # the screen point of the menu bar's "Datei"
         self.stufe = "start"
         self.nummer = 0
+        self.letzte = None  # the last capture taken, for the failure report
+        self.letzter_klick = (0.0, None)
 
     # -- processes --
 
@@ -192,7 +236,8 @@ class Spiel:
             # No sound server: every tone keeps its time silently, the same on every machine.
             "PULSE_SERVER": "unix:" + os.path.join(lauf, "kein-pulse"),
         })
-        self.protokoll_datei = open(os.path.join(os.path.dirname(self.arbeit), "spiel.log"), "wb")
+        # Written straight into the pictures folder: it outlives this script however it ends.
+        self.protokoll_datei = open(os.path.join(self.bilder, SPIEL_LOG), "wb")
         self.prozess = subprocess.Popen([self.programm], cwd=self.arbeit, env=umgebung, stdin=subprocess.DEVNULL,
                                         stdout=self.protokoll_datei, stderr=subprocess.STDOUT)
         ausgabe("game started, pid %d, working directory %s" % (self.prozess.pid, self.arbeit))
@@ -209,11 +254,12 @@ class Spiel:
                 self.prozess.wait(3)
         if self.protokoll_datei:
             self.protokoll_datei.close()
+            self.protokoll_datei = None
 
     def protokoll(self):
         """What the game wrote to stdout and stderr so far."""
         try:
-            with open(os.path.join(os.path.dirname(self.arbeit), "spiel.log"), "rb") as f:
+            with open(os.path.join(self.bilder, SPIEL_LOG), "rb") as f:
                 return f.read().decode(errors="replace")
         except OSError:
             return ""
@@ -228,7 +274,8 @@ class Spiel:
         r = self.befehl("import", "-window", "root", "ppm:-")
         if r.returncode != 0 or not r.stdout:
             raise Fehler("screen capture failed: %s" % r.stderr.decode(errors="replace").strip())
-        return Bild.aus_ppm(r.stdout)
+        self.letzte = Bild.aus_ppm(r.stdout)
+        return self.letzte
 
     def speichern(self, name, bild=None, ganz=False):
         bild = bild or self.aufnahme()
@@ -240,18 +287,36 @@ class Spiel:
             f.write(bild.als_png())
         return bild
 
-    def warten_bis(self, was, bedingung, frist=15.0, pause=0.05):
-        """Captures the screen until bedingung(bild) holds; bounded by frist and the whole run's limit."""
+    def client_rechteck(self):
+        return (self.ursprung[0], self.ursprung[1], FLAECHE[0], FLAECHE[1])
+
+    def warten_bis(self, was, bedingung, frist=15.0, rechteck=None):
+        """Captures the screen until bedingung(bild) holds; bounded by frist and the whole run's limit.
+
+        The screen must also have settled: two captures at least RUHE
+        apart, both meeting the condition, show the same pixels in rechteck (the
+        client area unless given). A handler that draws cell by cell, or defers
+        part of its painting until it returns, is then done.
+        """
+        rechteck = rechteck or self.client_rechteck()
         grenze = time.monotonic() + max(0.5, min(frist, self.rest()))
+        erstes = None  # (capture, time its capture ended) that began the current still stretch
         while True:
             self.lebt()
+            anfang = time.monotonic()
             bild = self.aufnahme()
+            fertig = time.monotonic()
             if bedingung(bild):
-                return bild
+                if erstes is not None and unruhe(erstes[0], bild, rechteck) is None:
+                    if anfang - erstes[1] >= RUHE:
+                        return bild
+                else:
+                    erstes = (bild, fertig)
+            else:
+                erstes = None
             if time.monotonic() > grenze:
-                self.speichern("fehler_" + self.stufe, bild, ganz=True)
                 raise Fehler("%s: not reached within %.0f s" % (was, frist))
-            time.sleep(pause)
+            time.sleep(0.1)
 
     # -- places --
 
@@ -274,13 +339,83 @@ class Spiel:
         px, py = self.feld(bild_links_oben, x + 0.35, y + 0.25)
         return px + 8, py + 12
 
+    def flaeche_finden(self, bild):
+        """Finds the client area in the window by the model picture's grey frame; True once found.
+
+        The window may be larger than its layout, so its size says nothing of
+        where the area starts. The frame's top row is the first long run of
+        frame pixels (a text box covers the top right of the frame); the frame's
+        outer edges, the hidden picture's frame beside it and the model board
+        confirm it.
+        """
+        fx, fy, fb, fh = self.fenster_rechteck
+        lauf = bytes(RAND_NACHBAU) * (BILDBREITE - 60)
+        for y in range(max(0, fy), min(bild.hoehe, fy + fh)):
+            zeile = bild.ausschnitt(fx, y, fb, 1).daten
+            i = zeile.find(lauf)
+            while i >= 0 and i % 3:
+                i = zeile.find(lauf, i + 1)
+            if i >= 0:
+                break
+        else:
+            return False
+        ox, oy = fx + i // 3 - PIC_NACHBAU[0], y - PIC_NACHBAU[1]
+        rechts_innen, links_innen = (PIC_NACHBAU[0] + 2, PIC_NACHBAU[1] + 2), (PIC_VORGABE[0] + 100, PIC_VORGABE[1] + 1)
+        proben = [((PIC_NACHBAU[0] + 2, PIC_NACHBAU[1] + 220), RAND_NACHBAU, True),
+                  ((PIC_NACHBAU[0] + BILDBREITE - 3, PIC_NACHBAU[1] + 300), RAND_NACHBAU, True),
+                  ((PIC_NACHBAU[0] + 100, PIC_NACHBAU[1] - 1), RAND_NACHBAU, False),
+                  ((PIC_NACHBAU[0] - 1, PIC_NACHBAU[1] + 220), RAND_NACHBAU, False),
+                  ((PIC_NACHBAU[0] + BILDBREITE, PIC_NACHBAU[1] + 300), RAND_NACHBAU, False),
+                  (links_innen, RAND_VORGABE, True),
+                  ((links_innen[0], links_innen[1] - 2), RAND_VORGABE, False),
+                  ((PIC_VORGABE[0] + BILDBREITE - 60, PIC_VORGABE[1]), RAND_VORGABE, True),
+                  ((PIC_NACHBAU[0] + 5 * EINHEIT + 22, PIC_NACHBAU[1] + 5 * EINHEIT + 22), BRETT_NACHBAU, True),
+                  (rechts_innen, RAND_NACHBAU, True)]
+        if not all(gleich(bild.farbe(ox + x, oy + y), farbe, 2) == soll for (x, y), farbe, soll in proben):
+            return False
+        if not (fx <= ox and ox + FLAECHE[0] <= fx + fb and fy < oy and oy + FLAECHE[1] <= fy + fh):
+            raise Fehler("client area found at %d,%d does not fit into the window %r" % (ox, oy,
+                                                                                        self.fenster_rechteck))
+        self.ursprung = (ox, oy)
+        return True
+
+    def menue_finden(self, bild):
+        """The centre of "Datei", the first word in the menu bar above the client area."""
+        fx, fy = self.fenster_rechteck[:2]
+        oben, unten = fy, min(self.ursprung[1], fy + 60)
+        spalten = [x for x in range(fx, fx + 200)
+                   if any(sum(bild.farbe(x, y) or (255, 255, 255)) < 300 for y in range(oben, unten))]
+        if not spalten:
+            raise Fehler("no menu bar text above the client area")
+        ende = spalten[0]
+        for x in spalten[1:]:
+            if x - ende > 5:  # the gap before the next menu title
+                break
+            ende = x
+        zeilen = [y for y in range(oben, unten)
+                  if any(sum(bild.farbe(x, y) or (255, 255, 255)) < 300 for x in range(spalten[0], ende + 1))]
+        self.datei_menue = ((spalten[0] + ende) // 2, (zeilen[0] + zeilen[-1]) // 2)
+
     # -- acting --
 
     def klicken(self, punkt, knopf=1):
         self.lebt()
+        # A second click on the same spot waits out the double-click interval, so
+        # the game sees each as a press of its own.
+        zeit, wo = self.letzter_klick
+        if wo is not None and abs(wo[0] - punkt[0]) <= 10 and abs(wo[1] - punkt[1]) <= 10:
+            warten = zeit + KLICKABSTAND - time.monotonic()
+            if warten > 0:
+                time.sleep(warten)
+        ausgabe("  click %d at %d,%d" % (knopf, punkt[0], punkt[1]))
         # One call: motion and click reach the server in order. (--sync would
         # wait forever when the pointer already stands there.)
         self.xdo("mousemove", str(punkt[0]), str(punkt[1]), "sleep", "0.05", "click", str(knopf))
+        self.letzter_klick = (time.monotonic(), punkt)
+
+    def taste(self, *argumente):
+        ausgabe("  xdotool %s" % " ".join(argumente))
+        self.xdo(*argumente)
 
     def fenster_finden(self):
         grenze = time.monotonic() + min(20.0, self.rest())
@@ -294,17 +429,14 @@ class Spiel:
                 raise Fehler("the window 'Tarnkiste Prototyp' did not appear")
             time.sleep(0.1)
         self.fenster = ids[0]
+        self.fenster_messen()
+        ausgabe("window %s at %d,%d size %dx%d" % (self.fenster, *self.fenster_rechteck))
+
+    def fenster_messen(self):
         g = self.geometrie(self.fenster)
         if g is None:
             raise Fehler("the window's geometry could not be read")
-        menue = g["HEIGHT"] - FLAECHE[1]
-        if g["WIDTH"] != FLAECHE[0] or not 10 <= menue <= 60:
-            raise Fehler("unexpected window size %dx%d" % (g["WIDTH"], g["HEIGHT"]))
-        self.ursprung = (g["X"], g["Y"] + menue)
         self.fenster_rechteck = (g["X"], g["Y"], g["WIDTH"], g["HEIGHT"])
-        self.menue_hoehe = menue
-        ausgabe("window %s at %d,%d size %dx%d, menu bar %d px" % (self.fenster, g["X"], g["Y"], g["WIDTH"],
-                                                                   g["HEIGHT"], menue))
 
     def geometrie(self, fenster):
         """X, Y, WIDTH, HEIGHT of a window; None when it has gone meanwhile."""
@@ -317,7 +449,7 @@ class Spiel:
         return werte if r.returncode == 0 and len(werte) >= 4 else None
 
     def weitere_fenster(self):
-        """The game's visible top-level windows besides the main window (menus, dialogs)."""
+        """The game's visible top-level windows besides the main window (menus, dialogs, completion lists)."""
         r = self.befehl("xdotool", "search", "--onlyvisible", "--pid", str(self.prozess.pid))
         return [w for w in r.stdout.decode().split() if w != self.fenster]
 
@@ -330,13 +462,18 @@ class Spiel:
                 if g and passt(g):
                     return w, g
             if time.monotonic() > grenze:
-                self.speichern("fehler_" + self.stufe, ganz=True)
                 raise Fehler("%s did not appear" % was)
             time.sleep(0.1)
 
     def menue_waehlen(self, eintrag):
         """Datei menu, item 0 (save), 1 (open) or 2 (close), by mouse."""
-        self.klicken((self.fenster_rechteck[0] + 25, self.fenster_rechteck[1] + self.menue_hoehe // 2))
+        # A menu or dialog from before may still be on its way out.
+        grenze = time.monotonic() + min(10.0, self.rest())
+        while self.weitere_fenster():
+            if time.monotonic() > grenze:
+                raise Fehler("windows %s are still open before the Datei menu" % " ".join(self.weitere_fenster()))
+            time.sleep(0.1)
+        self.klicken(self.datei_menue)
         _, g = self.warten_auf_fenster("the Datei menu", lambda g: g["WIDTH"] < 400 and g["HEIGHT"] < 150)
         # Three items of equal height fill the popup but for a thin margin.
         self.klicken((g["X"] + 40, g["Y"] + g["HEIGHT"] * (2 * eintrag + 1) // 6))
@@ -351,24 +488,97 @@ class Spiel:
         grenze = time.monotonic() + min(5.0, self.rest())
         while self.befehl("xdotool", "getwindowfocus").stdout.decode().strip() != w:
             if time.monotonic() > grenze:
-                self.speichern("fehler_" + self.stufe, ganz=True)
                 raise Fehler("the dialog %r did not get the keyboard focus" % titel)
             time.sleep(0.1)
         return w
 
-    def dialog_bestaetigen(self, w):
-        """Return, and once more if a completion list swallowed the first one."""
-        self.xdo("key", "Return")
-        for _ in range(2):
-            grenze = time.monotonic() + min(4.0, self.rest())
-            while time.monotonic() < grenze:
-                if w not in self.weitere_fenster():
-                    return
+    def dialog_eingeben(self, w, name):
+        """Types the file name into the dialog and accepts it with Return.
+
+        Typing may bring up the name box's completion list (when the folder
+        holds a match). While it is open it takes a Return for itself and
+        closes; only then does a Return reach the dialog. The keys are handled
+        in order, so once the typed name has settled on the screen the list is
+        either there or not, and a list seen to close with the dialog still
+        open is the one reason to press Return again.
+        """
+        self.taste("key", "ctrl+a")
+        self.taste("type", "--delay", "20", name)
+        self.warten_bis("the typed name settled", lambda b: True, frist=10, rechteck=GANZ)
+        liste = [x for x in self.weitere_fenster() if x != w]
+        if liste:
+            ausgabe("  a completion list is open (%s); Return closes it first" % " ".join(liste))
+            self.taste("key", "Return")
+            grenze = time.monotonic() + min(10.0, self.rest())
+            while [x for x in self.weitere_fenster() if x != w]:
+                if time.monotonic() > grenze:
+                    raise Fehler("the completion list did not close after Return")
                 time.sleep(0.1)
-            if self.befehl("xdotool", "getwindowfocus").stdout.decode().strip() == w:
-                self.xdo("key", "Return")
-        self.speichern("fehler_" + self.stufe, ganz=True)
-        raise Fehler("the file dialog did not close after Return")
+        self.taste("key", "Return")
+        grenze = time.monotonic() + min(10.0, self.rest())
+        gesehen = False
+        while True:
+            offen = self.weitere_fenster()
+            if w not in offen:
+                return
+            andere = [x for x in offen if x != w]
+            if andere:
+                gesehen = True
+            elif gesehen:
+                ausgabe("  a completion list came up late and took the Return; Return again")
+                self.taste("key", "Return")
+                gesehen = False
+            if time.monotonic() > grenze:
+                raise Fehler("the file dialog did not close after Return (windows open: %s)" % " ".join(offen))
+            time.sleep(0.1)
+
+    def fehlerbilder(self):
+        """On a failure: the last capture judged and the screen as it is now, both whole."""
+        if self.letzte is not None:
+            self.speichern("fehler_%s_letzte_aufnahme" % self.stufe, self.letzte, ganz=True)
+        try:
+            self.speichern("fehler_%s_jetzt" % self.stufe, self.aufnahme(), ganz=True)
+        except Exception as f:  # the failure may be that the X server is gone
+            ausgabe("no capture at the failure: %s" % f)
+
+
+def unruhe(a, b, rechteck):
+    """Whether two captures differ inside rechteck (x, y, width, height): a box around a difference, or None.
+
+    A blinking text caret, a line at most 3 pixels wide and 40 high, does not count.
+    """
+    x0, y0, breite, hoehe = rechteck
+    x0 = max(0, x0)
+    breite = min(breite, a.breite - x0)
+    links = rechts = oben = None
+    for r in range(max(0, y0), min(a.hoehe, b.hoehe, y0 + hoehe)):
+        o = (r * a.breite + x0) * 3
+        za, zb = a.daten[o:o + breite * 3], b.daten[o:o + breite * 3]
+        if za == zb:
+            continue
+        erst, letzt = erster_unterschied(za, zb) // 3, letzter_unterschied(za, zb) // 3
+        links = erst if links is None else min(links, erst)
+        rechts = letzt if rechts is None else max(rechts, letzt)
+        oben = r if oben is None else oben
+        if rechts - links >= 3 or r - oben >= 40:
+            return (x0 + links, oben, rechts - links + 1, r - oben + 1)
+    return None
+
+
+def erster_unterschied(a, b):
+    """The first index where two equally long byte strings differ (they do somewhere)."""
+    unten, oben = 0, len(a) - 1
+    while unten < oben:  # a[:unten] == b[:unten] and a[:oben + 1] != b[:oben + 1]
+        mitte = (unten + oben) // 2
+        if a[unten:mitte + 1] == b[unten:mitte + 1]:
+            unten = mitte + 1
+        else:
+            oben = mitte
+    return unten
+
+
+def letzter_unterschied(a, b):
+    return len(a) - 1 - erster_unterschied(a[::-1], b[::-1])
 
 
 # --- Checks -------------------------------------------------------------------
@@ -446,6 +656,12 @@ class Pruefer:
                 self.farbe(bild, self.s.feld(PIC_VORGABE, x + 0.5, y + 0.5), ROLLO,
                            "blind over cell (%d,%d)" % (x, y), radius=0, toleranz=2)
 
+    def stimmt(self, pruefung):
+        """Whether pruefung(pruefer) finds nothing amiss, run on a fresh checker: for waiting, not reporting."""
+        q = Pruefer(self.s)
+        pruefung(q)
+        return not q.fehler
+
     def abschliessen(self, stufe):
         if self.fehler:
             liste = self.fehler
@@ -485,6 +701,21 @@ def szenario(s):
     p = Pruefer(s)
     s.starten()
     s.fenster_finden()
+
+    # 1. The start screen. Until it is painted the client area cannot be found.
+    s.stufe = "start_screen"
+
+    def gemalt(b):
+        s.fenster_messen()  # read afresh: the window may still take its size
+        if not s.flaeche_finden(b):
+            return False
+        # The start button stands over the surface that is bare once it is gone.
+        return not gleich(b.farbe(*s.punkt(520, 470)), b.farbe(*s.punkt(1040, 300)), 4)
+
+    bild = s.warten_bis("start screen painted", gemalt, frist=20, rechteck=GANZ)
+    s.menue_finden(bild)
+    ausgabe("window at %d,%d size %dx%d, client area at %d,%d; Datei at %d,%d"
+            % (*s.fenster_rechteck, *s.ursprung, *s.datei_menue))
     # Controls, as laid out in twips in their containers.
     start = s.twips((0, 0), 480, 6960, 14895, 2655)
     check1 = s.punkt(480 + 7, 408 + 6)
@@ -499,12 +730,8 @@ def szenario(s):
     hintergrund = s.punkt(1040, 300)  # bare window surface right of the model field
     frei_unter_start = s.punkt(520, 470)  # window surface once the start button is gone
 
-    # 1. The start screen.
-    s.stufe = "start_screen"
-    bild = s.warten_bis("start screen painted",
-                        lambda b: gleich(b.farbe(*s.feld(PIC_NACHBAU, 4.5, 4.5)), BRETT_NACHBAU, 2)
-                        and not gleich(b.farbe(*frei_unter_start), b.farbe(*hintergrund), 4), frist=20)
     s.speichern("startbild", bild)
+    p.farbe(bild, s.feld(PIC_NACHBAU, 4.5, 4.5), BRETT_NACHBAU, "model board", 0, 2)
     p.feld(bild, "rechts", {})
     p.gitter(bild, "rechts")
     p.farbe(bild, s.feld(PIC_VORGABE, 0.5, 0.5), ROLLO, "start picture on the left")
@@ -514,51 +741,45 @@ def szenario(s):
 
     # 2. Start: the blind runs up and down once; it has ended when the start
     # button is gone, the blind hangs down to its last pass and the object count
-    # shows its final single digit, in two captures in a row.
+    # shows its final single digit, on a settled screen.
     s.stufe = "started"
     s.klicken(start)
-    vorher = [None]
 
-    def ruhig(b):
-        fertig = (gleich(b.farbe(*frei_unter_start), b.farbe(*hintergrund), 4)
-                  and gleich(b.farbe(*s.feld(PIC_VORGABE, 4.5, 7.85)), ROLLO, 2)
-                  and einstellige_anzeige(s, b, FRA_COCKPIT, 1560, 240, 735, 405))
-        merkmal = b.ausschnitt(s.ursprung[0], s.ursprung[1], FLAECHE[0], FLAECHE[1]).daten if fertig else None
-        gleich_wie_vorher = fertig and merkmal == vorher[0]
-        vorher[0] = merkmal
-        return gleich_wie_vorher
+    def fertig(b):
+        return (gleich(b.farbe(*frei_unter_start), b.farbe(*hintergrund), 4)
+                and gleich(b.farbe(*s.feld(PIC_VORGABE, 4.5, 7.85)), ROLLO, 2)
+                and einstellige_anzeige(s, b, FRA_COCKPIT, 1560, 240, 735, 405))
 
     t0 = time.monotonic()
-    bild = s.warten_bis("start animation finished", ruhig, frist=20, pause=0.2)
+    bild = s.warten_bis("start animation finished", fertig, frist=20)
     ausgabe("start animation over after %.1f s" % (time.monotonic() - t0))
     s.speichern("nach_start", bild)
     p.rollo_unten(bild)
     p.feld(bild, "rechts", {})
     p.abschliessen(s.stufe)
 
-    # 3. The model: left clicks cycle a cell's code 0 -> 1 -> 2. Clicks on one
-    # cell are spaced beyond the double-click time so each counts as a press.
+    # 3. The model: left clicks cycle a cell's code 0 -> 1 -> 2; two clicks on
+    # one cell are spaced beyond the double-click time so each counts as a press.
     s.stufe = "model_built"
     s.klicken(s.feld(PIC_NACHBAU, KATZENAUGE[0] + 0.5, KATZENAUGE[1] + 0.5))
-    time.sleep(0.6)
+    s.warten_bis("cat's eye on f6", lambda b: p.stimmt(lambda q: q.zelle(b, "rechts", *KATZENAUGE, 1)))
     mitte_spiegel = s.feld(PIC_NACHBAU, SPIEGEL[0] + 0.5, SPIEGEL[1] + 0.5)
     s.klicken(mitte_spiegel)
-    s.warten_bis("cat's eye on c3", lambda b: p.nahe(b, mitte_spiegel, ROT, 1, 30))
-    time.sleep(0.6)
+    s.warten_bis("cat's eye on c3", lambda b: p.stimmt(lambda q: q.zelle(b, "rechts", *SPIEGEL, 1)))
     s.klicken(mitte_spiegel)
-    nw_spiegel = s.feld(PIC_NACHBAU, SPIEGEL[0] + 0.3, SPIEGEL[1] + 0.3)
-    bild = s.warten_bis("mirror on c3", lambda b: gleich(b.farbe(*nw_spiegel), BRETT_NACHBAU, 2))
+    bild = s.warten_bis("mirror on c3", lambda b: p.stimmt(lambda q: q.zelle(b, "rechts", *SPIEGEL, 2)))
     s.speichern("modell", bild)
     p.feld(bild, "rechts", {KATZENAUGE: 1, SPIEGEL: 2})
     p.abschliessen(s.stufe)
 
-    # 4. Safety box, then copy the model into the hidden box, which the blind hides.
+    # 4. Safety box, then copy the model into the hidden box, which the blind
+    # hides: nothing on the screen shows the copy, so the next stage's picture,
+    # taken after a later click has been handled, checks the blind once more.
     s.stufe = "copied_left"
     s.klicken(check1)
     s.warten_bis("copy buttons enabled", lambda b: blaue_pixel(b, nach_links, 18, 14) > 20)
     s.klicken(nach_links)
-    time.sleep(0.3)
-    bild = s.aufnahme()
+    bild = s.warten_bis("screen settled after the copy", lambda b: True)
     s.speichern("kopie_nach_links", bild)
     p.rollo_unten(bild)
     p.abschliessen(s.stufe)
@@ -571,6 +792,7 @@ def szenario(s):
     s.speichern("sonde_gesetzt", bild)
     p.nicht(bild, s.marker_mitte(PIC_VORGABE, 8, 8), GELB, "parked hidden marker")
     p.farbe(bild, s.marker_mitte(PIC_VORGABE, 8, 8), RAND_VORGABE, "margin where the marker was parked", 0, 2)
+    p.rollo_unten(bild)
     p.abschliessen(s.stufe)
 
     # 6. Launch: north to the mirror, east along row 5, out on the right border.
@@ -593,8 +815,6 @@ def szenario(s):
     bild = s.warten_bis("blind raised", lambda b: gleich(b.farbe(*unten), BRETT_VORGABE, 2)
                         and gleich(b.farbe(*s.feld(PIC_VORGABE, 0.5, 0.5)), BRETT_VORGABE, 2))
     ausgabe("blind raised after %.1f s" % (time.monotonic() - t0))
-    time.sleep(0.3)
-    bild = s.aufnahme()
     s.speichern("rollo_hoch", bild)
     p.feld(bild, "links", {KATZENAUGE: 1, SPIEGEL: 2})
     p.gitter(bild, "links")
@@ -605,15 +825,13 @@ def szenario(s):
     # 8. Clear the model, then copy the hidden box to the right.
     s.stufe = "copied_right"
     s.klicken(del_nachbau)
-    rot_katze = s.feld(PIC_NACHBAU, KATZENAUGE[0] + 0.5, KATZENAUGE[1] + 0.5)
-    bild = s.warten_bis("model cleared", lambda b: gleich(b.farbe(*rot_katze), BRETT_NACHBAU, 2)
-                        and gleich(b.farbe(*mitte_spiegel), BRETT_NACHBAU, 2))
+    bild = s.warten_bis("model cleared", lambda b: p.stimmt(lambda q: q.feld(b, "rechts", {})))
     s.speichern("modell_geloescht", bild)
     p.feld(bild, "rechts", {})
     p.abschliessen("model_cleared")
     s.klicken(nach_rechts)
-    bild = s.warten_bis("copy on the right", lambda b: p.nahe(b, rot_katze, ROT, 1, 30)
-                        and p.nahe(b, mitte_spiegel, ROT, 1, 30))
+    bild = s.warten_bis("copy on the right", lambda b: p.stimmt(lambda q: (q.zelle(b, "rechts", *KATZENAUGE, 1),
+                                                                             q.zelle(b, "rechts", *SPIEGEL, 2))))
     s.speichern("kopie_nach_rechts", bild)
     p.feld(bild, "rechts", {KATZENAUGE: 1, SPIEGEL: 2})
     p.abschliessen(s.stufe)
@@ -630,13 +848,12 @@ def szenario(s):
     p.abschliessen(s.stufe)
 
     # 10. Four single steps: c1, c2, c3 (the mirror there turns it east), then d3.
+    # Each waits for the step to be over on a settled screen before the next click.
     s.stufe = "model_steps"
     for n, (x, y) in enumerate([(SPALTE, 7), (SPALTE, 6), SPIEGEL, (SPALTE + 1, SPIEGEL[1])], 1):
         s.klicken(schritt)
         ziel = s.marker_mitte(PIC_NACHBAU, x, y)
-        s.warten_bis("model marker after step %d at (%d,%d)" % (n, x, y), lambda b: p.marker(b, ziel))
-        time.sleep(0.5)
-    bild = s.aufnahme()
+        bild = s.warten_bis("model marker after step %d at (%d,%d)" % (n, x, y), lambda b: p.marker(b, ziel))
     s.speichern("einzelschritte", bild)
     p.farbe(bild, start_nachbau, RAND_NACHBAU, "start place left by the model marker", 0, 2)
     if not p.marker(bild, s.marker_mitte(PIC_NACHBAU, SPALTE + 1, SPIEGEL[1])):
@@ -651,18 +868,18 @@ def szenario(s):
     s.menue_waehlen(0)
     w = s.dialog("Speichern unter", "Save As")
     s.speichern("dialog_speichern", ganz=False)
-    s.xdo("type", "--delay", "20", "modell")
-    s.dialog_bestaetigen(w)
+    s.dialog_eingeben(w, "modell")
     datei = os.path.join(s.arbeit, "modell.tkx")
-    grenze = time.monotonic() + 5
+    erwartet = b"".join(b" %d \r\n" % {KATZENAUGE: 1, SPIEGEL: 2}.get((x, y), 0)
+                        for y in range(8) for x in range(8))
+    # The game writes a temporary file and renames it: once the name is there, so is all of it.
+    grenze = time.monotonic() + min(5.0, max(0.5, s.rest()))
     while not os.path.exists(datei) and time.monotonic() < grenze:
         time.sleep(0.1)
     if not os.path.exists(datei):
         raise Fehler("saving did not create %s (folder holds %s)" % (datei, os.listdir(s.arbeit)))
     with open(datei, "rb") as f:
         inhalt = f.read()
-    erwartet = b"".join(b" %d \r\n" % {KATZENAUGE: 1, SPIEGEL: 2}.get((x, y), 0)
-                        for y in range(8) for x in range(8))
     if inhalt != erwartet:
         raise Fehler("saved file differs: %d bytes, %d lines, first difference at byte %s"
                      % (len(inhalt), inhalt.count(b"\n"),
@@ -673,8 +890,7 @@ def szenario(s):
     # 12. Clear the hidden box, then open the file on the left.
     s.stufe = "left_cleared"
     s.klicken(del_vorgabe)
-    rot_links = s.feld(PIC_VORGABE, KATZENAUGE[0] + 0.5, KATZENAUGE[1] + 0.5)
-    bild = s.warten_bis("left field cleared", lambda b: gleich(b.farbe(*rot_links), BRETT_VORGABE, 2))
+    bild = s.warten_bis("left field cleared", lambda b: p.stimmt(lambda q: q.feld(b, "links", {})))
     s.speichern("links_geloescht", bild)
     p.feld(bild, "links", {})
     p.abschliessen(s.stufe)
@@ -683,14 +899,9 @@ def szenario(s):
     s.menue_waehlen(1)
     w = s.dialog("Öffnen", "Open")
     s.speichern("dialog_oeffnen", ganz=False)
-    s.xdo("key", "ctrl+a")
-    s.xdo("type", "--delay", "20", "modell.tkx")
-    s.dialog_bestaetigen(w)
-    spiegel_links = s.feld(PIC_VORGABE, SPIEGEL[0] + 0.5, SPIEGEL[1] + 0.5)
-    bild = s.warten_bis("file opened on the left", lambda b: p.nahe(b, rot_links, ROT, 1, 30)
-                        and p.nahe(b, spiegel_links, ROT, 1, 30))
-    time.sleep(0.3)
-    bild = s.aufnahme()
+    s.dialog_eingeben(w, "modell.tkx")
+    bild = s.warten_bis("file opened on the left", lambda b: p.stimmt(lambda q: (q.zelle(b, "links", *KATZENAUGE, 1),
+                                                                                 q.zelle(b, "links", *SPIEGEL, 2))))
     s.speichern("geladen", bild)
     p.feld(bild, "links", {KATZENAUGE: 1, SPIEGEL: 2})
     p.feld(bild, "rechts", {KATZENAUGE: 1, SPIEGEL: 2}, ausser=[(SPALTE + 1, SPIEGEL[1])])
@@ -719,6 +930,7 @@ def beim_signal_beenden(signal_nummer, _rahmen):
 
 def im_x(argumente):
     signal.signal(signal.SIGTERM, beim_signal_beenden)
+    ende = argumente.bis if argumente.bis else time.monotonic() + GESAMTZEIT - AUFRAEUMEN
     # Only a server that answers counts as started; the caller tries again otherwise.
     anzeige = os.environ.get("DISPLAY", "")
     grenze = time.monotonic() + 10
@@ -731,43 +943,71 @@ def im_x(argumente):
     ausgabe("x-bereit DISPLAY=%s" % anzeige)
     os.makedirs(argumente.bilder, exist_ok=True)
     for alt in os.listdir(argumente.bilder):
-        if alt.endswith(".png"):
+        if alt.endswith(".png") or alt == SPIEL_LOG:
             os.remove(os.path.join(argumente.bilder, alt))
     wurzel = tempfile.mkdtemp(prefix="tarnkiste-e2e-")
     arbeit = os.path.join(wurzel, "arbeit")
     os.makedirs(arbeit)
-    s = Spiel(argumente.programm, argumente.bilder, arbeit)
+    s = Spiel(argumente.programm, argumente.bilder, arbeit, ende)
     t0 = time.monotonic()
+    ergebnis = 1
     try:
         szenario(s)
         ausgabe("passed in %.1f s; pictures in %s" % (time.monotonic() - t0, argumente.bilder))
-        return 0
+        ergebnis = 0
     except Fehler as f:
         ausgabe("FAILED at stage %s: %s" % (s.stufe, f))
-        ende = s.protokoll()[-3000:]
-        if ende:
-            ausgabe("--- game output ---\n" + ende)
-        return 1
+    except SystemExit:
+        ausgabe("FAILED at stage %s: ended from outside" % s.stufe)
+        raise
+    except Exception:
+        ausgabe("FAILED at stage %s with an error in the test:\n%s" % (s.stufe, traceback.format_exc()))
     finally:
+        if ergebnis != 0:
+            try:
+                s.fehlerbilder()
+                # The game's folder, with any field file it wrote, goes beside the pictures.
+                shutil.copytree(arbeit, os.path.join(argumente.bilder, ARBEIT_KOPIE), dirs_exist_ok=True)
+            except Exception:
+                ausgabe("keeping the failure's traces failed:\n%s" % traceback.format_exc())
+            ausgabe("pictures, logs and the game's folder in %s" % argumente.bilder)
         s.beenden()
+        # Only the game's home, runtime and working folders: nothing in the pictures folder.
         shutil.rmtree(wurzel, ignore_errors=True)
+    return ergebnis
 
 
 def gruppe_beenden(prozess):
-    """Ends xvfb-run's whole process group (its Xvfb, the script in X, the game's parent) and returns the output."""
+    """Ends xvfb-run's whole process group (its Xvfb, the script in X, the game)."""
     for signal_nummer in (signal.SIGTERM, signal.SIGKILL):
         try:
             os.killpg(prozess.pid, signal_nummer)
         except ProcessLookupError:
             pass
         try:
-            return prozess.communicate(timeout=5)[0] or b""
+            prozess.wait(timeout=5)
+            return
         except subprocess.TimeoutExpired:
             continue
-    return b""
+
+
+def datei_anhaengen(pfad, titel, zeige_ende=0):
+    """Copies a log into the protokoll; with zeige_ende its last characters go to stdout too."""
+    try:
+        with open(pfad, "rb") as f:
+            text = f.read().decode(errors="replace")
+    except OSError:
+        return
+    if _protokoll is not None:
+        _protokoll.write("--- %s (%s) ---\n%s%s" % (titel, pfad, text, "" if text.endswith("\n") or not text else "\n"))
+        _protokoll.flush()
+    if zeige_ende and text.strip():
+        sys.stdout.write("--- %s, end ---\n%s\n" % (titel, text[-zeige_ende:]))
+        sys.stdout.flush()
 
 
 def mit_xvfb(argumente):
+    global _protokoll
     fehlt = [w for w in ("xvfb-run", "Xvfb", "xauth", "xdotool", "import") if shutil.which(w) is None]
     if fehlt:
         ausgabe("skipped: missing %s" % ", ".join(fehlt))
@@ -775,31 +1015,74 @@ def mit_xvfb(argumente):
     if not os.access(argumente.programm, os.X_OK):
         ausgabe("the game %s is not there" % argumente.programm)
         return 1
-    ende = time.monotonic() + GESAMTFRIST + 15
+    ende = BEGINN + GESAMTZEIT
     signal.signal(signal.SIGTERM, beim_signal_beenden)
     signal.signal(signal.SIGINT, beim_signal_beenden)
-    # Parallel runs may pick the same display number; the loser starts again.
+    os.makedirs(argumente.bilder, exist_ok=True)
+    for alt in (XVFB_LOG, SPIEL_LOG):
+        if os.path.exists(os.path.join(argumente.bilder, alt)):
+            os.remove(os.path.join(argumente.bilder, alt))
+    shutil.rmtree(os.path.join(argumente.bilder, ARBEIT_KOPIE), ignore_errors=True)
+    _protokoll = open(os.path.join(argumente.bilder, PROTOKOLL), "w", encoding="utf-8", errors="replace")
+    ausgabe("end-to-end run of %s, pictures and logs in %s" % (argumente.programm, argumente.bilder))
+    ergebnis = None
+    try:
+        ergebnis = mit_xvfb_versuchen(argumente, ende)
+        return ergebnis
+    finally:
+        # The game's and the X server's output, whatever happened above.
+        datei_anhaengen(os.path.join(argumente.bilder, SPIEL_LOG), "game output",
+                        zeige_ende=0 if ergebnis in (0, UEBERSPRINGEN) else 3000)
+        datei_anhaengen(os.path.join(argumente.bilder, XVFB_LOG), "xvfb-run and X server output")
+        _protokoll.close()
+        _protokoll = None
+
+
+def mit_xvfb_versuchen(argumente, ende):
+    # xvfb-run -a takes the first display number without a lock file and, when
+    # a parallel run's server takes that number first, moves on to the next.
+    # The server runs with -noreset: without it, it resets whenever its last
+    # client disconnects (the readiness probe, each xdotool call before the
+    # game is connected), and a client connecting during the reset fails with
+    # "could not connect to display".
     for versuch in range(3):
-        aufruf = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24 -nolisten tcp",
+        aufruf = ["xvfb-run", "-a", "-e", os.path.join(argumente.bilder, XVFB_LOG),
+                  "-s", "-screen 0 1280x1024x24 -noreset",
                   sys.executable, os.path.abspath(__file__), "--im-x",
-                  "--programm", argumente.programm, "--bilder", argumente.bilder]
+                  "--programm", argumente.programm, "--bilder", argumente.bilder,
+                  "--bis", "%.3f" % (ende - AUFRAEUMEN)]
         prozess = subprocess.Popen(aufruf, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
                                    stdin=subprocess.DEVNULL, start_new_session=True)
+        bereit = threading.Event()
+
+        def lesen(strom=prozess.stdout):
+            # Each line goes on at once: a run ended from outside keeps all it said.
+            for zeile in iter(strom.readline, b""):
+                text = zeile.decode(errors="replace").rstrip("\n")
+                if "x-bereit" in text:
+                    bereit.set()
+                ausgabe(text, zeit=False)
+
+        leser = threading.Thread(target=lesen, daemon=True)
+        leser.start()
         try:
-            text, _ = prozess.communicate(timeout=max(5.0, ende - time.monotonic()))
+            prozess.wait(timeout=max(5.0, ende - time.monotonic()))
         except subprocess.TimeoutExpired:
-            text = gruppe_beenden(prozess)
-            sys.stdout.write(text.decode(errors="replace"))
+            gruppe_beenden(prozess)
+            leser.join(5)
             ausgabe("FAILED: no result within the time limit")
             return 1
         except SystemExit:
             gruppe_beenden(prozess)
+            leser.join(5)
+            ausgabe("FAILED: ended from outside")
             raise
-        text = text.decode(errors="replace")
-        sys.stdout.write(text)
-        if "x-bereit" in text:
+        leser.join(5)
+        if bereit.is_set():
             return prozess.returncode
         ausgabe("X server did not start (attempt %d, code %d)" % (versuch + 1, prozess.returncode))
+        if ende - time.monotonic() < 60:
+            break
         time.sleep(1 + versuch)
     ausgabe("skipped: no X server could be started")
     return UEBERSPRINGEN
@@ -808,8 +1091,9 @@ def mit_xvfb(argumente):
 def main():
     leser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     leser.add_argument("--programm", required=True, help="the tarnkiste executable")
-    leser.add_argument("--bilder", required=True, help="folder for the stage pictures")
+    leser.add_argument("--bilder", required=True, help="folder for the stage pictures and the logs")
     leser.add_argument("--im-x", action="store_true", help="run in the current X display")
+    leser.add_argument("--bis", type=float, help=argparse.SUPPRESS)  # the caller's deadline, time.monotonic()
     argumente = leser.parse_args()
     argumente.programm = os.path.abspath(argumente.programm)
     argumente.bilder = os.path.abspath(argumente.bilder)

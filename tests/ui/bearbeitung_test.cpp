@@ -150,7 +150,6 @@ TEST_F(FensterTest, CopyClearAndReopenThroughTheButtons)
     klicken(f->cmdUebernehmen[0]);
     EXPECT_EQ(f->spiel().feldNachbau, erzeugt);
     f->vscRollo->setValue(1);
-    bildSpeichern("fenster-kopiert");
 
     klicken(f->cmdDelVor);
     EXPECT_EQ(f->spiel().feldVorgabe, Feld{});

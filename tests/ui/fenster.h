@@ -57,9 +57,4 @@ protected:
         f->cmdStart_Click();
         QCoreApplication::processEvents();
     }
-
-    void bildSpeichern(const char* name)
-    {
-        f->grab().save(QStringLiteral(TARNKISTE_BILDER_DIR "/%1.png").arg(QLatin1String(name)));
-    }
 };

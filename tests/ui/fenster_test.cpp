@@ -117,7 +117,6 @@ TEST_F(TastaturTest, TabWalksTheControlsInReadingOrderAndKeysWorkThemAsClicksDo)
     f->cmdSchritt->setFocus();
     taste(Qt::Key_Space);
     EXPECT_EQ(f->txtZaehler->text(), QStringLiteral("1"));
-    bildSpeichern("fenster-fokus");
 }
 
 TEST_F(FensterTest, ControlsSitAtTheirTwipPositions)
@@ -175,7 +174,6 @@ TEST_F(FensterTest, StartScreenShowsDisabledFieldsAndPanelsUnderTheStartButton)
     EXPECT_EQ(f->markerOrt(Seite::Vorgabe), QPointF(8.35, 8.25));
     EXPECT_EQ(f->picRandfreigabe[3]->hintergrund(), QColor(0, 220, 0));
     EXPECT_EQ(f->picRandfreigabe[0]->hintergrund(), QColor(255, 255, 255));
-    bildSpeichern("fenster-start");
 }
 
 TEST_F(FensterTest, HiddenMarkerNeverShowsThroughTheBlindOrTheStartPicture)

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdlib>
@@ -204,11 +205,8 @@ TEST(Kunstwerk, SymbolBietetKleineUndGrosseGroessen)
 
 TEST(Kunstwerk, BilderWerdenAlsPngGespeichert)
 {
-#ifdef TARNKISTE_BILDER_DIR
-    const QString ordner = QString::fromUtf8(TARNKISTE_BILDER_DIR);
-#else
-    const QString ordner = QStringLiteral(".");
-#endif
+    const QTemporaryDir temporaer;
+    const QString ordner = temporaer.filePath(QStringLiteral("neu"));
     bilderSpeichern(ordner);
     const QDir dir(ordner);
     const std::map<QString, QSize> erwartet{

@@ -337,44 +337,4 @@ TEST(QtZeichenflaeche, KinderUndMausInEinheiten)
     EXPECT_EQ(box.nachEinheiten(QPointF(66, 44)), QPointF(0.5, 0.0));
 }
 
-// Pictures for people to look at: every glyph on both boards at two ratios,
-// the compass in every direction, and the set-up of all four surfaces.
-QString bilddatei(const std::string& datei) { return QString::fromStdString(TARNKISTE_BILDER_DIR "/" + datei + ".png"); }
-
-TEST(Bilder, BretterKompasseUndAufbau)
-{
-    for (Seite seite : {Seite::Vorgabe, Seite::Nachbau})
-        for (int verhaeltnis : {1, 2}) {
-            Feldbild f(seite, verhaeltnis, true);
-            for (int code = 0; code < anzahlCodes; ++code)
-                f.zelle(code, code % 6 + 1, code / 6 * 3 + 2);
-            if (seite == Seite::Nachbau)
-                spurZeichnen(f.box, 0.5, 6.5, 7.5, 6.5);
-            EXPECT_TRUE(f.box.bild().save(bilddatei("brett_" + name(seite) + "_" + std::to_string(verhaeltnis) + "x")));
-        }
-    for (auto [richtung, r] : {std::pair{"steht", steht}, {"nord", nord}, {"ost", ost}, {"sued", sued}, {"west", west}})
-        for (int verhaeltnis : {1, 2}) {
-            const Kompassbild k(r, verhaeltnis, true);
-            EXPECT_TRUE(k.box.bild().save(bilddatei(std::string("kompass_") + richtung + "_" + std::to_string(verhaeltnis) + "x")));
-        }
-
-    QWidget fenster;
-    fenster.resize(1005, 440);
-    QtZeichenflaeche vorgabe(&fenster), nachbau(&fenster), kompass(&fenster);
-    QtZeichenflaeche rollo(&vorgabe);
-    vorgabe.setGeometry(0, 0, 440, 440);
-    nachbau.setGeometry(450, 0, 440, 440);
-    kompass.setGeometry(900, 0, 105, 113);
-    kompass.setFont(QFont(QStringLiteral("Liberation Serif"), 9));
-    vorgabe.hintergrundSetzen(hintergrundFarbe(Seite::Vorgabe));
-    nachbau.hintergrundSetzen(hintergrundFarbe(Seite::Nachbau));
-    kompass.hintergrundSetzen(Farbe{240, 240, 240});
-    // The blind keeps what is drawn at the size it has, so it is placed first.
-    vorgabe.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
-    vorgabe.kindPlatzieren(&rollo, 0.1, 0.1, 7.8, 7.8);
-    spielAufbauZeichnen(vorgabe, nachbau, kompass, rollo);
-    kompassZeigen(kompass, steht);
-    EXPECT_TRUE(fenster.grab().save(bilddatei("aufbau")));
-}
-
 } // namespace

@@ -46,7 +46,6 @@ TEST_F(FensterTest, StartClickOpensTheGameWithAnEmptyHiddenFieldUnderTheBlind)
     for (QWidget* w : {static_cast<QWidget*>(f->picVorgabe), static_cast<QWidget*>(f->picNachbau),
                        static_cast<QWidget*>(f->Frame1), static_cast<QWidget*>(f->fraCockpit)})
         EXPECT_TRUE(w->isEnabled());
-    bildSpeichern("fenster-nach-start");
 }
 
 TEST_F(FensterTest, FileOpenedOnTheStartScreenIsReplacedByTheStartClick)
@@ -139,7 +138,6 @@ TEST_F(FensterTest, NotesLowOnTheBlindHideWhenRaisedAndReturnWhenLowered)
         f->picRollo_MouseMove(1.0 + t, 1.0 + 0.5 * std::sin(3 * t));
     f->picRollo_MouseUp();
     f->vscRollo->setValue(40);
-    bildSpeichern("fenster-rollo-halb");
 }
 
 TEST_F(FensterTest, SafetyBoxCountSliderInfoAndEnd)

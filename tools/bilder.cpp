@@ -1,0 +1,158 @@
+// Tool: writes pictures for people to look at — the artwork, every glyph on both
+// boards, the compass, the window at several moments — and the README's screenshot.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <cstdio>
+#include <memory>
+#include <random>
+#include <string>
+#include <tuple>
+
+#include "model/feld.h"
+#include "model/pruefen.h"
+#include "render/brett.h"
+#include "render/geometrie.h"
+#include "render/glyphen.h"
+#include "render/kompass.h"
+#include "render/spur.h"
+#include "ui/form1.h"
+#include "ui/kunstwerk.h"
+#include "ui/qtzeichenflaeche.h"
+
+namespace {
+
+// Seams that neither wait, sound nor ask: the tool plays a game in no time.
+struct Stumm : Dialoge, Zeitgeber, Tonausgabe {
+    std::optional<QString> dateiSpeichern(QWidget*, const QString&, const QString&) override { return {}; }
+    std::optional<QString> dateiOeffnen(QWidget*, const QString&, const QString&) override { return {}; }
+    void meldung(QWidget*, const QString&, const QString&, bool) override {}
+    void warten(int) override {}
+    void ton(int, int) override {}
+};
+
+struct FesterZufall : Zufallsquelle {
+    std::mt19937 motor{7};
+    void saeen(double) override {}
+    double ziehen() override { return std::uniform_real_distribution<double>(0.0, 1.0)(motor); }
+};
+
+bool speichern(const QImage& bild, const QString& datei)
+{
+    if (bild.save(datei))
+        return true;
+    std::fprintf(stderr, "tarnkiste_bilder: cannot write %s\n", qPrintable(datei));
+    return false;
+}
+
+// Every glyph on both boards at ratios 1 and 2, and the compass in every direction.
+bool bretterUndKompasse(const QDir& ordner)
+{
+    bool gut = true;
+    for (Seite seite : {Seite::Vorgabe, Seite::Nachbau})
+        for (int verhaeltnis : {1, 2}) {
+            QtZeichenflaeche box;
+            box.resize(440, 440);
+            box.geraetePixelVerhaeltnisSetzen(verhaeltnis);
+            box.hintergrundSetzen(hintergrundFarbe(seite));
+            box.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
+            spielfeldZeichnen(box, seite);
+            for (int code = 0; code < anzahlCodes; ++code)
+                zelleZeichnen(box, seite, code, code % 6 + 1, code / 6 * 3 + 2);
+            if (seite == Seite::Nachbau)
+                spurZeichnen(box, 0.5, 6.5, 7.5, 6.5);
+            const QString name = QStringLiteral("brett_%1_%2x.png")
+                                     .arg(seite == Seite::Vorgabe ? QStringLiteral("Vorgabe") : QStringLiteral("Nachbau"))
+                                     .arg(verhaeltnis);
+            gut = speichern(box.bild(), ordner.filePath(name)) && gut;
+        }
+    const std::pair<const char*, Richtung> richtungen[] = {
+        {"steht", steht}, {"nord", nord}, {"ost", ost}, {"sued", sued}, {"west", west}};
+    for (const auto& [name, r] : richtungen)
+        for (int verhaeltnis : {1, 2}) {
+            QtZeichenflaeche box;
+            box.resize(105, 113);
+            box.geraetePixelVerhaeltnisSetzen(verhaeltnis);
+            box.hintergrundSetzen(Farbe{240, 240, 240});
+            box.setFont(QFont(QStringLiteral("Liberation Serif"), 9));
+            box.massstabSetzen(-kompassRand, -kompassRand, kompassRand, kompassRand);
+            kompassZeigen(box, r);
+            gut = speichern(box.bild(), ordner.filePath(QStringLiteral("kompass_%1_%2x.png").arg(name).arg(verhaeltnis))) && gut;
+        }
+    return gut;
+}
+
+// The window on the start screen, just after the start, and in play: a
+// probe launched through the hidden box, a model half built and stepped
+// with its trail.
+bool fenster(const QDir& ordner, const QString& bildschirmfoto)
+{
+    auto stumm = std::make_shared<Stumm>();
+    Dienste d;
+    d.dialoge = stumm;
+    d.zeitgeber = stumm;
+    d.tonausgabe = stumm;
+    d.zufall = std::make_shared<FesterZufall>();
+    d.tageszeit = [] { return 0.0; };
+    d.beenden = [] {};
+    Form1 f(d);
+    f.show();
+    QApplication::processEvents();
+    bool gut = speichern(f.grab().toImage(), ordner.filePath(QStringLiteral("fenster-start.png")));
+
+    f.cmdStart_Click();
+    gut = speichern(f.grab().toImage(), ordner.filePath(QStringLiteral("fenster-nach-start.png"))) && gut;
+
+    f.cmdTarnkiste_Click();  // a box of up to seven objects
+    // A launch from the first place below the box whose run ends by itself.
+    int spalte = 0;
+    while (spalte < 7 && verborgenerLauf(f.spiel().feldVorgabe, sondeAmRand(Rand::Unten, spalte)).art ==
+                             Laufausgang::Art::Endlos)
+        ++spalte;
+    f.picVorgabe_MouseDown(1, spalte + 0.5, 8.5);
+    f.Command5_Click();
+    for (auto [x, y, code] : {std::tuple{2, 5, int(UmlenkspiegelSteigend)}, {5, 5, int(Katzenauge)},
+                              {5, 2, int(HalbspiegelNW)}, {1, 1, int(SchwarzesLoch)}})
+        f.spiel().feldNachbau(x, y) = code;
+    f.cmdSpurClear_Click();
+    f.chkSpur->setChecked(true);
+    f.picNachbau_MouseDown(1, 2.5, 8.5);
+    f.cmdZehn_Click();
+    f.vscRollo->setValue(40);
+    f.picRollo_MouseDown();
+    for (double x = 1.0; x < 3.0; x += 0.02)
+        f.picRollo_MouseMove(x, 1.0 + 0.3 * (x - 1.0));
+    f.picRollo_MouseUp();
+    QApplication::processEvents();
+    const QImage imSpiel = f.grab().toImage();
+    gut = speichern(imSpiel, ordner.filePath(QStringLiteral("fenster-im-spiel.png"))) && gut;
+    if (!bildschirmfoto.isEmpty())
+        gut = speichern(imSpiel, bildschirmfoto) && gut;
+    return gut;
+}
+
+} // namespace
+
+// Usage: tarnkiste_bilder ORDNER [BILDSCHIRMFOTO]
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: tarnkiste_bilder ORDNER [SCREENSHOT.png]\n");
+        return 2;
+    }
+    const QDir ordner(QString::fromLocal8Bit(argv[1]));
+    if (!ordner.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "tarnkiste_bilder: cannot create %s\n", argv[1]);
+        return 1;
+    }
+    bilderSpeichern(ordner.path());
+    bool gut = bretterUndKompasse(ordner);
+    gut = fenster(ordner, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString()) && gut;
+    std::printf("tarnkiste_bilder: pictures in %s\n", qPrintable(ordner.absolutePath()));
+    return gut ? 0 : 1;
+}
