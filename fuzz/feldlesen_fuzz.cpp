@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "model/felddatei.h"
-#include "model/sondenanzeige.h"
+#include "model/zellenanzeige.h"
 
 namespace {
 
@@ -22,9 +22,8 @@ namespace {
     std::abort();
 }
 
-// Keeps the cells feldLaden draws; any other display call is a fault, since
-// reading a file must neither pause, nor let events run, nor move probes.
-struct Zeichnungen : SondenAnzeige {
+// Keeps the cells feldLaden draws.
+struct Zeichnungen : ZellenAnzeige {
     struct Zelle {
         Seite seite;
         int code, x, y;
@@ -32,22 +31,11 @@ struct Zeichnungen : SondenAnzeige {
     std::vector<Zelle> zellen;
 
     void zelleZeichnen(Seite seite, int code, int x, int y) override { zellen.push_back({seite, code, x, y}); }
-    void ereignisseAbarbeiten() override { verletzt("ereignisseAbarbeiten while reading"); }
-    void warten(int) override { verletzt("warten while reading"); }
-    void markerSchieben(Seite, double, double) override { verletzt("markerSchieben while reading"); }
-    void spurZeichnen(double, double, double, double) override { verletzt("spurZeichnen while reading"); }
-    void kompassZeigen(Richtung) override { verletzt("kompassZeigen while reading"); }
-    void ortZeigen(int, int) override { verletzt("ortZeigen while reading"); }
-    void markerAusgang() override { verletzt("markerAusgang while reading"); }
-    void ton(int, int) override { verletzt("ton while reading"); }
-    int geschwindigkeit() override { verletzt("geschwindigkeit while reading"); }
-    bool tonAn() override { verletzt("tonAn while reading"); }
-    bool spurAn() override { verletzt("spurAn while reading"); }
 };
 
 // The file format written down independently of the reader: lines end in LF,
 // one CR before it is dropped, the last line may lack its LF; a line holds at
-// most 64 characters of blanks (space, tab), an optional sign and a decimal
+// most 4096 characters of blanks (space, tab), an optional sign and a decimal
 // whole number 0..11 (-0 included). Returns the codes of the leading good lines.
 std::vector<int> erwarteteCodes(std::string_view text)
 {
@@ -58,7 +46,7 @@ std::vector<int> erwarteteCodes(std::string_view text)
         text.remove_prefix(lf == std::string_view::npos ? text.size() : lf + 1);
         if (zeile.ends_with('\r'))
             zeile.remove_suffix(1);
-        if (zeile.size() > 64)
+        if (zeile.size() > 4096)
             break;
         const auto blank = [](char c) { return c == ' ' || c == '\t'; };
         while (!zeile.empty() && blank(zeile.front()))

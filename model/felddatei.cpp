@@ -237,7 +237,7 @@ bool feldSpeichern(const Feld& feld, const std::string& pfad)
     return true;
 }
 
-int feldLaden(const std::string& pfad, Feld& feld, Seite seite, SondenAnzeige& anzeige)
+int feldLaden(const std::string& pfad, Feld& feld, Seite seite, ZellenAnzeige& anzeige)
 {
     const DateiZeiger datei(pfad.empty() ? nullptr : std::fopen(pfad.c_str(), "rb"));
     if (!datei)
@@ -259,7 +259,7 @@ int feldLaden(const std::string& pfad, Feld& feld, Seite seite, SondenAnzeige& a
     return gelesen;
 }
 
-int vorgabeLaden(const std::string& pfad, Spielstand& s, SondenAnzeige& anzeige)
+int vorgabeLaden(const std::string& pfad, Spielstand& s, ZellenAnzeige& anzeige)
 {
     const int gelesen = feldLaden(pfad, s.feldVorgabe, Seite::Vorgabe, anzeige);
     if (gelesen > 0)

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "model/feld.h"
-#include "model/sondenanzeige.h"
+#include "model/zellenanzeige.h"
 
 // The bytes of a field file for `feld`.
 std::string feldAlsText(const Feld& feld);
@@ -30,8 +30,8 @@ bool feldSpeichern(const Feld& feld, const std::string& pfad);
 // at once, and stops silently at the first line that fails: a missing file,
 // an early end, a line without a whole number 0..11, or a line longer than
 // 4096 characters. Cells before keep their new codes. Returns the cells read.
-int feldLaden(const std::string& pfad, Feld& feld, Seite seite, SondenAnzeige& anzeige);
+int feldLaden(const std::string& pfad, Feld& feld, Seite seite, ZellenAnzeige& anzeige);
 
 // Loads a file into the hidden field; when any cell was read, the field has
 // new contents and the score starts afresh. Returns the cells read.
-int vorgabeLaden(const std::string& pfad, Spielstand& s, SondenAnzeige& anzeige);
+int vorgabeLaden(const std::string& pfad, Spielstand& s, ZellenAnzeige& anzeige);

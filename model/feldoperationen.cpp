@@ -1,7 +1,7 @@
 // Whole-field operations, all built on one cell-by-cell transfer.
 #include "model/feldoperationen.h"
 
-void feldUebertragen(Feld& ziel, const Feld* quelle, Seite seite, SondenAnzeige& anzeige)
+void feldUebertragen(Feld& ziel, const Feld* quelle, Seite seite, ZellenAnzeige& anzeige)
 {
     for (int x = 0; x < feldGroesse; ++x) {
         for (int y = 0; y < feldGroesse; ++y) {
@@ -12,29 +12,29 @@ void feldUebertragen(Feld& ziel, const Feld* quelle, Seite seite, SondenAnzeige&
     }
 }
 
-void nachbauLoeschen(Spielstand& s, SondenAnzeige& anzeige)
+void nachbauLoeschen(Spielstand& s, ZellenAnzeige& anzeige)
 {
     feldUebertragen(s.feldNachbau, nullptr, Seite::Nachbau, anzeige);
 }
 
-void vorgabeLoeschen(Spielstand& s, SondenAnzeige& anzeige)
+void vorgabeLoeschen(Spielstand& s, ZellenAnzeige& anzeige)
 {
     s.gestarteteSonden = 0;
     feldUebertragen(s.feldVorgabe, nullptr, Seite::Vorgabe, anzeige);
 }
 
-void linksNachRechts(Spielstand& s, SondenAnzeige& anzeige)
+void linksNachRechts(Spielstand& s, ZellenAnzeige& anzeige)
 {
     feldUebertragen(s.feldNachbau, &s.feldVorgabe, Seite::Nachbau, anzeige);
 }
 
-void rechtsNachLinks(Spielstand& s, SondenAnzeige& anzeige)
+void rechtsNachLinks(Spielstand& s, ZellenAnzeige& anzeige)
 {
     s.gestarteteSonden = 0;
     feldUebertragen(s.feldVorgabe, &s.feldNachbau, Seite::Vorgabe, anzeige);
 }
 
-void vorgabeWiederherstellen(Spielstand& s, SondenAnzeige& anzeige)
+void vorgabeWiederherstellen(Spielstand& s, ZellenAnzeige& anzeige)
 {
     feldUebertragen(s.feldVorgabe, &s.feldVorgabeKopie, Seite::Vorgabe, anzeige);
 }

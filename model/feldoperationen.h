@@ -2,18 +2,18 @@
 #pragma once
 
 #include "model/feld.h"
-#include "model/sondenanzeige.h"
+#include "model/zellenanzeige.h"
 
 // Each visits the cells x outer, y inner and redraws every cell right after
 // writing it; none touches a probe, a flag or a counter. New contents for the
 // hidden field (clearing it, copying onto it) start the score afresh;
 // reopening does not, it is the same box.
-void nachbauLoeschen(Spielstand& s, SondenAnzeige& anzeige);
-void vorgabeLoeschen(Spielstand& s, SondenAnzeige& anzeige);
-void linksNachRechts(Spielstand& s, SondenAnzeige& anzeige);
-void rechtsNachLinks(Spielstand& s, SondenAnzeige& anzeige);
+void nachbauLoeschen(Spielstand& s, ZellenAnzeige& anzeige);
+void vorgabeLoeschen(Spielstand& s, ZellenAnzeige& anzeige);
+void linksNachRechts(Spielstand& s, ZellenAnzeige& anzeige);
+void rechtsNachLinks(Spielstand& s, ZellenAnzeige& anzeige);
 // Brings back the field as the generator last made it (closed trapdoors open).
-void vorgabeWiederherstellen(Spielstand& s, SondenAnzeige& anzeige);
+void vorgabeWiederherstellen(Spielstand& s, ZellenAnzeige& anzeige);
 
 // Every cell of `ziel` set from `quelle` (a null source means empty) and redrawn.
-void feldUebertragen(Feld& ziel, const Feld* quelle, Seite seite, SondenAnzeige& anzeige);
+void feldUebertragen(Feld& ziel, const Feld* quelle, Seite seite, ZellenAnzeige& anzeige);

@@ -57,7 +57,7 @@ bool freieZelle(const Feld& feld)
 } // namespace
 
 int generieren(Spielstand& s, const GeneratorEinstellung& e, Zufallsquelle& zufall,
-               double sekundenSeitMitternacht, SondenAnzeige& anzeige)
+               double sekundenSeitMitternacht, ZellenAnzeige& anzeige)
 {
     zufall.saeen(sekundenSeitMitternacht);
     s.gestarteteSonden = 0;
@@ -69,9 +69,6 @@ int generieren(Spielstand& s, const GeneratorEinstellung& e, Zufallsquelle& zufa
             anzeige.zelleZeichnen(Seite::Vorgabe, Leer, x, y);
         }
 
-    const std::optional<int> anzahl = fuehrendeGanzzahl(e.anzahlText);
-    if (!anzahl)
-        return 0;
 
     // Without an allowed object code no placement can put anything down: in
     // "genau" mode the code draw would never end, in "maximal" mode every
@@ -80,7 +77,7 @@ int generieren(Spielstand& s, const GeneratorEinstellung& e, Zufallsquelle& zufa
         return 0;
 
     int gesetzt = 0;
-    for (int k = 0; k < *anzahl; ++k) {
+    for (int k = 0; k < e.anzahl; ++k) {
         // A full field has no cell left to draw: the remaining placements lapse.
         if (!freieZelle(s.feldVorgabe))
             break;
@@ -115,4 +112,9 @@ Erlaubnis erlaubnisBinden(Erlaubnis e)
     if (e[Falltuer])
         e[Katzenauge] = true;
     return e;
+}
+
+int anzahlAusText(std::string_view text)
+{
+    return fuehrendeGanzzahl(text).value_or(0);
 }

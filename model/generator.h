@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "model/feld.h"
-#include "model/sondenanzeige.h"
+#include "model/zellenanzeige.h"
 
 // One flag per object code: whether the generator and the model editor may use it.
 using Erlaubnis = std::array<bool, anzahlCodes>;
@@ -31,16 +31,20 @@ private:
 
 struct GeneratorEinstellung {
     Erlaubnis erlaubt{};
-    bool genau = false;           // "genau": exactly n objects; otherwise at most n
-    std::string_view anzahlText;  // the count box's text
+    bool genau = false;  // "genau": exactly n objects; otherwise at most n
+    int anzahl = 0;      // n; none placed when it is 0 or less
 };
+
+// The count the count box's text stands for: its leading number rounded, 0
+// when there is none or it lies outside the signed 32-bit range.
+int anzahlAusText(std::string_view text);
 
 // Fills feldVorgabe and feldVorgabeKopie anew (cleared, then n placements) and
 // redraws every written Vorgabe cell. Returns the number of objects placed.
 // Never hangs: a placement that cannot succeed (no free cell, or "genau" with
 // no object code allowed) ends the generation early.
 int generieren(Spielstand& s, const GeneratorEinstellung& e, Zufallsquelle& zufall,
-               double sekundenSeitMitternacht, SondenAnzeige& anzeige);
+               double sekundenSeitMitternacht, ZellenAnzeige& anzeige);
 
 // The flags after a box changed: 4 follows 5, 7..9 follow 6, 11 forces 1.
 Erlaubnis erlaubnisBinden(Erlaubnis e);

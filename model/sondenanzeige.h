@@ -1,11 +1,12 @@
-// What a probe step and the field operations ask of the window: events, pauses, drawing, tones.
+// What a probe step asks of the window: events, pauses, drawing, tones.
 #pragma once
 
 #include "model/feld.h"
+#include "model/zellenanzeige.h"
 
-class SondenAnzeige {
+// A step also redraws the cells it changes, so it needs a cell display too.
+class SondenAnzeige : public ZellenAnzeige {
 public:
-    virtual ~SondenAnzeige() = default;
 
     // Lets pending window events run; other handlers may change the game state here.
     virtual void ereignisseAbarbeiten() = 0;
@@ -14,7 +15,6 @@ public:
     virtual void markerSchieben(Seite seite, double ddx, double ddy) = 0;
     // A trail line on the model field, in field units.
     virtual void spurZeichnen(double x1, double y1, double x2, double y2) = 0;
-    virtual void zelleZeichnen(Seite seite, int code, int x, int y) = 0;
     virtual void kompassZeigen(Richtung r) = 0;
     virtual void ortZeigen(int x, int y) = 0;
     // Paints the hidden probe's marker white at its exit place.

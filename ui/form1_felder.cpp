@@ -76,11 +76,10 @@ void Form1::spielAufbau()
 
 void Form1::cmdTarnkiste_Click()
 {
-    const std::string anzahl = txtAnzahl->text().toStdString();
     GeneratorEinstellung e;
     e.erlaubt = erlaubnis();
     e.genau = optMaxGenau[1]->isChecked();
-    e.anzahlText = anzahl;
+    e.anzahl = anzahlAusText(txtAnzahl->text().toStdString());
     generieren(spiel_, e, *dienste_.zufall, dienste_.tageszeit(), *this);
 }
 

@@ -39,7 +39,7 @@ TEST(Feldoperationen, EachWritesOneFieldRedrawsItAndLeavesProbesAndFlags)
 {
     struct Zeile {
         const char* name;
-        void (*op)(Spielstand&, SondenAnzeige&);
+        void (*op)(Spielstand&, ZellenAnzeige&);
         Seite seite;
         Feld erwartet;
     };

@@ -71,7 +71,7 @@ TEST(Generieren, SkriptBestimmtZelleUndCode)
         Spielstand s;
         Aufzeichnung a;
         Skript z(f.zuege);
-        EXPECT_EQ(generieren(s, {f.erlaubt, f.genau, f.anzahl}, z, 0, a), f.objekte);
+        EXPECT_EQ(generieren(s, {f.erlaubt, f.genau, anzahlAusText(f.anzahl)}, z, 0, a), f.objekte);
         EXPECT_TRUE(z.werte.empty()) << "scripted draws left over";
         EXPECT_EQ(a.aufrufe, aufrufe(f.gezeichnet));
         EXPECT_EQ(s.feldVorgabeKopie, s.feldVorgabe);
@@ -93,7 +93,7 @@ TEST(Generieren, LeertOhneZuZiehen)
         s.feldVorgabeKopie.zellen[5].fill(Katzenauge);
         Aufzeichnung a;
         Skript z({});
-        EXPECT_EQ(generieren(s, {f.erlaubt, f.genau, f.anzahl}, z, 0, a), 0);
+        EXPECT_EQ(generieren(s, {f.erlaubt, f.genau, anzahlAusText(f.anzahl)}, z, 0, a), 0);
         EXPECT_EQ(a.aufrufe, aufrufe({}));
         EXPECT_EQ(s.feldVorgabe, Feld{});
         EXPECT_EQ(s.feldVorgabeKopie, Feld{});
@@ -110,7 +110,7 @@ TEST(Generieren, VollesFeldZiehtKeineWeitereZelle)
     Spielstand s;
     Aufzeichnung a;
     Skript z(zuege);
-    EXPECT_EQ(generieren(s, {alle, true, "65"}, z, 0, a), 64);
+    EXPECT_EQ(generieren(s, {alle, true, 65}, z, 0, a), 64);
     EXPECT_EQ(a.aufrufe.size(), 128u);
 }
 
@@ -131,7 +131,7 @@ TEST(Generieren, EchteZufallsfelderHaltenAnzahlUndErlaubnisEin)
             Spielstand s;
             Aufzeichnung a;
             StandardZufall z;
-            const int n = generieren(s, {f.erlaubt, f.genau, f.anzahl}, z, basis + i / 1000.0, a);
+            const int n = generieren(s, {f.erlaubt, f.genau, anzahlAusText(f.anzahl)}, z, basis + i / 1000.0, a);
             int belegt = 0;
             for (const auto& spalte : s.feldVorgabe.zellen)
                 for (int code : spalte) {
