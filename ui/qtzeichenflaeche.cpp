@@ -90,13 +90,15 @@ int QtZeichenflaeche::stiftbreite() const { return stiftbreite_; }
 
 void QtZeichenflaeche::leeren()
 {
+    letzterPunkt_.gueltig = false;
     maler();
-    pixelFuellen(0, 0, bild_.width(), bild_.height(), rgb(hintergrund_));
+    pixelFuellen(0, 0, bildBreite_, bildHoehe_, rgb(hintergrund_));
     anzeigen();
 }
 
 void QtZeichenflaeche::linie(double x1, double y1, double x2, double y2, Farbe farbe)
 {
+    letzterPunkt_.gueltig = false;
     QPainter& p = maler();
     const int breite = bildBreiteFuer(stiftbreite_);
     const QPointF von = mitte(x1, y1, breite);
@@ -115,6 +117,7 @@ void QtZeichenflaeche::linie(double x1, double y1, double x2, double y2, Farbe f
 
 void QtZeichenflaeche::rechteckFuellen(double x1, double y1, double x2, double y2, Farbe farbe)
 {
+    letzterPunkt_.gueltig = false;
     maler();
     // Both corner pixels belong to the rectangle; a wide pen adds the part of
     // its stroke that lies outside the edge pixels.
@@ -143,6 +146,7 @@ void QtZeichenflaeche::punkt(double x, double y, Farbe farbe)
 
 void QtZeichenflaeche::kreis(double x, double y, double radius)
 {
+    letzterPunkt_.gueltig = false;
     QPainter& p = maler();
     const int breite = bildBreiteFuer(stiftbreite_);
     const QPointF m = mitte(x, y, breite);
@@ -159,6 +163,7 @@ void QtZeichenflaeche::kreis(double x, double y, double radius)
 
 void QtZeichenflaeche::text(double x, double y, std::string_view text)
 {
+    letzterPunkt_.gueltig = false;
     QPainter& p = maler();
     const double links = pixelX(x);
     const double oben = pixelY(y);
@@ -328,6 +333,7 @@ qreal QtZeichenflaeche::gewuenschtesVerhaeltnis() const
 
 void QtZeichenflaeche::bildAnpassen()
 {
+    letzterPunkt_.gueltig = false;
     malerBeenden();
     const qreal v = gewuenschtesVerhaeltnis();
     const QSize logisch = size().expandedTo(QSize(1, 1));
@@ -343,6 +349,8 @@ void QtZeichenflaeche::bildAnpassen()
         p.drawImage(QPointF(0, 0), bild_);
     }
     bild_ = neu;
+    bildBreite_ = bild_.width();
+    bildHoehe_ = bild_.height();
     verhaeltnis_ = v;
     groesse_ = size();
     umrechnungSetzen();
@@ -393,8 +401,8 @@ void QtZeichenflaeche::pixelFuellen(int links, int oben, int rechts, int unten, 
 {
     links = std::max(links, 0);
     oben = std::max(oben, 0);
-    rechts = std::min(rechts, bild_.width());
-    unten = std::min(unten, bild_.height());
+    rechts = std::min(rechts, bildBreite_);
+    unten = std::min(unten, bildHoehe_);
     if (links >= rechts || oben >= unten)
         return;
     for (int y = oben; y < unten; ++y) {
@@ -417,6 +425,13 @@ void QtZeichenflaeche::scheibe(QPointF m, int durchmesser, QRgb farbe)
     // diameters, so the mask's top-left pixel is a whole number.
     const int x0 = gerundet(m.x() - durchmesser / 2.0);
     const int y0 = gerundet(m.y() - durchmesser / 2.0);
+    // A solid dot over the very same pixels as the one before, with nothing
+    // drawn in between, changes nothing: dense point sequences such as the
+    // black hole's spiral hit the same pixels many times in a row.
+    const Punktspur jetzt{x0, y0, durchmesser, farbe, true};
+    if (jetzt == letzterPunkt_)
+        return;
+    letzterPunkt_ = jetzt;
     // Up to 3 pixels across the round mask is the full square.
     if (durchmesser <= 3) {
         pixelFuellen(x0, y0, x0 + durchmesser, y0 + durchmesser, farbe);

@@ -117,6 +117,8 @@ private:
     // The backing image; `verhaeltnis_` and `groesse_` are the ratio and
     // widget size it was made for.
     mutable QImage bild_;
+    int bildBreite_ = 0;  // bild_'s size in image pixels, kept for the inner loops
+    int bildHoehe_ = 0;
     qreal verhaeltnis_ = 1.0;
     QSize groesse_;
     // Widget pixels per user unit for that size.
@@ -129,4 +131,14 @@ private:
     qsizetype zeilenLaenge_ = 0;
     bool anzeigeAngefordert_ = false;
     std::vector<std::vector<Spanne>> masken_;
+    // The last solid dot drawn, until anything else is drawn.
+    struct Punktspur {
+        int x0 = 0;
+        int y0 = 0;
+        int durchmesser = 0;
+        QRgb farbe = 0;
+        bool gueltig = false;
+        bool operator==(const Punktspur&) const = default;
+    };
+    Punktspur letzterPunkt_;
 };
