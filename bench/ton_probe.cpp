@@ -16,7 +16,8 @@ struct Schlaf : Zeitgeber {
 
 int main()
 {
-    PulseTonausgabe ausgabe(std::make_shared<Schlaf>(), true);
+    PulseTonausgabe ausgabe(std::make_shared<Schlaf>());
+    ausgabe.vorbereiten();
     // As in the game, where the player takes seconds before the first tone.
     std::this_thread::sleep_for(std::chrono::milliseconds(2500));
     const int toene[][2] = {{360, 100}, {360, 100}, {240, 1000}, {360, 100}};

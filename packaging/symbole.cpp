@@ -1,7 +1,6 @@
 // Build tool: writes the window icon as one PNG per size for the desktop icon theme.
 #include <QDir>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -11,9 +10,8 @@
 #include "ui/kunstwerk.h"
 
 // Usage: tarnkiste_symbole ORDNER GROESSE...
-// Writes ORDNER/GROESSE.png for each size. Only sizes the icon draws itself
-// are accepted: a size it lacks would come out as a blurry scaled copy, so
-// that is an error rather than a silent fallback.
+// Writes ORDNER/GROESSE.png for each size (1 to 1024), each drawn at its
+// own size by the code that draws the window icon.
 int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
@@ -26,17 +24,15 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "tarnkiste_symbole: cannot create %s\n", argv[1]);
         return 1;
     }
-    const QIcon symbol = fensterSymbol();
-    const QList<QSize> vorhanden = symbol.availableSizes();
     for (int i = 2; i < argc; ++i) {
         bool zahl = false;
         const int groesse = QString::fromLocal8Bit(argv[i]).toInt(&zahl);
         const QSize quadrat(groesse, groesse);
-        if (!zahl || !vorhanden.contains(quadrat)) {
-            std::fprintf(stderr, "tarnkiste_symbole: the icon has no size %s\n", argv[i]);
+        if (!zahl || groesse < 1 || groesse > 1024) {
+            std::fprintf(stderr, "tarnkiste_symbole: no icon size %s\n", argv[i]);
             return 1;
         }
-        const QPixmap bild = symbol.pixmap(quadrat, 1.0);
+        const QPixmap bild = symbolBild(groesse);
         const QString datei = ordner.filePath(QStringLiteral("%1.png").arg(groesse));
         if (bild.size() != quadrat || !bild.save(datei, "PNG")) {
             std::fprintf(stderr, "tarnkiste_symbole: cannot write %s\n", qPrintable(datei));

@@ -1,9 +1,13 @@
 // The real implementations of the window's seams.
 #include "ui/dienste.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTime>
+#include <QTranslator>
 
 #include <chrono>
 #include <cstdlib>
@@ -12,6 +16,21 @@
 #include "ui/pulseton.h"
 
 namespace {
+
+// The interface is German; so are Qt's own dialogs where the translation is
+// installed. It is loaded when the first dialog opens: most games never open
+// one, and a start without it is quicker.
+void dialogTexteLaden()
+{
+    static bool geladen = false;
+    if (geladen)
+        return;
+    geladen = true;
+    static QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexte);
+}
 
 class QtDialoge : public Dialoge {
 public:
@@ -27,6 +46,7 @@ public:
 
     void meldung(QWidget* eltern, const QString& titel, const QString& text, bool symbol) override
     {
+        dialogTexteLaden();
         QMessageBox box(symbol ? QMessageBox::Warning : QMessageBox::NoIcon, titel, text, QMessageBox::Ok, eltern);
         box.exec();
     }
@@ -35,6 +55,7 @@ private:
     static std::optional<QString> waehlen(QWidget* eltern, const QString& ordner, const QString& name,
                                           QFileDialog::AcceptMode modus)
     {
+        dialogTexteLaden();
         QFileDialog dialog(eltern);
         dialog.setAcceptMode(modus);
         dialog.setFileMode(modus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -75,7 +96,7 @@ Dienste echteDienste()
     Dienste d;
     d.dialoge = std::make_shared<QtDialoge>();
     d.zeitgeber = std::make_shared<Schlaf>();
-    d.tonausgabe = std::make_shared<PulseTonausgabe>(d.zeitgeber, true);
+    d.tonausgabe = std::make_shared<PulseTonausgabe>(d.zeitgeber);
     d.zufall = std::make_shared<StandardZufall>();
     d.tageszeit = [] { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; };
     d.beenden = [] { std::_Exit(0); };

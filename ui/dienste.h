@@ -33,6 +33,9 @@ public:
 class Tonausgabe {
 public:
     virtual ~Tonausgabe() = default;
+    // The game is about to begin: the output may get ready in the background,
+    // so that the first tone sounds at once.
+    virtual void vorbereiten() {}
     virtual void ton(int hertz, int millisekunden) = 0;
 };
 

@@ -7,8 +7,17 @@
 
 FestesBild::FestesBild(QWidget* parent) : QWidget(parent) {}
 
+void FestesBild::bildSetzen(std::function<QPixmap()> malen, bool strecken)
+{
+    bild_ = QPixmap();
+    malen_ = std::move(malen);
+    strecken_ = strecken;
+    update();
+}
+
 void FestesBild::bildSetzen(const QPixmap& bild, bool strecken)
 {
+    malen_ = nullptr;
     bild_ = bild;
     strecken_ = strecken;
     update();
@@ -30,6 +39,10 @@ void FestesBild::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), hintergrund_);
+    if (malen_) {
+        bild_ = malen_();
+        malen_ = nullptr;
+    }
     if (!bild_.isNull()) {
         if (strecken_) {
             p.setRenderHint(QPainter::SmoothPixmapTransform);

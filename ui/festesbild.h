@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QPixmap>
+
+#include <functional>
 #include <QWidget>
 
 class FestesBild : public QWidget {
@@ -11,6 +13,8 @@ public:
     explicit FestesBild(QWidget* parent = nullptr);
 
     void bildSetzen(const QPixmap& bild, bool strecken = false);
+    // The picture `malen` paints, painted when the control is first shown.
+    void bildSetzen(std::function<QPixmap()> malen, bool strecken = false);
     void hintergrundSetzen(const QColor& farbe);
     // A thin sunken border, as picture boxes have.
     void rahmenSetzen(bool an);
@@ -27,6 +31,7 @@ protected:
 
 private:
     QPixmap bild_;
+    std::function<QPixmap()> malen_;  // until the first paint
     bool strecken_ = false;
     bool rahmen_ = false;
     bool gedrueckt_ = false;

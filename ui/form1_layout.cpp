@@ -20,6 +20,7 @@
 #include "ui/kunstwerk.h"
 #include "ui/marker.h"
 #include "ui/qtfarbe.h"
+#include "ui/spaetesbild.h"
 #include "ui/qtzeichenflaeche.h"
 
 namespace {
@@ -65,10 +66,11 @@ void grafisch(QPushButton* knopf, const QColor& farbe)
     knopf->setAutoFillBackground(true);
 }
 
-void bildKnopf(QPushButton* knopf, const QPixmap& bild)
+// The picture is painted when the button is first shown, at the size given.
+void bildKnopf(QPushButton* knopf, QSize groesse, Bildmaler malen)
 {
-    knopf->setIcon(QIcon(bild));
-    knopf->setIconSize(bild.deviceIndependentSize().toSize());
+    knopf->setIcon(spaetesSymbol(groesse, std::move(malen)));
+    knopf->setIconSize(groesse);
 }
 
 QLineEdit* textfeld(QWidget* eltern, const QRect& ort, const QString& text, const QFont& schrift, bool zentriert = true)
@@ -189,7 +191,8 @@ void Form1::fensterFlaecheAufbauen()
 
     cmdStart = knopf(f, tw(480, 6960, 14895, 2655), QString(), normal);
     grafisch(cmdStart, QColor(255, 255, 192));
-    bildKnopf(cmdStart, startKnopfBild(devicePixelRatioF()));
+    const qreal r = devicePixelRatioF();
+    bildKnopf(cmdStart, startKnopfGroesse, [r] { return startKnopfBild(r); });
 
     auto verborgenesKaestchen = [&](int index, const QRect& ort, const QString& text) {
         chkErlaubnis[static_cast<std::size_t>(index)] = kontrollkaestchen(f, ort, text, true, normal);
@@ -202,7 +205,7 @@ void Form1::fensterFlaecheAufbauen()
     for (int i : {1, 0}) {
         auto* k = knopf(f, tw(i == 1 ? 7920 : 7200, 6360, 615, 480), QString(), normal);
         grafisch(k, palette().color(QPalette::Button));
-        bildKnopf(k, kopierPfeil(i == 0, devicePixelRatioF()));
+        bildKnopf(k, kopierPfeilGroesse, [i, r] { return kopierPfeil(i == 0, r); });
         k->setEnabled(false);
         cmdUebernehmen[static_cast<std::size_t>(i)] = k;
     }
@@ -253,7 +256,7 @@ void Form1::legendeAufbauen()
     };
     auto bild = [&](int index, int oben, int groesse, const QColor& hintergrund) {
         auto* b = festesBild(f, tw(240, oben, groesse, groesse), hintergrund);
-        b->bildSetzen(legendenBild(index, devicePixelRatioF()));
+        b->bildSetzen([index, r = devicePixelRatioF()] { return legendenBild(index, r); });
         b->rahmenSetzen(true);
         Picture1[static_cast<std::size_t>(index)] = b;
     };
@@ -287,7 +290,7 @@ void Form1::randschalterAufbauen()
         picRandfreigabe[static_cast<std::size_t>(i)] = b;
     }
     Image2 = festesBild(f, tw(240, 240, 855, 840), Qt::black);
-    Image2->bildSetzen(randHintergrundBild(devicePixelRatioF()), true);
+    Image2->bildSetzen([r = devicePixelRatioF()] { return randHintergrundBild(r); }, true);
     stapeln({picRandfreigabe[3], picRandfreigabe[2], picRandfreigabe[1], picRandfreigabe[0], Image2});
 }
 
@@ -334,9 +337,10 @@ void Form1::einstellPanelAufbauen()
 
     cmdWiederherstellen = knopf(f, tw(4920, 2160, 1575, 375), QStringLiteral("wiederherstellen"), s975);
     Picture4 = festesBild(f, tw(1920, 1440, 735, 735), palette().color(QPalette::Window));
-    Picture4->bildSetzen(lautsprecherBild(devicePixelRatioF()));
+    const qreal r = devicePixelRatioF();
+    Picture4->bildSetzen([r] { return lautsprecherBild(r); });
     Picture3 = festesBild(f, tw(4800, 840, 735, 735), palette().color(QPalette::Window));
-    Picture3->bildSetzen(stopBild(devicePixelRatioF()));
+    Picture3->bildSetzen([r] { return stopBild(r); });
     for (int i : {1, 0}) {
         auto* o = new QRadioButton(i == 0 ? QStringLiteral("maximal") : QStringLiteral("genau"), f);
         o->setGeometry(tw(240, i == 0 ? 240 : 600, 975, 255));
@@ -346,15 +350,12 @@ void Form1::einstellPanelAufbauen()
     optMaxGenau[0]->setChecked(true);
     Command5 = knopf(f, tw(3720, 240, 2775, 555), QString(), s975);
     grafisch(Command5, Qt::black);
-    bildKnopf(Command5, startSondeBild(devicePixelRatioF()));
+    bildKnopf(Command5, startSondeGroesse, [r] { return startSondeBild(r); });
     cmdTarnkiste = knopf(f, tw(3720, 1680, 2775, 435), QString(), s975);
     grafisch(cmdTarnkiste, Qt::black);
-    {
-        // The lettering is scaled into the button, which is lower than the picture.
-        const QPixmap schrift = tarnkisteErstellenBild(devicePixelRatioF());
-        cmdTarnkiste->setIcon(QIcon(schrift));
-        cmdTarnkiste->setIconSize(QSize(cmdTarnkiste->width() - 8, cmdTarnkiste->height() - 6));
-    }
+    // The lettering is scaled into the button, which is lower than the picture.
+    cmdTarnkiste->setIcon(spaetesSymbol(tarnkisteErstellenGroesse, [r] { return tarnkisteErstellenBild(r); }));
+    cmdTarnkiste->setIconSize(QSize(cmdTarnkiste->width() - 8, cmdTarnkiste->height() - 6));
     Command2 = knopf(f, tw(840, 1560, 255, 195), QStringLiteral("X"), serif(8.25));
     chkSchrittezaehlen = kontrollkaestchen(f, tw(960, 1800, 975, 255), QStringLiteral("Zähler"), true, s1125);
     txtZaehlerVorgabe = textfeld(f, tw(240, 1560, 615, 495), QStringLiteral("0"), serif(18));
@@ -391,15 +392,16 @@ void Form1::felderAufbauen()
     cmdDelVor = knopf(picVorgabe, tw(6360, 6360, 255, 255), QStringLiteral("x"), s825);
     grafisch(cmdDelVor, QColor(255, 0, 0));
     picStart = festesBild(picVorgabe, tw(840, 720, 5175, 5055), qtFarbe(rolloTuerkis));
-    picStart->bildSetzen(startBild(devicePixelRatioF()), true);
+    const qreal r = devicePixelRatioF();
+    picStart->bildSetzen([r] { return startBild(r); }, true);
     txtKoordinateVorgabe = textfeld(picVorgabe, tw(0, 0, 615, 285), QString(), s975);
     txtKoordinateVorgabe->hide();
     cmdJalousieRauf = knopf(picVorgabe, tw(0, 240, 255, 375), QString(), s975);
     grafisch(cmdJalousieRauf, Qt::white);
-    bildKnopf(cmdJalousieRauf, pfeilBild(nord, devicePixelRatioF()));
+    bildKnopf(cmdJalousieRauf, pfeilGroesse, [r] { return pfeilBild(nord, r); });
     cmdJalousieRunter = knopf(picVorgabe, tw(0, 5880, 255, 735), QString(), s975);
     grafisch(cmdJalousieRunter, Qt::white);
-    bildKnopf(cmdJalousieRunter, pfeilBild(sued, devicePixelRatioF()));
+    bildKnopf(cmdJalousieRunter, pfeilGroesse, [r] { return pfeilBild(sued, r); });
     vscRollo = rollbalken(picVorgabe, Qt::Vertical, tw(0, 600, 135, 5295), 1, rolloWeg, rolloWeg);
     cmdRolloClear = knopf(picVorgabe, tw(6000, 360, 495, 375), QStringLiteral("x"), standardSchrift());
     grafisch(cmdRolloClear, QColor(255, 192, 192));

@@ -11,6 +11,8 @@
 
 void Form1::cmdStart_Click()
 {
+    // No tone can sound on the start screen; from here on one can.
+    dienste_.tonausgabe->vorbereiten();
     ereignisseAbarbeiten();
     Frame1->setEnabled(true);
     Frame2->setEnabled(true);

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFont>
+#include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <map>
 #include <numbers>
 #include <utility>
 #include <vector>
@@ -368,7 +370,7 @@ QPixmap smiley(int groesse)
 
 QPixmap startKnopfBild(qreal pixelVerhaeltnis)
 {
-    QImage bild = leinwand(88, 87, pixelVerhaeltnis, Qt::black);
+    QImage bild = leinwand(startKnopfGroesse.width(), startKnopfGroesse.height(), pixelVerhaeltnis, Qt::black);
     QPainter p(&bild);
     glatt(p);
     QPen rahmen(QColor(150, 150, 150), 1);
@@ -488,7 +490,7 @@ QPixmap lautsprecherBild(qreal pixelVerhaeltnis)
 
 QPixmap startSondeBild(qreal pixelVerhaeltnis)
 {
-    QImage bild = leinwand(112, 34, pixelVerhaeltnis, Qt::black);
+    QImage bild = leinwand(startSondeGroesse.width(), startSondeGroesse.height(), pixelVerhaeltnis, Qt::black);
     QPainter p(&bild);
     glatt(p);
     const qreal mitteY = 17;
@@ -527,7 +529,7 @@ QPixmap startSondeBild(qreal pixelVerhaeltnis)
 
 QPixmap tarnkisteErstellenBild(qreal pixelVerhaeltnis)
 {
-    QImage bild = leinwand(330, 64, pixelVerhaeltnis, Qt::black);
+    QImage bild = leinwand(tarnkisteErstellenGroesse.width(), tarnkisteErstellenGroesse.height(), pixelVerhaeltnis, Qt::black);
     QPainter p(&bild);
     glatt(p);
     const QPainterPath text =
@@ -545,7 +547,7 @@ QPixmap pfeilBild(Richtung richtung, qreal pixelVerhaeltnis)
 {
     if (richtung != nord && richtung != sued)
         return {};
-    QImage bild = leinwand(12, 15, pixelVerhaeltnis, Qt::white);
+    QImage bild = leinwand(pfeilGroesse.width(), pfeilGroesse.height(), pixelVerhaeltnis, Qt::white);
     QPainter p(&bild);
     glatt(p);
     QPolygonF pfeil{QPointF(6, 1), QPointF(11.5, 7.5), QPointF(8, 7.5), QPointF(8, 14),
@@ -561,7 +563,7 @@ QPixmap pfeilBild(Richtung richtung, qreal pixelVerhaeltnis)
 
 QPixmap kopierPfeil(bool nachRechts, qreal pixelVerhaeltnis)
 {
-    QImage bild = leinwand(32, 24, pixelVerhaeltnis, Qt::transparent);
+    QImage bild = leinwand(kopierPfeilGroesse.width(), kopierPfeilGroesse.height(), pixelVerhaeltnis, Qt::transparent);
     QPainter p(&bild);
     glatt(p);
     QPolygonF pfeil{QPointF(2.5, 8), QPointF(17.5, 8), QPointF(17.5, 2.5), QPointF(29.5, 12),
@@ -595,13 +597,53 @@ QPixmap randHintergrundBild(qreal pixelVerhaeltnis)
     return QPixmap::fromImage(bild);
 }
 
-QIcon fensterSymbol()
-{
-    QIcon symbol;
-    for (int groesse : symbolGroessen)
-        symbol.addPixmap(smiley(groesse));
-    return symbol;
-}
+namespace {
+
+// The smiley drawn for each size asked for, when it is asked for: the window
+// system asks for the sizes the icon offers, a desktop may ask for others.
+class SmileyMotor : public QIconEngine {
+public:
+    void paint(QPainter* maler, const QRect& ort, QIcon::Mode, QIcon::State) override
+    {
+        const qreal faktor = maler->device() ? maler->device()->devicePixelRatio() : 1.0;
+        const int seite = qMax(1, qRound(qMin(ort.width(), ort.height()) * faktor));
+        maler->drawPixmap(QRectF(ort), bild(seite), QRectF(0, 0, seite, seite));
+    }
+    QPixmap pixmap(const QSize& groesse, QIcon::Mode, QIcon::State) override
+    {
+        return bild(qMax(1, qMin(groesse.width(), groesse.height())));
+    }
+    QSize actualSize(const QSize& groesse, QIcon::Mode, QIcon::State) override
+    {
+        const int seite = qMin(groesse.width(), groesse.height());
+        return {seite, seite};
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> groessen;
+        for (int g : symbolGroessen)
+            groessen.append(QSize(g, g));
+        return groessen;
+    }
+    QString key() const override { return QStringLiteral("SmileyMotor"); }
+    QIconEngine* clone() const override { return new SmileyMotor(*this); }
+
+private:
+    const QPixmap& bild(int seite)
+    {
+        QPixmap& b = bilder_[seite];
+        if (b.isNull())
+            b = smiley(qMin(seite, 1024));
+        return b;
+    }
+    std::map<int, QPixmap> bilder_;
+};
+
+} // namespace
+
+QPixmap symbolBild(int groesse) { return smiley(qBound(1, groesse, 1024)); }
+
+QIcon fensterSymbol() { return QIcon(new SmileyMotor); }
 
 void bilderSpeichern(const QString& ordner)
 {
@@ -623,6 +665,6 @@ void bilderSpeichern(const QString& ordner)
     speichern(kopierPfeil(true), QStringLiteral("kopieren-rechts"));
     speichern(kopierPfeil(false), QStringLiteral("kopieren-links"));
     speichern(randHintergrundBild(), QStringLiteral("randhintergrund"));
-    for (int groesse : symbolGroessen)
-        speichern(smiley(groesse), QStringLiteral("icon-%1").arg(groesse));
+    for (int groesse : {16, 32, 64, 128, 256})
+        speichern(symbolBild(groesse), QStringLiteral("icon-%1").arg(groesse));
 }

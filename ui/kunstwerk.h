@@ -13,6 +13,14 @@
 // screens. A ratio that is not a positive number counts as 1.
 // All of them need a QGuiApplication (fonts, QPixmap).
 
+// The logical sizes of the button pictures, which the buttons know before
+// their pictures are painted.
+inline constexpr QSize startKnopfGroesse{88, 87};
+inline constexpr QSize startSondeGroesse{112, 34};
+inline constexpr QSize tarnkisteErstellenGroesse{330, 64};
+inline constexpr QSize pfeilGroesse{12, 15};
+inline constexpr QSize kopierPfeilGroesse{32, 24};
+
 // 88 x 87: "Start" in white italics on black inside a grey dashed frame.
 QPixmap startKnopfBild(qreal pixelVerhaeltnis = 1.0);
 
@@ -49,12 +57,15 @@ QPixmap kopierPfeil(bool nachRechts, qreal pixelVerhaeltnis = 1.0);
 // 63 x 63: dark navy with a grid of small cyan dots, made to be stretched.
 QPixmap randHintergrundBild(qreal pixelVerhaeltnis = 1.0);
 
-// Sizes the window icon offers, in pixels.
-inline constexpr int symbolGroessen[] = {16, 32, 64, 128, 256};
+// Sizes the window icon offers, in pixels: the window system asks for each.
+inline constexpr int symbolGroessen[] = {16, 32};
 
 // A yellow smiley with black outline, eyes and smile, drawn for each size
-// in symbolGroessen.
+// when it is first asked for (any size, not only those offered).
 QIcon fensterSymbol();
+
+// The smiley at `groesse` x `groesse` pixels (1 to 1024), for the desktop's icon files.
+QPixmap symbolBild(int groesse);
 
 // Writes every picture above at ratio 1 as a PNG into `ordner`, creating it
 // if needed: startknopf, startbild, legende0..5 and legende7, stop,

@@ -1,14 +1,49 @@
 // PulseAudio tone output (PipeWire serves the same API).
 #include "ui/pulseton.h"
 
-#include <pulse/error.h>
 #include <pulse/simple.h>
+
+#include <dlfcn.h>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <type_traits>
 
 namespace {
+
+// The few calls of the simple API, looked up once in the library loaded at
+// run time; all null when it is not installed.
+struct PulseAufrufe {
+    decltype(&pa_simple_new) neu = nullptr;
+    decltype(&pa_simple_write) schreiben = nullptr;
+    decltype(&pa_simple_drain) leeren = nullptr;
+    decltype(&pa_simple_free) freigeben = nullptr;
+    decltype(&pa_usec_to_bytes) zeitInBytes = nullptr;
+
+    bool da() const { return neu && schreiben && leeren && freigeben && zeitInBytes; }
+};
+
+const PulseAufrufe& pulse()
+{
+    static const PulseAufrufe aufrufe = [] {
+        PulseAufrufe a;
+        // Never closed: the library stays for the program's life.
+        void* bibliothek = ::dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!bibliothek)
+            return a;
+        const auto holen = [bibliothek](auto& zeiger, const char* name) {
+            zeiger = reinterpret_cast<std::remove_reference_t<decltype(zeiger)>>(::dlsym(bibliothek, name));
+        };
+        holen(a.neu, "pa_simple_new");
+        holen(a.schreiben, "pa_simple_write");
+        holen(a.leeren, "pa_simple_drain");
+        holen(a.freigeben, "pa_simple_free");
+        holen(a.zeitInBytes, "pa_usec_to_bytes");
+        return a;
+    }();
+    return aufrufe;
+}
 
 constexpr double blendeMs = 5.0;
 constexpr double lautstaerke = 0.35;
@@ -33,20 +68,22 @@ std::unique_ptr<short[]> tonWelle(int hertz, int millisekunden, int rate, std::s
     return welle;
 }
 
-PulseTonausgabe::PulseTonausgabe(std::shared_ptr<Zeitgeber> zeitgeber, bool imHintergrundOeffnen)
-    : zeitgeber_(std::move(zeitgeber))
+PulseTonausgabe::PulseTonausgabe(std::shared_ptr<Zeitgeber> zeitgeber) : zeitgeber_(std::move(zeitgeber)) {}
+
+void PulseTonausgabe::vorbereiten()
 {
-    if (imHintergrundOeffnen) {
-        // Until the first tone joins it, only this thread touches the stream.
-        vorbereitung_ = std::thread([this] {
-            if (oeffnen()) {
-                // A few milliseconds of silence wake the sink up.
-                static const short stille[441] = {};
-                int fehler = 0;
-                pa_simple_write(strom_, stille, sizeof stille, &fehler);
-            }
-        });
-    }
+    if (vorbereitet_)
+        return;
+    vorbereitet_ = true;
+    // Until the first tone joins it, only this thread touches the stream.
+    vorbereitung_ = std::thread([this] {
+        if (oeffnen()) {
+            // A few milliseconds of silence wake the sink up.
+            static const short stille[441] = {};
+            int fehler = 0;
+            pulse().schreiben(strom_, stille, sizeof stille, &fehler);
+        }
+    });
 }
 
 PulseTonausgabe::~PulseTonausgabe()
@@ -68,6 +105,11 @@ bool PulseTonausgabe::oeffnen()
     if (fehlversuche_ > 0 && stilleToene_ < wartenBisNeuerVersuch)
         return false;
     stilleToene_ = 0;
+    const PulseAufrufe& pa = pulse();
+    if (!pa.da()) {
+        ++fehlversuche_;
+        return false;
+    }
 
     pa_sample_spec format{};
     format.format = PA_SAMPLE_S16LE;
@@ -76,12 +118,12 @@ bool PulseTonausgabe::oeffnen()
     // A small buffer keeps the time from writing to hearing short.
     pa_buffer_attr puffer{};
     puffer.maxlength = static_cast<uint32_t>(-1);
-    puffer.tlength = static_cast<uint32_t>(pa_usec_to_bytes(20000, &format));
+    puffer.tlength = static_cast<uint32_t>(pa.zeitInBytes(20000, &format));
     puffer.prebuf = static_cast<uint32_t>(-1);
     puffer.minreq = static_cast<uint32_t>(-1);
     puffer.fragsize = static_cast<uint32_t>(-1);
     int fehler = 0;
-    strom_ = pa_simple_new(nullptr, "Tarnkiste", PA_STREAM_PLAYBACK, nullptr, "Ton", &format, nullptr, &puffer, &fehler);
+    strom_ = pa.neu(nullptr, "Tarnkiste", PA_STREAM_PLAYBACK, nullptr, "Ton", &format, nullptr, &puffer, &fehler);
     if (!strom_)
         ++fehlversuche_;
     else
@@ -92,7 +134,7 @@ bool PulseTonausgabe::oeffnen()
 void PulseTonausgabe::schliessen()
 {
     if (strom_)
-        pa_simple_free(strom_);
+        pulse().freigeben(strom_);
     strom_ = nullptr;
 }
 
@@ -109,8 +151,8 @@ void PulseTonausgabe::ton(int hertz, int millisekunden)
     std::size_t anzahl = 0;
     const auto welle = tonWelle(hertz, millisekunden, abtastrate, anzahl);
     int fehler = 0;
-    if (pa_simple_write(strom_, welle.get(), anzahl * sizeof(short), &fehler) < 0 ||
-        pa_simple_drain(strom_, &fehler) < 0) {
+    if (pulse().schreiben(strom_, welle.get(), anzahl * sizeof(short), &fehler) < 0 ||
+        pulse().leeren(strom_, &fehler) < 0) {
         // The server went away: keep the pace silently and reconnect later.
         schliessen();
         ++fehlversuche_;

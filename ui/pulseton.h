@@ -13,15 +13,19 @@ struct pa_simple;
 // where none can be opened the tone's time passes silently (tried again only
 // after a while, and never reported per tone).
 //
-// Opening can start in the background when the program starts: a freshly
-// created stream may stall its first drain for a long while (seconds on a
-// sink that is just waking up), and the player needs longer than that to
-// launch the first probe. The first tone waits for that opening to finish.
+// The client library is loaded only when the output is first opened, so a
+// program that has not yet begun to play neither links nor maps it (nor the
+// many codec libraries it pulls in). Opening can run in the background
+// (vorbereiten): a freshly created stream may stall its first drain for a
+// long while (seconds on a sink that is just waking up), and the player
+// needs longer than that to launch the first probe. The first tone waits for
+// that opening to finish.
 class PulseTonausgabe : public Tonausgabe {
 public:
-    explicit PulseTonausgabe(std::shared_ptr<Zeitgeber> zeitgeber, bool imHintergrundOeffnen = false);
+    explicit PulseTonausgabe(std::shared_ptr<Zeitgeber> zeitgeber);
     ~PulseTonausgabe() override;
 
+    void vorbereiten() override;
     void ton(int hertz, int millisekunden) override;
 
     static constexpr int abtastrate = 44100;
@@ -34,6 +38,7 @@ private:
 
     std::shared_ptr<Zeitgeber> zeitgeber_;
     std::thread vorbereitung_;
+    bool vorbereitet_ = false;
     pa_simple* strom_ = nullptr;
     int fehlversuche_ = 0;
     int stilleToene_ = 0;

@@ -101,7 +101,7 @@ int breitesteStelle(const QImage& bild, bool zeilen, bool aufWeiss)
     return beste;
 }
 
-TEST(Kunstwerk, JedesBildHatSeineGroesse)
+TEST(Artwork, EveryPictureHasItsSize)
 {
     for (const Bild& b : alleBilder()) {
         SCOPED_TRACE(b.name);
@@ -116,7 +116,7 @@ TEST(Kunstwerk, JedesBildHatSeineGroesse)
     }
 }
 
-TEST(Kunstwerk, UnbrauchbaresVerhaeltnisZaehltAlsEins)
+TEST(Artwork, UnusableRatioCountsAsOne)
 {
     for (qreal r : {0.0, -2.0, std::numeric_limits<qreal>::quiet_NaN()}) {
         EXPECT_EQ(startKnopfBild(r).size(), QSize(88, 87));
@@ -124,7 +124,7 @@ TEST(Kunstwerk, UnbrauchbaresVerhaeltnisZaehltAlsEins)
     }
 }
 
-TEST(Kunstwerk, JedesBildZeigtEtwas)
+TEST(Artwork, EveryPictureShowsSomething)
 {
     for (const Bild& b : alleBilder()) {
         SCOPED_TRACE(b.name);
@@ -136,7 +136,7 @@ TEST(Kunstwerk, JedesBildZeigtEtwas)
 }
 
 // At ratio 2 the drawing must be scaled, not painted into one quarter.
-TEST(Kunstwerk, DoppelteDichteZeigtDasselbeBild)
+TEST(Artwork, DoubleDensityShowsTheSamePicture)
 {
     for (const Bild& b : alleBilder()) {
         SCOPED_TRACE(b.name);
@@ -147,7 +147,7 @@ TEST(Kunstwerk, DoppelteDichteZeigtDasselbeBild)
     }
 }
 
-TEST(Kunstwerk, NurDieLegendenbilderDesFormularsGibtEs)
+TEST(Artwork, OnlyTheFormsLegendPicturesExist)
 {
     for (int i : {-1, 6, 8, 11})
         EXPECT_TRUE(legendenBild(i).isNull()) << i;
@@ -155,7 +155,7 @@ TEST(Kunstwerk, NurDieLegendenbilderDesFormularsGibtEs)
 
 // The trapdoor's legend is the dark hatch with pure yellow corner marks: no
 // olive of the board glyph's cross, no yellow blended into the dark.
-TEST(Kunstwerk, TrapdoorLegendShowsNoOliveAtAnyDensity)
+TEST(Artwork, TrapdoorLegendShowsNoOliveAtAnyDensity)
 {
     for (qreal verhaeltnis : {1.0, 2.0}) {
         const QImage bild = argb(legendenBild(7, verhaeltnis));
@@ -173,7 +173,7 @@ TEST(Kunstwerk, TrapdoorLegendShowsNoOliveAtAnyDensity)
     }
 }
 
-TEST(Kunstwerk, PfeileZeigenInIhreRichtung)
+TEST(Artwork, ArrowsPointTheirWay)
 {
     // The arrow head is the broadest part of the arrow.
     EXPECT_LT(breitesteStelle(argb(pfeilBild(nord)), true, true), 7);
@@ -185,13 +185,12 @@ TEST(Kunstwerk, PfeileZeigenInIhreRichtung)
     EXPECT_TRUE(pfeilBild(steht).isNull());
 }
 
-TEST(Kunstwerk, SymbolBietetKleineUndGrosseGroessen)
+TEST(Artwork, IconOffersSmallAndLargeSizes)
 {
     const QIcon symbol = fensterSymbol();
-    const QList<QSize> groessen = symbol.availableSizes();
+    EXPECT_EQ(symbol.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}})) << "the sizes the window system is given";
     for (int g : {16, 32, 64, 128, 256}) {
         SCOPED_TRACE(g);
-        EXPECT_TRUE(groessen.contains(QSize(g, g)));
         const QImage bild = argb(symbol.pixmap(QSize(g, g)));
         ASSERT_EQ(bild.size(), QSize(g, g));
         // Yellow in the middle of the face between eyes and mouth, transparent in the corner.
@@ -203,7 +202,7 @@ TEST(Kunstwerk, SymbolBietetKleineUndGrosseGroessen)
     }
 }
 
-TEST(Kunstwerk, BilderWerdenAlsPngGespeichert)
+TEST(Artwork, PicturesAreSavedAsPng)
 {
     const QTemporaryDir temporaer;
     const QString ordner = temporaer.filePath(QStringLiteral("neu"));
