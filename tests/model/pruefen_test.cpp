@@ -67,9 +67,9 @@ Laufausgang geradeDurch(const Sonde& start)
 const Feld langerKreis = feldAus({"9||79|7T", "9.K6||-7", ".T6\\.7T-", ".9-8--T-",
                                   "..-6.|8-", "\\-.|77.8", "T6-|||.8", "6T6|8T6T"});
 
-// Long before leaving: from Links 4 the probe wanders 7794 steps, turning
-// the rotating mirrors back and forth and closing the trapdoor, before it
-// leaves at the top; several other start places end alike a few steps apart.
+// Long before leaving: from Links 4 the probe closes the trapdoor on step 91
+// and turns rotating mirrors 346 times before it leaves at the top on step
+// 7794; several other start places end alike a few steps apart.
 const Feld langerAusgang = feldAus({"-.697.77", "-79|||97", "|.-\\.78T", "-9/.||7-",
                                     "-\\869|.-", "-.-89.8.", "67|||87.", "/6686..8"});
 
@@ -112,7 +112,7 @@ Feld zufallsfeld(std::mt19937& zufall, const std::vector<int>& codes, unsigned d
 
 } // namespace
 
-TEST(Startplaetze, BorderByBorderInTheOrderOfRandEachHeadingIn)
+TEST(StartPlaces, BorderByBorderInTheOrderOfRandEachHeadingIn)
 {
     const auto& plaetze = startplaetze();
     for (Rand rand : {Rand::Links, Rand::Rechts, Rand::Oben, Rand::Unten})
@@ -120,7 +120,7 @@ TEST(Startplaetze, BorderByBorderInTheOrderOfRandEachHeadingIn)
             EXPECT_EQ(plaetze[platz(rand, i)], sondeAmRand(rand, i)) << static_cast<int>(rand) << " " << i;
 }
 
-TEST(Laufausgang, RunsEndAsCounted)
+TEST(RunOutcome, RunsEndAsCounted)
 {
     const struct {
         const char* name;
@@ -159,7 +159,7 @@ TEST(Laufausgang, RunsEndAsCounted)
     }
 }
 
-TEST(Pruefen, IdenticalFieldsAgreeOnEveryStartPlace)
+TEST(Check, IdenticalFieldsAgreeOnEveryStartPlace)
 {
     const struct {
         const char* name;
@@ -180,7 +180,7 @@ TEST(Pruefen, IdenticalFieldsAgreeOnEveryStartPlace)
     }
 }
 
-TEST(Pruefen, OneDifferingObjectChangesTheStartPlacesCountedByHand)
+TEST(Check, OneDifferingObjectChangesTheStartPlacesCountedByHand)
 {
     const struct {
         const char* name;
@@ -219,7 +219,7 @@ TEST(Pruefen, OneDifferingObjectChangesTheStartPlacesCountedByHand)
     }
 }
 
-TEST(Pruefen, DifferentLayoutsThatBehaveAlikeAgreeEverywhere)
+TEST(Check, DifferentLayoutsThatBehaveAlikeAgreeEverywhere)
 {
     const struct {
         const char* name;
@@ -249,7 +249,7 @@ TEST(Pruefen, DifferentLayoutsThatBehaveAlikeAgreeEverywhere)
     }
 }
 
-TEST(Pruefen, EveryStartPlaceRunsOnItsOwnFreshCopy)
+TEST(Check, EveryStartPlaceRunsOnItsOwnFreshCopy)
 {
     // The run from Links 6 closes the trapdoor (1,6) and turns the rotating
     // mirror (3,7). Had it done so on the field the later runs use, Oben 1
@@ -266,7 +266,7 @@ TEST(Pruefen, EveryStartPlaceRunsOnItsOwnFreshCopy)
     }
 }
 
-TEST(Pruefen, EndlessRunsOnBothSidesAgree)
+TEST(Check, EndlessRunsOnBothSidesAgree)
 {
     // From Links 3 the probe passes the trapdoor and comes back onto it from
     // the cat's eye, closed by then, in both fields, and bounces forever. The
@@ -287,7 +287,7 @@ TEST(Pruefen, EndlessRunsOnBothSidesAgree)
     EXPECT_EQ(text(p.nachbau[platz(Rand::Rechts, 3)]), text(ausgang(8, 3, 8, 1)));
 }
 
-TEST(Pruefen, LongCyclesEndTheCheck)
+TEST(Check, LongCyclesEndTheCheck)
 {
     // Against the empty field nothing agrees: the two runs that leave the box
     // do so after four steps.
@@ -301,7 +301,7 @@ TEST(Pruefen, LongCyclesEndTheCheck)
     EXPECT_EQ(p.gleich, 0);
 }
 
-TEST(Zellwechsel, ACellHoldsAtMostTwoCodesDuringARun)
+TEST(CellChanges, ACellHoldsAtMostTwoCodesDuringARun)
 {
     // The check keeps a run's field as one bit per cell against its start,
     // which only holds while leaving never leads a code on to a third one.
@@ -319,7 +319,7 @@ TEST(Zellwechsel, ACellHoldsAtMostTwoCodesDuringARun)
     }
 }
 
-TEST(Pruefen, RandomFieldsRunAsTheHiddenStepDrivesThem)
+TEST(Check, RandomFieldsRunAsTheHiddenStepDrivesThem)
 {
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
@@ -341,7 +341,7 @@ TEST(Pruefen, RandomFieldsRunAsTheHiddenStepDrivesThem)
               << arten[Art::Endlos] << " endless\n";
 }
 
-TEST(Pruefen, RunsSharingTheirPathsEndAsWhenRunAlone)
+TEST(Check, RunsSharingTheirPathsEndAsWhenRunAlone)
 {
     // The check lets later runs stop where they meet an earlier run's path;
     // each run alone must end the same way.
