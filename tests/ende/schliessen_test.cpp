@@ -78,7 +78,7 @@ Ergebnis laufen(const std::string& fall)
 
 } // namespace
 
-TEST(ProgrammEnde, ClosingEndsTheProcessInTheMiddleOfAnyLongHandler)
+TEST(ProgramEnd, ClosingEndsTheProcessInTheMiddleOfAnyLongHandler)
 {
     for (const char* fall : {"lauf", "zehn", "rollo", "menue"}) {
         const Ergebnis e = laufen(fall);

@@ -28,14 +28,14 @@ std::vector<int> klicks(int knopf, const Erlaubnis& e, int anzahl, int start = 0
 
 } // namespace
 
-TEST(Objektwahl, ButtonsCycleForwardsBackwardsAndSevenOn)
+TEST(ObjectCycling, ButtonsCycleForwardsBackwardsAndSevenOn)
 {
     EXPECT_EQ(klicks(knopfLinks, alle(), 12), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 0}));
     EXPECT_EQ(klicks(knopfRechts, alle(), 12), (std::vector<int>{11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}));
     EXPECT_EQ(klicks(knopfMitte, alle(), 12), (std::vector<int>{7, 2, 9, 4, 11, 6, 1, 8, 3, 10, 5, 0}));
 }
 
-TEST(Objektwahl, BarredCodesAreSkipped)
+TEST(ObjectCycling, BarredCodesAreSkipped)
 {
     EXPECT_EQ(klicks(knopfLinks, nur({2, 3}), 4), (std::vector<int>{2, 3, 0, 2}));
     Erlaubnis ohneDreh = alle();
@@ -49,7 +49,7 @@ TEST(Objektwahl, BarredCodesAreSkipped)
     EXPECT_EQ(klicks(knopfMitte, nur({}), 2, 5), (std::vector<int>{0, 0}));
 }
 
-TEST(Objektwahl, UnknownButtonChangesNothing)
+TEST(ObjectCycling, UnknownButtonChangesNothing)
 {
     EXPECT_EQ(naechsterCode(5, 0, alle()), 5);
     EXPECT_EQ(naechsterCode(5, 3, alle()), 5);

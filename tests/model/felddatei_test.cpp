@@ -64,7 +64,7 @@ Feld zufallsFeld(unsigned saat)
     return f;
 }
 
-TEST(FeldAlsText, JedeZelleEineZeileZeilenweise)
+TEST(FieldAsText, OneLinePerCellRowByRow)
 {
     Feld f;
     f(1, 0) = UmlenkspiegelSteigend;
@@ -79,7 +79,7 @@ TEST(FeldAlsText, JedeZelleEineZeileZeilenweise)
     EXPECT_EQ(feldAlsText(Feld{}).size(), 320u);
 }
 
-TEST(Dateiname, EndungTkxGenauUndGrossKleinBeachtet)
+TEST(FileName, TkxExtensionExactAndCaseSensitive)
 {
     const struct { const char* pfad; const char* mitEndung; bool endet; } faelle[] = {
         {"feld", "feld.tkx", false}, {"feld.tkx", "feld.tkx", true}, {"feld.TKX", "feld.TKX.tkx", false},
@@ -92,7 +92,7 @@ TEST(Dateiname, EndungTkxGenauUndGrossKleinBeachtet)
     }
 }
 
-TEST(FeldSpeichern, HinUndZurueckUndErsetzen)
+TEST(FieldFileSave, RoundTripAndReplace)
 {
     const unsigned saat = std::random_device{}();
     std::cout << "[ seed     ] " << saat << "\n";
@@ -113,7 +113,7 @@ TEST(FeldSpeichern, HinUndZurueckUndErsetzen)
 }
 
 // Every failure leaves the neighbours ("datei", "ordner/alt.tkx") as they were and no temporary file.
-TEST(FeldSpeichern, ScheitertOhneSpuren)
+TEST(FieldFileSave, FailsWithoutLeavingTraces)
 {
     for (const std::string ziel : {"fehlt/feld.tkx", "datei/feld.tkx", "ordner", ""}) {
         SCOPED_TRACE(ziel);
@@ -131,7 +131,7 @@ TEST(FeldSpeichern, ScheitertOhneSpuren)
 #if defined(__linux__)
 // A write failing midway (the file size limit stands in for a full disk)
 // must not replace the old file with a truncated one.
-TEST(FeldSpeichern, AbgebrochenesSchreibenLaesstAlteDateiStehen)
+TEST(FieldFileSave, InterruptedWriteLeavesTheOldFile)
 {
     Ordner o;
     schreiben(o / "feld.tkx", "alt\r\n");
@@ -149,7 +149,7 @@ TEST(FeldSpeichern, AbgebrochenesSchreibenLaesstAlteDateiStehen)
     EXPECT_EQ(o.inhalt(), std::vector<std::string>{"feld.tkx"});
 }
 
-TEST(FeldSpeichern, NeueDateiFolgtDerUmask)
+TEST(FieldFileSave, NewFileFollowsTheUmask)
 {
     Ordner o;
     const mode_t alt = ::umask(022);
@@ -162,7 +162,7 @@ TEST(FeldSpeichern, NeueDateiFolgtDerUmask)
 
 // The player's files come first: a protected file stays as it is, a link
 // stays a link, and a replaced file keeps its permission bits.
-TEST(FeldSpeichern, WriteProtectedTargetIsRefusedAndStaysByteForByte)
+TEST(FieldFileSave, WriteProtectedTargetIsRefusedAndStaysByteForByte)
 {
     using fs::perms;
     for (const perms schutz : {perms::owner_read | perms::group_read | perms::others_read, perms::owner_read}) {
@@ -176,7 +176,7 @@ TEST(FeldSpeichern, WriteProtectedTargetIsRefusedAndStaysByteForByte)
     }
 }
 
-TEST(FeldSpeichern, SymbolicLinkIsWrittenThroughAndStaysALink)
+TEST(FieldFileSave, SymbolicLinkIsWrittenThroughAndStaysALink)
 {
     Ordner o;
     fs::create_directories(o / "echt");
@@ -202,7 +202,7 @@ TEST(FeldSpeichern, SymbolicLinkIsWrittenThroughAndStaysALink)
                                                     "vorweg.tkx"}));
 }
 
-TEST(FeldSpeichern, ReplacedFileKeepsItsPermissionBits)
+TEST(FieldFileSave, ReplacedFileKeepsItsPermissionBits)
 {
     using fs::perms;
     for (const perms bits : {perms::owner_read | perms::owner_write,
@@ -238,7 +238,7 @@ bool alsNormalerNutzer(Probe probe)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-TEST(FeldSpeichern, WritableFileInAFolderWithoutRoomForNewFilesIsWrittenInPlace)
+TEST(FieldFileSave, WritableFileInAFolderWithoutRoomForNewFilesIsWrittenInPlace)
 {
     using fs::perms;
     Ordner o;
@@ -277,22 +277,22 @@ std::string datei(int zeilen, const std::string& ende = "\r\n", int schlecht = 0
     return text;
 }
 
-TEST(FeldLaden, LaedtGenauDieZellenVorDerErstenSchlechtenZeile)
+TEST(FieldFileLoad, LoadsExactlyTheCellsBeforeTheFirstBadLine)
 {
     const struct { const char* name; std::string text; int zellen; } faelle[] = {
-        {"Vollstaendig", datei(64), 64}, {"NurLf", datei(64, "\n"), 64}, {"LetzteOhneEnde", datei(63) + " 3 ", 64},
-        {"HundertZeilen", datei(100) + "\x01\x02", 64}, {"BlanksTabsPlus", datei(64, "\r\n", 3, "\t+2\t "), 64},
-        {"FuehrendeNullen", datei(64, "\r\n", 4, "003"), 64}, {"MinusNull", datei(64, "\r\n", 1, "-0"), 64},
-        {"Zeile4096Zeichen", datei(64, "\r\n", 5, std::string(2000, ' ') + "4" + std::string(2095, ' ')), 64},
-        {"Zeile4097Zeichen", datei(64, "\r\n", 5, std::string(4096, ' ') + "4"), 4},
-        {"LeereDatei", "", 0}, {"DreiundsechzigZeilen", datei(63), 63}, {"BuchstabeInZeileZehn", datei(64, "\r\n", 10, "a"), 9},
-        {"ZweiZahlen", datei(64, "\r\n", 7, " 1 2 "), 6}, {"LeereZeile", datei(64, "\r\n", 3, ""), 2},
-        {"NurVorzeichen", datei(64, "\r\n", 3, " - "), 2}, {"Zwoelf", datei(64, "\r\n", 12, " 12 "), 11},
-        {"Neunundneunzig", datei(64, "\r\n", 12, "99"), 11}, {"MinusEins", datei(64, "\r\n", 12, "-1"), 11},
-        {"Bruch", datei(64, "\r\n", 12, "2.5"), 11}, {"Ueber32Bit", datei(64, "\r\n", 12, "2147483648"), 11},
-        {"NulByte", datei(64, "\r\n", 20, std::string(" 7\0", 3)), 19}, {"DoppeltesCr", datei(64, "\r\n", 20, " 7\r"), 19},
-        {"NurCrAlsEnde", datei(64, "\r"), 0}, {"Binaer", std::string("\xff\xfe\x00\x80\r\n", 6), 0},
-        {"ZehnMegabyteOhneZeilenende", std::string(10'000'000, '5'), 0},
+        {"Complete", datei(64), 64}, {"LfOnly", datei(64, "\n"), 64}, {"LastLineUnterminated", datei(63) + " 3 ", 64},
+        {"HundredLines", datei(100) + "\x01\x02", 64}, {"BlanksTabsPlus", datei(64, "\r\n", 3, "\t+2\t "), 64},
+        {"LeadingZeros", datei(64, "\r\n", 4, "003"), 64}, {"MinusZero", datei(64, "\r\n", 1, "-0"), 64},
+        {"Line4096Chars", datei(64, "\r\n", 5, std::string(2000, ' ') + "4" + std::string(2095, ' ')), 64},
+        {"Line4097Chars", datei(64, "\r\n", 5, std::string(4096, ' ') + "4"), 4},
+        {"EmptyFile", "", 0}, {"SixtyThreeLines", datei(63), 63}, {"LetterInLineTen", datei(64, "\r\n", 10, "a"), 9},
+        {"TwoNumbers", datei(64, "\r\n", 7, " 1 2 "), 6}, {"EmptyLine", datei(64, "\r\n", 3, ""), 2},
+        {"SignOnly", datei(64, "\r\n", 3, " - "), 2}, {"Twelve", datei(64, "\r\n", 12, " 12 "), 11},
+        {"NinetyNine", datei(64, "\r\n", 12, "99"), 11}, {"MinusOne", datei(64, "\r\n", 12, "-1"), 11},
+        {"Fraction", datei(64, "\r\n", 12, "2.5"), 11}, {"Over32Bit", datei(64, "\r\n", 12, "2147483648"), 11},
+        {"NulByte", datei(64, "\r\n", 20, std::string(" 7\0", 3)), 19}, {"DoubleCr", datei(64, "\r\n", 20, " 7\r"), 19},
+        {"CrOnlyAsLineEnd", datei(64, "\r"), 0}, {"Binary", std::string("\xff\xfe\x00\x80\r\n", 6), 0},
+        {"TenMegabytesWithoutLineEnd", std::string(10'000'000, '5'), 0},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -313,7 +313,7 @@ TEST(FeldLaden, LaedtGenauDieZellenVorDerErstenSchlechtenZeile)
 }
 
 // Reading a folder made the C++ stream throw; a C stream just reports the end.
-TEST(FeldLaden, OrdnerOderFehlendeDateiLadenNichtsOhneAusnahme)
+TEST(FieldFileLoad, FolderOrMissingFileLoadsNothingWithoutThrowing)
 {
     Ordner o;
     fs::create_directories(o / "ordner.tkx");

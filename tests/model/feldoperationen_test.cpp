@@ -35,7 +35,7 @@ void pruefeNeuzeichnen(const Aufzeichnung& a, Seite seite, const Feld& feld)
 
 } // namespace
 
-TEST(Feldoperationen, EachWritesOneFieldRedrawsItAndLeavesProbesAndFlags)
+TEST(FieldOperations, EachWritesOneFieldRedrawsItAndLeavesProbesAndFlags)
 {
     struct Zeile {
         const char* name;
@@ -70,7 +70,7 @@ TEST(Feldoperationen, EachWritesOneFieldRedrawsItAndLeavesProbesAndFlags)
     }
 }
 
-TEST(Feldoperationen, CopyLeftToRightShowsWhatAHiddenRunChanged)
+TEST(FieldOperations, CopyLeftToRightShowsWhatAHiddenRunChanged)
 {
     Spielstand s = mitMuster();
     Aufzeichnung a;
@@ -87,7 +87,7 @@ TEST(Feldoperationen, CopyLeftToRightShowsWhatAHiddenRunChanged)
     EXPECT_EQ(s.feldNachbau(2, 1), Katzenauge);
 }
 
-TEST(Feldoperationen, ReopenUndoesClearingAndCopyingOntoTheHiddenField)
+TEST(FieldOperations, ReopenUndoesClearingAndCopyingOntoTheHiddenField)
 {
     Spielstand s = mitMuster();
     Aufzeichnung a;

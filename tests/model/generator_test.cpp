@@ -52,18 +52,18 @@ std::vector<std::string> aufrufe(std::vector<std::string> danach)
     return v;
 }
 
-TEST(Generieren, SkriptBestimmtZelleUndCode)
+TEST(Generator, ScriptDecidesCellAndCode)
 {
     const struct { const char* name; Erlaubnis erlaubt; bool genau; const char* anzahl; std::vector<double> zuege;
                    std::vector<std::string> gezeichnet; int objekte; } faelle[] = {
-        {"BesetzteZelleWirdNeuGezogen", alle, false, "2", {0.3, 0.9, 0.5, 0.3, 0.9, 0.0, 0.999, 0.1},
+        {"OccupiedCellIsDrawnAgain", alle, false, "2", {0.3, 0.9, 0.5, 0.3, 0.9, 0.0, 0.999, 0.1},
          {"zelle V 6 2 7", "zelle V 1 0 7"}, 2},
-        {"GesperrterCodeUndNullInGenauWerdenNeuGezogen", nur({0, 1, 11}), true, "1", {0.5, 0.5, 0.84, 0.01, 0.95},
+        {"BarredCodeAndEmptyInExactModeAreDrawnAgain", nur({0, 1, 11}), true, "1", {0.5, 0.5, 0.84, 0.01, 0.95},
          {"zelle V 11 4 4"}, 1},
-        {"NullInMaximalVerbrauchtDenZug", alle, false, "2", {0.5, 0.5, 0.0, 0.5, 0.5, 0.25},
+        {"EmptyInAtMostModeUsesUpThePlacement", alle, false, "2", {0.5, 0.5, 0.0, 0.5, 0.5, 0.25},
          {"zelle V 0 4 4", "zelle V 3 4 4"}, 1},
-        {"AnzahlHalbZurGeraden", alle, true, "1.5 Stueck", {0, 0, 0.1, 0.125, 0, 0.2}, {"zelle V 1 0 0", "zelle V 2 1 0"}, 2},
-        {"AusreisserBleibenImBereich", alle, true, "2", {1.0, -0.5, 1.5, std::nan(""), 0.99, 0.999},
+        {"CountHalfToEven", alle, true, "1.5 Stueck", {0, 0, 0.1, 0.125, 0, 0.2}, {"zelle V 1 0 0", "zelle V 2 1 0"}, 2},
+        {"OutliersStayInRange", alle, true, "2", {1.0, -0.5, 1.5, std::nan(""), 0.99, 0.999},
          {"zelle V 11 7 0", "zelle V 11 0 7"}, 2},
     };
     for (const auto& f : faelle) {
@@ -79,12 +79,12 @@ TEST(Generieren, SkriptBestimmtZelleUndCode)
 }
 
 // Nothing to place (or impossible to place): the field is cleared and no number is drawn.
-TEST(Generieren, LeertOhneZuZiehen)
+TEST(Generator, ClearsWithoutDrawing)
 {
     const struct { const char* name; Erlaubnis erlaubt; bool genau; const char* anzahl; } faelle[] = {
-        {"Null", alle, true, "0"}, {"Junk", alle, false, "abc"}, {"Negativ", alle, true, "-5"},
-        {"Ueber32Bit", alle, true, "2147483648"}, {"NurLeerGenau", nur({0}), true, "7"},
-        {"NurLeerMaximalRiesig", nur({0}), false, "2147483647"}, {"NichtsErlaubt", nur({}), false, "7"},
+        {"Zero", alle, true, "0"}, {"Junk", alle, false, "abc"}, {"Negative", alle, true, "-5"},
+        {"Over32Bit", alle, true, "2147483648"}, {"OnlyEmptyExact", nur({0}), true, "7"},
+        {"OnlyEmptyAtMostHuge", nur({0}), false, "2147483647"}, {"NothingAllowed", nur({}), false, "7"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -101,7 +101,7 @@ TEST(Generieren, LeertOhneZuZiehen)
 }
 
 // 65 placements asked: 64 fill the field, the 65th ends before drawing (the script would throw).
-TEST(Generieren, VollesFeldZiehtKeineWeitereZelle)
+TEST(Generator, FullFieldDrawsNoFurtherCell)
 {
     std::vector<double> zuege;
     for (int y = 0; y < 8; ++y)
@@ -114,16 +114,16 @@ TEST(Generieren, VollesFeldZiehtKeineWeitereZelle)
     EXPECT_EQ(a.aufrufe.size(), 128u);
 }
 
-TEST(Generieren, EchteZufallsfelderHaltenAnzahlUndErlaubnisEin)
+TEST(Generator, RealRandomFieldsKeepCountAndAllowedCodes)
 {
     const auto jetzt = std::chrono::system_clock::now().time_since_epoch();
     const double basis = static_cast<double>(std::chrono::duration_cast<std::chrono::milliseconds>(jetzt).count() % 86400000) / 1000;
     std::cout << "[ seed     ] seconds " << std::to_string(basis) << " + i/1000\n";
     const struct { const char* name; Erlaubnis erlaubt; bool genau; const char* anzahl; int min, max; } faelle[] = {
-        {"GenauSieben", alle, true, "7", 7, 7}, {"MaximalSieben", alle, false, "7", 0, 7},
-        {"GenauFuenfNurZehn", nur({0, 10}), true, "5", 5, 5}, {"MaximalNurZehn", nur({0, 10}), false, "7", 0, 7},
-        {"GenauHundert", alle, true, "100", 64, 64}, {"MaximalHundert", alle, false, "100", 0, 64},
-        {"MaximalRiesigFuellt", nur({0, 10}), false, "2147483647", 64, 64},
+        {"ExactlySeven", alle, true, "7", 7, 7}, {"AtMostSeven", alle, false, "7", 0, 7},
+        {"ExactlyFiveOnlyTen", nur({0, 10}), true, "5", 5, 5}, {"AtMostOnlyTen", nur({0, 10}), false, "7", 0, 7},
+        {"ExactlyHundred", alle, true, "100", 64, 64}, {"AtMostHundred", alle, false, "100", 0, 64},
+        {"AtMostHugeFills", nur({0, 10}), false, "2147483647", 64, 64},
     };
     for (const auto& f : faelle)
         for (int i = 0; i < 50; ++i) {
@@ -144,7 +144,7 @@ TEST(Generieren, EchteZufallsfelderHaltenAnzahlUndErlaubnisEin)
         }
 }
 
-TEST(StandardZufall, GleicheSaatGleicheFolgeImmerUnterEins)
+TEST(StandardRandom, SameSeedSameSequenceAlwaysBelowOne)
 {
     StandardZufall a, b, c;
     a.saeen(3600.125);
@@ -158,13 +158,13 @@ TEST(StandardZufall, GleicheSaatGleicheFolgeImmerUnterEins)
     }
 }
 
-TEST(ErlaubnisBinden, KoppeltDieFlaggen)
+TEST(AllowedFlagTies, CoupleTheFlags)
 {
     const struct { const char* name; Erlaubnis vorher, nachher; } faelle[] = {
-        {"FuenfSetztVier", nur({0, 5}), nur({0, 4, 5})}, {"FuenfAusLoeschtVier", nur({0, 4}), nur({0})},
-        {"SechsSetztSiebenBisNeun", nur({0, 6}), nur({0, 6, 7, 8, 9})}, {"SechsAusLoeschtSiebenBisNeun", nur({0, 7, 9}), nur({0})},
-        {"ElfSetztEins", nur({0, 11}), nur({0, 1, 11})}, {"ElfAusLaesstEins", nur({0, 1}), nur({0, 1})},
-        {"NullWirdNieGeaendert", nur({2}), nur({2})}, {"AllesZugleich", nur({5, 6, 11}), nur({1, 4, 5, 6, 7, 8, 9, 11})},
+        {"FiveSetsFour", nur({0, 5}), nur({0, 4, 5})}, {"FiveOffClearsFour", nur({0, 4}), nur({0})},
+        {"SixSetsSevenToNine", nur({0, 6}), nur({0, 6, 7, 8, 9})}, {"SixOffClearsSevenToNine", nur({0, 7, 9}), nur({0})},
+        {"ElevenSetsOne", nur({0, 11}), nur({0, 1, 11})}, {"ElevenOffKeepsOne", nur({0, 1}), nur({0, 1})},
+        {"ZeroIsNeverChanged", nur({2}), nur({2})}, {"AllAtOnce", nur({5, 6, 11}), nur({1, 4, 5, 6, 7, 8, 9, 11})},
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(erlaubnisBinden(f.vorher), f.nachher) << f.name;

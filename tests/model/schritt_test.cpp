@@ -50,7 +50,7 @@ struct Lauf {
 
 } // namespace
 
-TEST(SchrittAblauf, OneHiddenStepIsEventsTwelveSlidesThenThePause)
+TEST(StepSequence, OneHiddenStepIsEventsTwelveSlidesThenThePause)
 {
     Lauf l;
     l.s.sondeVorgabe = sondeAmRand(Rand::Links, 3);
@@ -66,7 +66,7 @@ TEST(SchrittAblauf, OneHiddenStepIsEventsTwelveSlidesThenThePause)
     EXPECT_EQ(l.s.sondeVorgabe, (Sonde{0, 3, 1, 0}));
 }
 
-TEST(SchrittAblauf, OneModelStepShowsThePlaceAndDrawsTheTrailFromTheCentre)
+TEST(StepSequence, OneModelStepShowsThePlaceAndDrawsTheTrailFromTheCentre)
 {
     Lauf l;
     l.a.spurSchalter = true;
@@ -86,7 +86,7 @@ TEST(SchrittAblauf, OneModelStepShowsThePlaceAndDrawsTheTrailFromTheCentre)
     EXPECT_TRUE(l.a.nur("ton").empty());
 }
 
-TEST(SchrittAblauf, TrailSwitchOffDrawsNothing)
+TEST(StepSequence, TrailSwitchOffDrawsNothing)
 {
     Lauf l;
     l.s.sondeNachbau = sondeAmRand(Rand::Unten, 2);
@@ -94,7 +94,7 @@ TEST(SchrittAblauf, TrailSwitchOffDrawsNothing)
     EXPECT_TRUE(l.a.nur("spur").empty());
 }
 
-TEST(SchrittAblauf, PauseAfterAStepFollowsTheSpeed)
+TEST(StepSequence, PauseAfterAStepFollowsTheSpeed)
 {
     for (auto [tempo, pause] : {std::pair{1, 91}, {5, 51}, {10, 1}, {0, 91}, {99, 1}}) {
         Lauf l;
@@ -107,7 +107,7 @@ TEST(SchrittAblauf, PauseAfterAStepFollowsTheSpeed)
     }
 }
 
-TEST(VorgabeLauf, EmptyRowExitsAfterNineStepsWithOneToneAndAWhiteMarker)
+TEST(HiddenRun, EmptyRowExitsAfterNineStepsWithOneToneAndAWhiteMarker)
 {
     Lauf l;
     l.s.sondeVorgabe = sondeAmRand(Rand::Links, 4);
@@ -125,7 +125,7 @@ TEST(VorgabeLauf, EmptyRowExitsAfterNineStepsWithOneToneAndAWhiteMarker)
     EXPECT_TRUE(l.a.nur("kompass").empty());
 }
 
-TEST(VorgabeLauf, LaunchingAgainFromTheExitEndsAfterOneStepWithTheExitTone)
+TEST(HiddenRun, LaunchingAgainFromTheExitEndsAfterOneStepWithTheExitTone)
 {
     Lauf l;
     l.s.sondeVorgabe = sondeAmRand(Rand::Unten, 3);
@@ -137,7 +137,7 @@ TEST(VorgabeLauf, LaunchingAgainFromTheExitEndsAfterOneStepWithTheExitTone)
     EXPECT_EQ(l.a.nur("ton"), std::vector<std::string>{"ton 360 100"});
 }
 
-TEST(VorgabeLauf, CatsEyeInTheFirstCellSendsTheProbeBackOutWhereItCameIn)
+TEST(HiddenRun, CatsEyeInTheFirstCellSendsTheProbeBackOutWhereItCameIn)
 {
     Lauf l;
     l.s.feldVorgabe = feldAus({"K.......", "........", "........", "........",
@@ -148,7 +148,7 @@ TEST(VorgabeLauf, CatsEyeInTheFirstCellSendsTheProbeBackOutWhereItCameIn)
     EXPECT_EQ(l.a.nur("ton"), (std::vector<std::string>{"ton 360 100", "ton 360 100"}));
 }
 
-TEST(VorgabeLauf, SoundSwitchOffSilencesContactsButNotExitOrBlackHole)
+TEST(HiddenRun, SoundSwitchOffSilencesContactsButNotExitOrBlackHole)
 {
     Lauf l;
     l.a.tonSchalter = false;
@@ -176,7 +176,7 @@ TEST(VorgabeLauf, SoundSwitchOffSilencesContactsButNotExitOrBlackHole)
     EXPECT_EQ(loch.a.nur("ton"), std::vector<std::string>{"ton 240 1000"});
 }
 
-TEST(VorgabeLauf, ClosedTrapdoorAndCatsEyeMakeALoopThatNeverEndsByItself)
+TEST(HiddenRun, ClosedTrapdoorAndCatsEyeMakeALoopThatNeverEndsByItself)
 {
     Lauf l;
     // From the left: the trapdoor at (1,3) is passed, the cat's eye at (3,3)
@@ -190,7 +190,7 @@ TEST(VorgabeLauf, ClosedTrapdoorAndCatsEyeMakeALoopThatNeverEndsByItself)
     EXPECT_EQ(l.a.nur("zelle"), std::vector<std::string>{"zelle V 1 1 3"});
 }
 
-TEST(NachbauLauf, EmptyRowTurnsBackAtTheBorder)
+TEST(ModelRun, EmptyRowTurnsBackAtTheBorder)
 {
     Lauf l;
     l.s.sondeNachbau = sondeAmRand(Rand::Links, 4);
@@ -205,7 +205,7 @@ TEST(NachbauLauf, EmptyRowTurnsBackAtTheBorder)
     EXPECT_EQ(l.s.sondeNachbau, (Sonde{7, 4, -1, 0}));
 }
 
-TEST(NachbauLauf, CatsEyeInTheFirstCellMakesTheProbeShuttle)
+TEST(ModelRun, CatsEyeInTheFirstCellMakesTheProbeShuttle)
 {
     Lauf l;
     l.s.feldNachbau(0, 6) = Katzenauge;
@@ -219,7 +219,7 @@ TEST(NachbauLauf, CatsEyeInTheFirstCellMakesTheProbeShuttle)
     EXPECT_EQ(l.a.nur("ton").size(), 6u);
 }
 
-TEST(NachbauLauf, StandingProbeOnTheBorderDoesNotMoveButSoundsEachStep)
+TEST(ModelRun, StandingProbeOnTheBorderDoesNotMoveButSoundsEachStep)
 {
     Lauf l;  // the model probe as the set-up leaves it: (-1, 7), standing
     l.nachbau(2);
@@ -230,7 +230,7 @@ TEST(NachbauLauf, StandingProbeOnTheBorderDoesNotMoveButSoundsEachStep)
     EXPECT_EQ(zaehle(l.a.aufrufe, "marker N 0 0"), 24);
 }
 
-TEST(NachbauLauf, BlackHoleHoldsTheProbePlaysTheLowToneThenShowsTheStandingCompass)
+TEST(ModelRun, BlackHoleHoldsTheProbePlaysTheLowToneThenShowsTheStandingCompass)
 {
     Lauf l;
     l.a.spurSchalter = true;
@@ -249,7 +249,7 @@ TEST(NachbauLauf, BlackHoleHoldsTheProbePlaysTheLowToneThenShowsTheStandingCompa
     EXPECT_EQ(l.a.nur("spur").back(), "spur 1.5 0.5 1.5 0.5");
 }
 
-TEST(Objektwechsel, TrapdoorClosesOneStepAfterItWasEntered)
+TEST(ObjectChanges, TrapdoorClosesOneStepAfterItWasEntered)
 {
     for (Seite seite : {Seite::Vorgabe, Seite::Nachbau}) {
         Lauf l;
@@ -270,7 +270,7 @@ TEST(Objektwechsel, TrapdoorClosesOneStepAfterItWasEntered)
     }
 }
 
-TEST(Objektwechsel, RotatingMirrorTurnsOnlyAfterReflectingTheProbe)
+TEST(ObjectChanges, RotatingMirrorTurnsOnlyAfterReflectingTheProbe)
 {
     {
         SCOPED_TRACE("lengthwise");
@@ -307,7 +307,7 @@ TEST(Objektwechsel, RotatingMirrorTurnsOnlyAfterReflectingTheProbe)
     }
 }
 
-TEST(Objektregeln, EveryCodeAndHeading)
+TEST(ObjectRules, EveryCodeAndHeading)
 {
     struct Zeile {
         const char* name;
@@ -338,7 +338,7 @@ TEST(Objektregeln, EveryCodeAndHeading)
         EXPECT_EQ(objektWirkung(SchwarzesLoch, r).richtung, steht);
 }
 
-TEST(Objektregeln, HalfMirrorsReflectWithAToneAndPassSilently)
+TEST(ObjectRules, HalfMirrorsReflectWithAToneAndPassSilently)
 {
     // Row 4 from either side onto a half mirror at (2,4) or (6,4).
     struct Zeile {
@@ -369,7 +369,7 @@ TEST(Objektregeln, HalfMirrorsReflectWithAToneAndPassSilently)
     }
 }
 
-TEST(NachbauLauf, RandomFieldsKeepProbesOnTheBoardAndCodesValid)
+TEST(ModelRun, RandomFieldsKeepProbesOnTheBoardAndCodesValid)
 {
     const unsigned seed = std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));

@@ -22,7 +22,7 @@ Zeilen brettVon(Seite seite)
 
 long stelle(const Zeilen& z, const std::string& zeile) { return std::find(z.begin(), z.end(), zeile) - z.begin(); }
 
-TEST(Spielfeld, FuellenGitterVorStreifenBeschriftungTitel)
+TEST(BoardDrawing, FillThenGridBeforeStripsLabelsAndTitle)
 {
     for (Seite seite : {Seite::Vorgabe, Seite::Nachbau}) {
         const Zeilen z = brettVon(seite);
@@ -59,7 +59,7 @@ struct Aufbau {
     }
 };
 
-TEST(SpielAufbau, JedesFeldBekommtSeinBrettNachDemMassstab)
+TEST(GameSetup, EachFieldGetsItsBoardAfterTheScale)
 {
     const Aufbau a;
     for (auto [name, seite] : {std::pair{"v", Seite::Vorgabe}, {"n", Seite::Nachbau}}) {
@@ -71,7 +71,7 @@ TEST(SpielAufbau, JedesFeldBekommtSeinBrettNachDemMassstab)
     EXPECT_EQ(a.von("k"), Zeilen{"massstab -1.55 -1.55 1.55 1.55"});
 }
 
-TEST(SpielAufbau, GitterDurchlaeufeWechselnZwischenDenFlaechen)
+TEST(GameSetup, GridPassesAlternateBetweenTheSurfaces)
 {
     const Aufbau a;
     std::string reihenfolge;
@@ -84,7 +84,7 @@ TEST(SpielAufbau, GitterDurchlaeufeWechselnZwischenDenFlaechen)
     EXPECT_EQ(reihenfolge, erwartet);
 }
 
-TEST(SpielAufbau, RolloWeissesGitterDannNotizstift)
+TEST(GameSetup, BlindGetsAWhiteGridThenTheNotesPen)
 {
     const Aufbau a;
     Zeilen r = a.von("r");

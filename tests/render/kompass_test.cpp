@@ -12,7 +12,7 @@ namespace {
 
 using Zeilen = std::vector<std::string>;
 
-TEST(Kompass, VierzehnWeisseRingeDannDerMagentaRing)
+TEST(Compass, FourteenWhiteRingsThenTheMagentaRing)
 {
     Aufzeichnungsflaeche f;
     kompassZeigen(f, steht);
@@ -37,9 +37,9 @@ struct NadelFall {
     const char* spitze;
 };
 
-class Nadel : public testing::TestWithParam<NadelFall> {};
+class Needle : public testing::TestWithParam<NadelFall> {};
 
-TEST_P(Nadel, DreiStricheImmerDuennerBisZurSpitze)
+TEST_P(Needle, ThreeStrokesEverThinnerToTheTip)
 {
     Aufzeichnungsflaeche f;
     kompassZeigen(f, GetParam().richtung);
@@ -51,12 +51,12 @@ TEST_P(Nadel, DreiStricheImmerDuennerBisZurSpitze)
     EXPECT_EQ(striche[2], std::string("linie 0 0 ") + GetParam().spitze + " (0,0,0)");
 }
 
-INSTANTIATE_TEST_SUITE_P(Richtungen, Nadel, testing::Values(
-    NadelFall{"Nord", nord, "0 -1"}, NadelFall{"Ost", ost, "1 0"}, NadelFall{"Sued", sued, "0 1"},
-    NadelFall{"West", west, "-1 0"}, NadelFall{"Steht", steht, "0 0"}),
+INSTANTIATE_TEST_SUITE_P(Headings, Needle, testing::Values(
+    NadelFall{"North", nord, "0 -1"}, NadelFall{"East", ost, "1 0"}, NadelFall{"South", sued, "0 1"},
+    NadelFall{"West", west, "-1 0"}, NadelFall{"Standing", steht, "0 0"}),
     [](const testing::TestParamInfo<NadelFall>& info) { return std::string(info.param.name); });
 
-TEST(Kompass, NadelStufenNachStift)
+TEST(Compass, NeedleStepsByPen)
 {
     Aufzeichnungsflaeche f;
     kompassZeigen(f, ost);

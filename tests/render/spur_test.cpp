@@ -12,7 +12,7 @@ namespace {
 
 using Zeilen = std::vector<std::string>;
 
-TEST(SpurZeichnen, GelbeLinieMitStift1)
+TEST(TrailDrawing, YellowLineWithPen1)
 {
     Aufzeichnungsflaeche f;
     f.stiftbreiteSetzen(5);
@@ -21,7 +21,7 @@ TEST(SpurZeichnen, GelbeLinieMitStift1)
               (Zeilen{"vordergrund (255,255,0)", "stift 1", "linie 2.5 3.5 2.83333 3.5 (255,255,0)"}));
 }
 
-TEST(SpurLoeschen, BrettNochMitAltemStiftDannZellenSpaltenweise)
+TEST(TrailClear, BoardStillWithTheOldPenThenCellsColumnByColumn)
 {
     Feld feld;
     feld(0, 1) = Katzenauge;

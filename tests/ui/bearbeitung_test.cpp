@@ -69,7 +69,7 @@ TEST_F(FensterTest, StartScreenTakesNoFieldClicks)
     EXPECT_EQ(f->spiel().feldNachbau(3, 3), Leer);
 }
 
-TEST_F(FensterTest, ModelCellsCycleWithTheThreeButtonsAndVorgabeCellsStay)
+TEST_F(FensterTest, ModelCellsCycleWithTheThreeButtonsAndHiddenCellsStay)
 {
     starten();
     auto folge = [&](Qt::MouseButton knopf, int anzahl) {
