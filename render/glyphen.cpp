@@ -92,22 +92,24 @@ std::vector<GlyphStrich> glyphStriche(int code)
     return g;
 }
 
-const std::vector<SpiralPunkt>& spiralPunkte()
+const Punktfolge& spiralFolge()
 {
     // G runs from 255 at the centre down to 15 at the outer end; t is summed
     // step by step rather than computed from a counter so that the points
     // land where repeated addition puts them.
-    static const std::vector<SpiralPunkt> punkte = [] {
+    static const Punktfolge folge = [] {
         std::vector<SpiralPunkt> v;
         for (double t = 0.0; t <= 24.0; t += 0.01) {
             const double g = std::clamp(std::nearbyint(255.0 - 10.0 * t), 0.0, 255.0);
             const auto gruen = static_cast<std::uint8_t>(g);
             v.push_back({0.5 - t * std::sin(t) / 60.0, 0.5 + t * std::cos(t) / 60.0, Farbe{255, gruen, gruen}});
         }
-        return v;
+        return Punktfolge(std::move(v));
     }();
-    return punkte;
+    return folge;
 }
+
+const std::vector<SpiralPunkt>& spiralPunkte() { return spiralFolge().punkte(); }
 
 void zelleZeichnen(Zeichenflaeche& flaeche, Seite seite, int code, int x, int y)
 {
@@ -118,9 +120,9 @@ void zelleZeichnen(Zeichenflaeche& flaeche, Seite seite, int code, int x, int y)
         flaeche.stiftbreiteSetzen(stift);
     flaeche.rechteckFuellen(x + 0.1, y + 0.1, x + 0.9, y + 0.9, brettFarbe(seite));
     if (code == SchwarzesLoch) {
-        // Dots of the pen in force.
-        for (const SpiralPunkt& p : spiralPunkte())
-            flaeche.punkt(x + p.a, y + p.b, p.farbe);
+        // Dots of the pen in force; one sequence, so that a surface can
+        // draw all 2400 of them from what it kept of the last hole.
+        flaeche.punktfolge(x, y, spiralFolge());
         return;
     }
     for (const GlyphStrich& s : glyphStriche(code)) {

@@ -24,12 +24,10 @@ struct GlyphStrich {
 // cell, the black hole (see spiralPunkte) and unknown codes.
 std::vector<GlyphStrich> glyphStriche(int code);
 
-// The black hole: a spiral of points from the centre outwards, white to dark red.
-struct SpiralPunkt {
-    double a = 0.0;
-    double b = 0.0;
-    Farbe farbe{};
-};
+// The black hole: a spiral of points from the centre outwards, white to dark
+// red, in cell units; spiralPunkte() are the points of spiralFolge().
+using SpiralPunkt = FarbPunkt;
+const Punktfolge& spiralFolge();
 const std::vector<SpiralPunkt>& spiralPunkte();
 
 // Erases the inside of cell (x, y) to the field's board colour and draws

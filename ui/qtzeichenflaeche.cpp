@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -23,6 +24,21 @@ constexpr double grenzeWeit = 1e6;
 constexpr int stiftMax = 500;
 constexpr qreal verhaeltnisMax = 16.0;
 
+// A point drawn from a kept pattern lands in the origin's widget pixel plus
+// floor(a * sx + grenzToleranz); drawn on its own, in floor((x + a - x1) * sx
+// + grenzToleranz) as computed in doubles. The two agree when the origin lies
+// within `ursprungToleranz` of a pixel corner, a * sx + grenzToleranz keeps
+// `musterRand` from every whole number, and (|x| + |x1| + |a|) * |sx| stays
+// below `musterGrenze`: that bounds the rounding of both computations to a
+// few times 1e-11 pixels, far inside the margin.
+constexpr double musterRand = 1e-8;
+constexpr double ursprungToleranz = 1e-10;
+constexpr double musterGrenze = 1e5;
+// Larger patterns, in image pixels, are drawn dot by dot; more patterns than
+// this are dropped all together before a new one is kept.
+constexpr qint64 musterFlaecheMax = qint64{1} << 20;
+constexpr std::size_t musterAnzahlMax = 8;
+
 // Rounding without a library call: every argument here is bounded by
 // grenzeWeit times a ratio, far inside the range of long long.
 double abgerundet(double v)
@@ -32,6 +48,11 @@ double abgerundet(double v)
 }
 
 int gerundet(double v) { return static_cast<int>(abgerundet(v + 0.5)); }
+
+// The first pixel of a dot of `durchmesser` pixels centred at `mitte`. The
+// centre lies on a pixel centre for odd and on a pixel corner for even
+// diameters, so this is a whole number.
+int eckeUm(double mitte, int durchmesser) { return gerundet(mitte - durchmesser / 2.0); }
 
 QRgb rgb(Farbe f) { return qRgb(f.r, f.g, f.b); }
 
@@ -144,6 +165,22 @@ void QtZeichenflaeche::punkt(double x, double y, Farbe farbe)
     anzeigen();
 }
 
+void QtZeichenflaeche::punktfolge(double x, double y, const Punktfolge& folge)
+{
+    if (folge.punkte().empty())
+        return;
+    // Opened first: it may fit the image to a new size or ratio, which the
+    // pattern has to be chosen for.
+    maler();
+    if (punktmuster_ && musterZeichnen(x, y, folge)) {
+        ++gemusterteFolgen_;
+        letzterPunkt_.gueltig = false;
+        anzeigen();
+        return;
+    }
+    Zeichenflaeche::punktfolge(x, y, folge);
+}
+
 void QtZeichenflaeche::kreis(double x, double y, double radius)
 {
     letzterPunkt_.gueltig = false;
@@ -177,6 +214,13 @@ void QtZeichenflaeche::kantenglaettungSetzen(bool an)
 {
     kantenglaettung_ = an;
     malerBeenden();
+}
+
+void QtZeichenflaeche::punktmusterSetzen(bool an)
+{
+    punktmuster_ = an;
+    if (!an)
+        muster_.clear();
 }
 
 void QtZeichenflaeche::geraetePixelVerhaeltnisSetzen(qreal verhaeltnis)
@@ -349,6 +393,7 @@ void QtZeichenflaeche::bildAnpassen()
         p.drawImage(QPointF(0, 0), bild_);
     }
     bild_ = neu;
+    muster_.clear();
     bildBreite_ = bild_.width();
     bildHoehe_ = bild_.height();
     verhaeltnis_ = v;
@@ -358,8 +403,12 @@ void QtZeichenflaeche::bildAnpassen()
 
 void QtZeichenflaeche::umrechnungSetzen()
 {
-    sx_ = groesse_.width() / (x2_ - x1_);
-    sy_ = groesse_.height() / (y2_ - y1_);
+    const double sx = groesse_.width() / (x2_ - x1_);
+    const double sy = groesse_.height() / (y2_ - y1_);
+    if (sx != sx_ || sy != sy_)
+        muster_.clear();
+    sx_ = sx;
+    sy_ = sy;
 }
 
 void QtZeichenflaeche::anzeigen()
@@ -382,14 +431,21 @@ double QtZeichenflaeche::pixelY(double y) const
 
 QPointF QtZeichenflaeche::mitte(double x, double y, int breite) const
 {
+    return {bildMitte(pixelX(x), breite), bildMitte(pixelY(y), breite)};
+}
+
+double QtZeichenflaeche::bildMitte(double pixel, int breite) const
+{
     // The middle of the widget pixel, moved to the nearest image pixel corner
     // for even widths and to the nearest image pixel centre for odd ones, so
     // that strokes and dots cover whole image pixels.
-    const auto achse = [this, breite](double pixel) {
-        const double m = (pixel + 0.5) * verhaeltnis_;
-        return breite % 2 == 1 ? abgerundet(m) + 0.5 : abgerundet(m + 0.5);
-    };
-    return {achse(pixelX(x)), achse(pixelY(y))};
+    const double m = (pixel + 0.5) * verhaeltnis_;
+    return breite % 2 == 1 ? abgerundet(m) + 0.5 : abgerundet(m + 0.5);
+}
+
+int QtZeichenflaeche::bildEcke(double pixel, int breite) const
+{
+    return eckeUm(bildMitte(pixel, breite), breite);
 }
 
 int QtZeichenflaeche::bildBreiteFuer(int pixel) const
@@ -421,10 +477,8 @@ void QtZeichenflaeche::scheibe(QPointF m, int durchmesser, QRgb farbe)
         p.drawEllipse(m / verhaeltnis_, r, r);
         return;
     }
-    // The centre lies on a pixel centre for odd and on a pixel corner for even
-    // diameters, so the mask's top-left pixel is a whole number.
-    const int x0 = gerundet(m.x() - durchmesser / 2.0);
-    const int y0 = gerundet(m.y() - durchmesser / 2.0);
+    const int x0 = eckeUm(m.x(), durchmesser);
+    const int y0 = eckeUm(m.y(), durchmesser);
     // A solid dot over the very same pixels as the one before, with nothing
     // drawn in between, changes nothing: dense point sequences such as the
     // black hole's spiral hit the same pixels many times in a row.
@@ -432,13 +486,22 @@ void QtZeichenflaeche::scheibe(QPointF m, int durchmesser, QRgb farbe)
     if (jetzt == letzterPunkt_)
         return;
     letzterPunkt_ = jetzt;
+    scheibenFlaechen(x0, y0, durchmesser,
+                     [this, farbe](int links, int oben, int rechts, int unten) {
+                         pixelFuellen(links, oben, rechts, unten, farbe);
+                     });
+}
+
+template <typename Fuellen>
+void QtZeichenflaeche::scheibenFlaechen(int x0, int y0, int durchmesser, Fuellen&& fuellen)
+{
     // Up to 3 pixels across the round mask is the full square.
     if (durchmesser <= 3) {
-        pixelFuellen(x0, y0, x0 + durchmesser, y0 + durchmesser, farbe);
+        fuellen(x0, y0, x0 + durchmesser, y0 + durchmesser);
         return;
     }
     for (const Spanne& s : maske(durchmesser))
-        pixelFuellen(x0 + s.von, y0 + s.dy, x0 + s.bis + 1, y0 + s.dy + 1, farbe);
+        fuellen(x0 + s.von, y0 + s.dy, x0 + s.bis + 1, y0 + s.dy + 1);
 }
 
 const std::vector<QtZeichenflaeche::Spanne>& QtZeichenflaeche::maske(int durchmesser)
@@ -465,4 +528,146 @@ const std::vector<QtZeichenflaeche::Spanne>& QtZeichenflaeche::maske(int durchme
             spannen.push_back({dy, von, bis});
     }
     return spannen;
+}
+
+bool QtZeichenflaeche::musterZeichnen(double x, double y, const Punktfolge& folge)
+{
+    const int breite = bildBreiteFuer(stiftbreite_);
+    // Smoothed dots blend into what lies below them.
+    if (kantenglaettung_ && breite >= 3)
+        return false;
+    const Muster& m = muster(folge, breite);
+    if (!m.brauchbar)
+        return false;
+    // Written so that NaN and infinities fail too.
+    if (!((std::abs(x) + std::abs(x1_) + m.weiteA) * std::abs(sx_) < musterGrenze) ||
+        !((std::abs(y) + std::abs(y1_) + m.weiteB) * std::abs(sy_) < musterGrenze))
+        return false;
+    const double vx = (x - x1_) * sx_;
+    const double vy = (y - y1_) * sy_;
+    const double nx = abgerundet(vx + 0.5);
+    const double ny = abgerundet(vy + 0.5);
+    if (!(std::abs(vx - nx) <= ursprungToleranz) || !(std::abs(vy - ny) <= ursprungToleranz))
+        return false;
+    const int ox = static_cast<int>(nx);
+    const int oy = static_cast<int>(ny);
+    // Points on the far edge itself are drawn on the last pixel instead.
+    if (ox + m.rechts >= groesse_.width() || oy + m.unten >= groesse_.height())
+        return false;
+    // Moving every point by the origin's widget pixels must move its dot by
+    // one and the same number of image pixels; at ratios that are not whole
+    // it does so only from some origins.
+    const auto verschiebung = [this, breite](int ursprung, int von, int bis, int& um) {
+        um = bildEcke(ursprung + von, breite) - bildEcke(von, breite);
+        for (int p = von + 1; p <= bis; ++p)
+            if (bildEcke(ursprung + p, breite) - bildEcke(p, breite) != um)
+                return false;
+        return true;
+    };
+    int qx = 0;
+    int qy = 0;
+    if (!verschiebung(ox, m.links, m.rechts, qx) || !verschiebung(oy, m.oben, m.unten, qy))
+        return false;
+    for (const Lauf& l : m.laeufe)
+        pixelFuellen(qx + l.von, qy + l.y, qx + l.bis, qy + l.y + 1, l.farbe);
+    return true;
+}
+
+const QtZeichenflaeche::Muster& QtZeichenflaeche::muster(const Punktfolge& folge, int breite)
+{
+    for (const Muster& m : muster_)
+        if (m.folge == folge.nummer() && m.breite == breite && m.verhaeltnis == verhaeltnis_ && m.sx == sx_ &&
+            m.sy == sy_)
+            return m;
+    if (muster_.size() >= musterAnzahlMax)
+        muster_.clear();
+    muster_.push_back(musterBilden(folge, breite));
+    return muster_.back();
+}
+
+QtZeichenflaeche::Muster QtZeichenflaeche::musterBilden(const Punktfolge& folge, int breite)
+{
+    Muster m;
+    m.folge = folge.nummer();
+    m.breite = breite;
+    m.verhaeltnis = verhaeltnis_;
+    m.sx = sx_;
+    m.sy = sy_;
+    const std::vector<FarbPunkt>& punkte = folge.punkte();
+
+    // The widget pixel of every point relative to the origin's, as pixelVon
+    // finds it away from the far edge.
+    const auto pixelVersatz = [](double a, double s, int& pixel) {
+        const double v = a * s + grenzToleranz;
+        if (!(std::abs(v) < musterGrenze))
+            return false;
+        const double ganz = abgerundet(v);
+        if (v - ganz < musterRand || ganz + 1 - v < musterRand)
+            return false;
+        pixel = static_cast<int>(ganz);
+        return true;
+    };
+    struct Ecke {
+        int x;
+        int y;
+    };
+    std::vector<Ecke> ecken;
+    ecken.reserve(punkte.size());
+    m.links = m.oben = std::numeric_limits<int>::max();
+    m.rechts = m.unten = std::numeric_limits<int>::min();
+    int bildLinks = std::numeric_limits<int>::max();
+    int bildOben = bildLinks;
+    int bildRechts = std::numeric_limits<int>::min();
+    int bildUnten = bildRechts;
+    for (const FarbPunkt& p : punkte) {
+        int px = 0;
+        int py = 0;
+        if (!pixelVersatz(p.a, sx_, px) || !pixelVersatz(p.b, sy_, py))
+            return m;
+        m.links = std::min(m.links, px);
+        m.rechts = std::max(m.rechts, px);
+        m.oben = std::min(m.oben, py);
+        m.unten = std::max(m.unten, py);
+        m.weiteA = std::max(m.weiteA, std::abs(p.a));
+        m.weiteB = std::max(m.weiteB, std::abs(p.b));
+        const Ecke e{bildEcke(px, breite), bildEcke(py, breite)};
+        bildLinks = std::min(bildLinks, e.x);
+        bildRechts = std::max(bildRechts, e.x + breite);
+        bildOben = std::min(bildOben, e.y);
+        bildUnten = std::max(bildUnten, e.y + breite);
+        ecken.push_back(e);
+    }
+    const qint64 w = qint64{bildRechts} - bildLinks;
+    const qint64 h = qint64{bildUnten} - bildOben;
+    if (w * h > musterFlaecheMax)
+        return m;
+
+    // The dots in their order on a canvas of their own; a later dot covers
+    // an earlier one as it would in the picture. 0 marks a pixel no dot
+    // touched: qRgb() never gives it, its alpha is always 255.
+    std::vector<QRgb> leinwand(static_cast<std::size_t>(w * h), 0);
+    for (std::size_t i = 0; i < punkte.size(); ++i) {
+        const QRgb farbe = rgb(punkte[i].farbe);
+        scheibenFlaechen(ecken[i].x - bildLinks, ecken[i].y - bildOben, breite,
+                         [&](int links, int oben, int rechts, int unten) {
+                             for (int y = oben; y < unten; ++y)
+                                 std::fill(leinwand.begin() + y * w + links, leinwand.begin() + y * w + rechts,
+                                           farbe);
+                         });
+    }
+    for (qint64 y = 0; y < h; ++y) {
+        const QRgb* zeile = leinwand.data() + y * w;
+        for (qint64 x = 0; x < w;) {
+            const QRgb farbe = zeile[x];
+            qint64 ende = x + 1;
+            while (ende < w && zeile[ende] == farbe)
+                ++ende;
+            if (farbe != 0)
+                m.laeufe.push_back({static_cast<int>(bildOben + y), static_cast<int>(bildLinks + x),
+                                    static_cast<int>(bildLinks + ende), farbe});
+            x = ende;
+        }
+    }
+    m.brauchbar = true;
+    return m;
 }

@@ -2,6 +2,8 @@
 // which keep what the render layer draws on them and show it.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -38,6 +40,7 @@ public:
     void rechteckFuellen(double x1, double y1, double x2, double y2, Farbe farbe) override;
     using Zeichenflaeche::punkt;
     void punkt(double x, double y, Farbe farbe) override;
+    void punktfolge(double x, double y, const Punktfolge& folge) override;
     void kreis(double x, double y, double radius) override;
     void text(double x, double y, std::string_view text) override;
 
@@ -45,6 +48,17 @@ public:
     // Pixel-exact comparisons turn it off.
     void kantenglaettungSetzen(bool an);
     bool kantenglaettung() const { return kantenglaettung_; }
+
+    // Point sequences are drawn from patterns kept per sequence and pen
+    // wherever that gives the very pixels of dot-by-dot drawing; on by
+    // default. Off, every point is drawn as a dot of its own, which is what
+    // the patterns are measured against.
+    void punktmusterSetzen(bool an);
+    bool punktmuster() const { return punktmuster_; }
+    // The patterns kept right now, usable or not, and how many sequences
+    // have been drawn from one so far.
+    std::size_t gehalteneMuster() const { return muster_.size(); }
+    std::size_t gemusterteFolgen() const { return gemusterteFolgen_; }
 
     // Pins the ratio of image pixels to widget pixels; 0 follows the screen.
     // The kept picture is carried over, scaled when the ratio changes.
@@ -87,6 +101,37 @@ private:
         int bis;
     };
 
+    // Pixels of one colour in one image row, from `von` up to but not
+    // including `bis`.
+    struct Lauf {
+        int y;
+        int von;
+        int bis;
+        QRgb farbe;
+    };
+    // A point sequence drawn once for the ratio, scale and image pen width
+    // it names, as if its origin lay at the top-left corner of widget pixel
+    // (0, 0), reduced to the pixels it leaves and their last colours.
+    struct Muster {
+        std::uint64_t folge = 0;
+        int breite = 0;
+        qreal verhaeltnis = 0.0;
+        double sx = 0.0;
+        double sy = 0.0;
+        // False when some point lies too near a pixel boundary to fall into
+        // the same pixel from every origin, or the pattern is too large.
+        bool brauchbar = false;
+        // The widget pixels the points fall into, relative to the origin's.
+        int links = 0;
+        int rechts = 0;
+        int oben = 0;
+        int unten = 0;
+        // The largest |a| and |b| of the points.
+        double weiteA = 0.0;
+        double weiteB = 0.0;
+        std::vector<Lauf> laeufe;
+    };
+
     QPainter& maler();
     void malerBeenden() const;
     void bildAnpassen();
@@ -99,10 +144,21 @@ private:
     double pixelX(double x) const;
     double pixelY(double y) const;
     QPointF mitte(double x, double y, int breite) const;
+    // One axis of mitte() for a widget pixel, and the first image pixel a
+    // solid dot of `breite` image pixels around it covers.
+    double bildMitte(double pixel, int breite) const;
+    int bildEcke(double pixel, int breite) const;
     int bildBreiteFuer(int pixel) const;
     void pixelFuellen(int links, int oben, int rechts, int unten, QRgb farbe);
     void scheibe(QPointF mitte, int durchmesser, QRgb farbe);
+    // Calls fuellen(links, oben, rechts, unten) for the image pixel
+    // rectangles of a solid dot whose top-left pixel is (x0, y0).
+    template <typename Fuellen>
+    void scheibenFlaechen(int x0, int y0, int durchmesser, Fuellen&& fuellen);
     const std::vector<Spanne>& maske(int durchmesser);
+    bool musterZeichnen(double x, double y, const Punktfolge& folge);
+    const Muster& muster(const Punktfolge& folge, int breite);
+    Muster musterBilden(const Punktfolge& folge, int breite);
 
     double x1_ = 0.0;
     double y1_ = 0.0;
@@ -141,4 +197,9 @@ private:
         bool operator==(const Punktspur&) const = default;
     };
     Punktspur letzterPunkt_;
+    bool punktmuster_ = true;
+    // Looked up by sequence, image pen width, ratio and scale; a new size,
+    // ratio or scale drops them all.
+    std::vector<Muster> muster_;
+    std::size_t gemusterteFolgen_ = 0;
 };

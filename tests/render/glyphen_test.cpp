@@ -27,7 +27,7 @@ Zeilen glyphe(Seite seite, int code, int x, int y, int* stiftDanach = nullptr)
     return Zeilen(f.log.begin() + 1, f.log.end());
 }
 
-TEST(ZelleZeichnen, KatzenaugeFalltuerUndLeer)
+TEST(CellDrawing, CatsEyeTrapdoorAndEmpty)
 {
     EXPECT_EQ(glyphe(Seite::Vorgabe, Katzenauge, 2, 5),
               (Zeilen{"stift 3", "rechteck 2.1 5.1 2.9 5.9 (0,0,0)", "linie 2.8 5.2 2.2 5.8 (0,0,255)",
@@ -38,7 +38,7 @@ TEST(ZelleZeichnen, KatzenaugeFalltuerUndLeer)
     EXPECT_EQ(glyphe(Seite::Nachbau, Leer, 0, 7), Zeilen{"rechteck 0.1 7.1 0.9 7.9 (0,0,40)"});
 }
 
-TEST(ZelleZeichnen, UngueltigerCodeZeichnetNichtsUndLaesstDenStift)
+TEST(CellDrawing, InvalidCodeDrawsNothingAndKeepsThePen)
 {
     for (int code : {12, -1, INT_MIN}) {
         int stift = 0;
@@ -47,7 +47,7 @@ TEST(ZelleZeichnen, UngueltigerCodeZeichnetNichtsUndLaesstDenStift)
     }
 }
 
-TEST(ZelleZeichnen, StiftNachJedemCode)
+TEST(CellDrawing, PenAfterEveryCode)
 {
     for (int code = 0; code < anzahlCodes; ++code) {
         int stift = 0;
@@ -72,7 +72,7 @@ std::vector<Spiralpunkt> spirale(int x, int y)
     return punkte;
 }
 
-TEST(SchwarzesLoch, VonWeissInDerMitteBisDunkelrotAussen)
+TEST(BlackHole, WhiteInTheMiddleToDarkRedOutside)
 {
     const auto p = spirale(1, 2);
     ASSERT_EQ(p.size(), 2400u);
@@ -88,7 +88,7 @@ TEST(SchwarzesLoch, VonWeissInDerMitteBisDunkelrotAussen)
         ASSERT_LE(p[i].g, p[i - 1].g) << i;
 }
 
-TEST(SchwarzesLoch, VerlaesstDieMitteNachUntenUndDrehtImUhrzeigersinn)
+TEST(BlackHole, LeavesTheCentreDownwardsAndTurnsClockwise)
 {
     // t near 0, pi/2, pi and 3pi/2: below, left of, above and right of the centre.
     const auto p = spirale(3, 3);
@@ -96,6 +96,39 @@ TEST(SchwarzesLoch, VerlaesstDieMitteNachUntenUndDrehtImUhrzeigersinn)
     EXPECT_LT(p.at(157).x, 3.5);
     EXPECT_LT(p.at(314).y, 3.5);
     EXPECT_GT(p.at(471).x, 3.5);
+}
+
+TEST(PointSequence, DefaultDrawsOneDotPerPointAtTheOriginPlusItsOffset)
+{
+    const Punktfolge folge(std::vector<FarbPunkt>{
+        {0.25, 0.5, Farbe{255, 0, 0}}, {1.5, -0.5, Farbe{0, 0, 255}}, {0.25, 0.5, Farbe{1, 2, 3}}});
+    Aufzeichnungsflaeche f;
+    f.punktfolge(2, 3, folge);
+    EXPECT_EQ(f.log, (Zeilen{"punkt 2.25 3.5 (255,0,0)", "punkt 3.5 2.5 (0,0,255)", "punkt 2.25 3.5 (1,2,3)"}));
+}
+
+TEST(PointSequence, CopiesKeepTheNumberOtherSequencesNeverShareIt)
+{
+    const std::vector<FarbPunkt> punkte{{0.5, 0.5, Farbe{}}};
+    const Punktfolge a(punkte);
+    const Punktfolge gleich(punkte);
+    const Punktfolge kopie(a);
+    EXPECT_EQ(kopie.nummer(), a.nummer());
+    EXPECT_EQ(kopie.punkte().size(), 1u);
+    EXPECT_NE(gleich.nummer(), a.nummer()) << "equal points, still another sequence";
+    EXPECT_NE(Punktfolge(std::vector<FarbPunkt>{}).nummer(), Punktfolge(std::vector<FarbPunkt>{}).nummer());
+}
+
+TEST(BlackHole, OneSequenceTheSameForEveryHole)
+{
+    EXPECT_EQ(&spiralFolge(), &spiralFolge());
+    EXPECT_EQ(&spiralPunkte(), &spiralFolge().punkte());
+    // The sequence's own dots, nothing in between: a surface may draw them
+    // from a pattern only as long as they are all there is.
+    Aufzeichnungsflaeche folge;
+    folge.punktfolge(4, 6, spiralFolge());
+    const Zeilen loch = glyphe(Seite::Nachbau, SchwarzesLoch, 4, 6);
+    EXPECT_EQ(Zeilen(loch.begin() + 1, loch.end()), folge.log);
 }
 
 } // namespace

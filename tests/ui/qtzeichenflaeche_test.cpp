@@ -59,9 +59,9 @@ struct BrettPunkt {
     enum { Brett, Gitter, Rand } zeigt;
 };
 
-class Brettpunkte : public testing::TestWithParam<BrettPunkt> {};
+class BoardPoints : public testing::TestWithParam<BrettPunkt> {};
 
-TEST_P(Brettpunkte, ZeigenBrettGitterOderRand)
+TEST_P(BoardPoints, ShowBoardGridOrMargin)
 {
     for (Seite seite : {Seite::Vorgabe, Seite::Nachbau})
         for (qreal verhaeltnis : {1.0, 2.0}) {
@@ -73,20 +73,20 @@ TEST_P(Brettpunkte, ZeigenBrettGitterOderRand)
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(Brett, Brettpunkte, testing::Values(
-    BrettPunkt{"MitteDerOberkante", 0.5, 0.0, BrettPunkt::Brett},
-    BrettPunkt{"KreuzarmAnDerEcke", 0.05, 0.0, BrettPunkt::Gitter},
-    BrettPunkt{"BrettEcke", 0.0, 0.0, BrettPunkt::Gitter},
-    BrettPunkt{"UntereRechteEcke", 8.0, 8.0, BrettPunkt::Gitter},
-    BrettPunkt{"KreuzMitte", 4.0, 4.0, BrettPunkt::Gitter},
-    BrettPunkt{"KreuzarmLinks", 3.95, 4.0, BrettPunkt::Gitter},
-    BrettPunkt{"KreuzarmUnten", 4.0, 4.05, BrettPunkt::Gitter},
-    BrettPunkt{"ZwischenDenArmen", 4.05, 4.05, BrettPunkt::Brett},
-    BrettPunkt{"RechteAussenkante", 8.0, 4.5, BrettPunkt::Brett},
-    BrettPunkt{"KnappAusserhalb", -0.03, 4.5, BrettPunkt::Rand}),
+INSTANTIATE_TEST_SUITE_P(Board, BoardPoints, testing::Values(
+    BrettPunkt{"MiddleOfTheTopEdge", 0.5, 0.0, BrettPunkt::Brett},
+    BrettPunkt{"CrossArmAtTheCorner", 0.05, 0.0, BrettPunkt::Gitter},
+    BrettPunkt{"BoardCorner", 0.0, 0.0, BrettPunkt::Gitter},
+    BrettPunkt{"BottomRightCorner", 8.0, 8.0, BrettPunkt::Gitter},
+    BrettPunkt{"CrossCentre", 4.0, 4.0, BrettPunkt::Gitter},
+    BrettPunkt{"CrossArmLeft", 3.95, 4.0, BrettPunkt::Gitter},
+    BrettPunkt{"CrossArmBelow", 4.0, 4.05, BrettPunkt::Gitter},
+    BrettPunkt{"BetweenTheArms", 4.05, 4.05, BrettPunkt::Brett},
+    BrettPunkt{"RightOuterEdge", 8.0, 4.5, BrettPunkt::Brett},
+    BrettPunkt{"JustOutside", -0.03, 4.5, BrettPunkt::Rand}),
     [](const testing::TestParamInfo<BrettPunkt>& info) { return std::string(info.param.name); });
 
-TEST(Brett, BeschriftungInDerFarbeDerSeiteTitelNurLinks)
+TEST(BoardPicture, LabelsInTheSidesColourTitleOnlyOnTheLeft)
 {
     for (Seite seite : {Seite::Vorgabe, Seite::Nachbau}) {
         const Feldbild f(seite);
@@ -97,7 +97,7 @@ TEST(Brett, BeschriftungInDerFarbeDerSeiteTitelNurLinks)
     }
 }
 
-TEST(Glyphen, LeerLaesstDasZelleninnereInDerBrettfarbe)
+TEST(GlyphPicture, EmptyLeavesTheCellInsideInTheBoardColour)
 {
     for (Seite seite : {Seite::Vorgabe, Seite::Nachbau}) {
         Feldbild f(seite);
@@ -107,9 +107,9 @@ TEST(Glyphen, LeerLaesstDasZelleninnereInDerBrettfarbe)
     }
 }
 
-class JedeGlyphe : public testing::TestWithParam<int> {};
+class EveryGlyph : public testing::TestWithParam<int> {};
 
-TEST_P(JedeGlyphe, AendertNurDasZelleninnereUndLoeschtJedeAndere)
+TEST_P(EveryGlyph, ChangesOnlyTheCellInsideAndErasesAnyOther)
 {
     // Drawn over every other glyph it must give the same picture as drawn
     // alone: a trapdoor turned cat's eye, a turned mirror, a cleared hole.
@@ -131,10 +131,10 @@ TEST_P(JedeGlyphe, AendertNurDasZelleninnereUndLoeschtJedeAndere)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Codes, JedeGlyphe, testing::Range(0, 12),
+INSTANTIATE_TEST_SUITE_P(Codes, EveryGlyph, testing::Range(0, 12),
                          [](const testing::TestParamInfo<int>& info) { return "Code" + std::to_string(info.param); });
 
-TEST(Glyphen, FalltuerZumKatzenaugeOhneOlivUndSchwarz)
+TEST(GlyphPicture, TrapdoorTurnedCatsEyeLeavesNoOliveOrBlack)
 {
     Feldbild f(Seite::Nachbau);
     f.zelle(Falltuer, 4, 6);
@@ -145,7 +145,7 @@ TEST(Glyphen, FalltuerZumKatzenaugeOhneOlivUndSchwarz)
     EXPECT_EQ(f.box.farbeBei(4.5, 6.5), QColor(255, 0, 0));
 }
 
-TEST(Glyphen, UngueltigerCodeAendertKeinPixel)
+TEST(GlyphPicture, InvalidCodeChangesNoPixel)
 {
     Feldbild f(Seite::Vorgabe);
     f.zelle(HalbspiegelNW, 1, 1);
@@ -155,7 +155,7 @@ TEST(Glyphen, UngueltigerCodeAendertKeinPixel)
     EXPECT_TRUE(f.box.bild() == vorher);
 }
 
-TEST(Glyphen, SpiraleWeissInDerMitteDunkelrotAmEnde)
+TEST(GlyphPicture, SpiralWhiteInTheMiddleDarkRedAtTheEnd)
 {
     for (qreal verhaeltnis : {1.0, 2.0}) {
         Feldbild f(Seite::Vorgabe, verhaeltnis);
@@ -181,7 +181,7 @@ struct Kompassbild {
     }
 };
 
-TEST(Kompass, OhneRichtungNurScheibeRingBuchstabenNabe)
+TEST(CompassPicture, WithoutHeadingOnlyDiscRingLettersAndHub)
 {
     const Kompassbild k(steht);
     // Black between the hub's ring and the letters would be a needle.
@@ -198,7 +198,7 @@ TEST(Kompass, OhneRichtungNurScheibeRingBuchstabenNabe)
     EXPECT_GT(buchstabeO, 0);
 }
 
-TEST(Kompass, NadelZeigtNurInIhreRichtung)
+TEST(CompassPicture, NeedlePointsOnlyItsWay)
 {
     for (Richtung r : {nord, ost, sued, west}) {
         const Kompassbild k(r);
@@ -208,7 +208,7 @@ TEST(Kompass, NadelZeigtNurInIhreRichtung)
     }
 }
 
-TEST(Spur, LoeschenStelltBrettUndGlyphenWiederHer)
+TEST(TrailPicture, ClearRestoresBoardAndGlyphs)
 {
     Feld feld;
     Feldbild erwartet(Seite::Nachbau);
@@ -239,7 +239,7 @@ QRect schwarzerBereich(const QImage& bild)
     return r;
 }
 
-TEST(QtZeichenflaeche, PunktUndLinieSoBreitWieDerStiftInBildpixeln)
+TEST(QtDrawingSurface, PointAndLineAsWideAsThePenInImagePixels)
 {
     for (auto [stift, verhaeltnis] : {std::pair{1, 1.0}, {2, 1.0}, {5, 1.0}, {12, 1.0}, {1, 2.0}, {5, 2.0}}) {
         const int d = static_cast<int>(stift * verhaeltnis);
@@ -261,7 +261,7 @@ TEST(QtZeichenflaeche, PunktUndLinieSoBreitWieDerStiftInBildpixeln)
     }
 }
 
-TEST(QtZeichenflaeche, RechteckMitBeidenEckenWaechstMitDemStift)
+TEST(QtDrawingSurface, RectangleWithBothCornersGrowsWithThePen)
 {
     for (auto [stift, rand] : {std::pair{1, 0}, {3, 1}, {5, 2}}) {
         QtZeichenflaeche box;
@@ -273,7 +273,7 @@ TEST(QtZeichenflaeche, RechteckMitBeidenEckenWaechstMitDemStift)
     }
 }
 
-TEST(QtZeichenflaeche, KreisIstRundBeiUngleichenAchsenUndTextHaengtAnSeinerEcke)
+TEST(QtDrawingSurface, CircleIsRoundOnUnequalAxesAndTextHangsFromItsCorner)
 {
     QtZeichenflaeche box;
     einrichten(box, 200, 100, 1.0, Farbe{255, 255, 255});
@@ -290,7 +290,7 @@ TEST(QtZeichenflaeche, KreisIstRundBeiUngleichenAchsenUndTextHaengtAnSeinerEcke)
     EXPECT_TRUE(r.left() >= 50 && r.left() < 53) << r.left();
 }
 
-TEST(QtZeichenflaeche, LinienAufDemFernenRandBleibenSichtbar)
+TEST(QtDrawingSurface, LinesOnTheFarEdgeStayVisible)
 {
     QtZeichenflaeche rollo;
     einrichten(rollo, 343, 343, 1.0, Farbe{0, 150, 150});
@@ -301,7 +301,7 @@ TEST(QtZeichenflaeche, LinienAufDemFernenRandBleibenSichtbar)
     EXPECT_EQ(rollo.bild().pixelColor(100, 342), Qt::white);
 }
 
-TEST(QtZeichenflaeche, BildBleibtBeiVerhaeltnisUndGroesseUndWirdGezeigt)
+TEST(QtDrawingSurface, PictureSurvivesRatioAndSizeChangesAndIsShown)
 {
     QtZeichenflaeche box;
     einrichten(box, 100, 100, 1.0, Farbe{255, 255, 255});
@@ -325,7 +325,7 @@ TEST(QtZeichenflaeche, BildBleibtBeiVerhaeltnisUndGroesseUndWirdGezeigt)
     EXPECT_EQ(box.farbeBei(2.5, 2.5), QColor(1, 2, 3));
 }
 
-TEST(QtZeichenflaeche, KinderUndMausInEinheiten)
+TEST(QtDrawingSurface, ChildrenAndMouseInUnits)
 {
     QtZeichenflaeche box;
     einrichten(box, 440, 440, 1.0, Farbe{});
@@ -335,6 +335,208 @@ TEST(QtZeichenflaeche, KinderUndMausInEinheiten)
     EXPECT_EQ(rollo.geometry(), QRect(48, 48, 343, 343));
     EXPECT_EQ(box.nachPixeln(-0.65, 8.25, markerBreite, markerHoehe), QRect(15, 407, 17, 25));
     EXPECT_EQ(box.nachEinheiten(QPointF(66, 44)), QPointF(0.5, 0.0));
+}
+
+// Point sequences drawn from kept patterns against the same drawn dot by dot.
+struct Musterpaar {
+    QtZeichenflaeche muster;
+    QtZeichenflaeche punkte;
+
+    Musterpaar(int w, int h, qreal verhaeltnis, Farbe grund)
+    {
+        punkte.punktmusterSetzen(false);
+        for (QtZeichenflaeche* b : {&muster, &punkte})
+            einrichten(*b, w, h, verhaeltnis, grund);
+    }
+    // A field picture of w x h pixels with its board.
+    static void feld(Musterpaar& p, Seite seite)
+    {
+        for (QtZeichenflaeche* b : {&p.muster, &p.punkte}) {
+            b->massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
+            spielfeldZeichnen(*b, seite);
+        }
+    }
+    template <typename Zeichnen>
+    void beide(Zeichnen zeichnen)
+    {
+        zeichnen(muster);
+        zeichnen(punkte);
+    }
+    void loecher(Seite seite)
+    {
+        beide([seite](QtZeichenflaeche& b) {
+            for (int x = 0; x < feldGroesse; ++x)
+                for (int y = 0; y < feldGroesse; ++y)
+                    zelleZeichnen(b, seite, SchwarzesLoch, x, y);
+        });
+    }
+    // The image pixels in which the two pictures differ; -1 for unequal sizes.
+    long long abweichend() const
+    {
+        const QImage a = muster.bild();
+        const QImage b = punkte.bild();
+        if (a.size() != b.size())
+            return -1;
+        long long n = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x)
+                n += a.pixel(x, y) != b.pixel(x, y);
+        return n;
+    }
+};
+
+TEST(PointPatterns, BlackHolesInEveryCellSamePixelsAsDotByDot)
+{
+    for (Seite seite : {Seite::Vorgabe, Seite::Nachbau})
+        for (qreal verhaeltnis : {1.0, 1.5, 2.0})
+            for (QSize groesse : {QSize(440, 440), QSize(437, 441)}) {
+                Musterpaar p(groesse.width(), groesse.height(), verhaeltnis, hintergrundFarbe(seite));
+                Musterpaar::feld(p, seite);
+                const QImage brett = p.muster.bild();
+                p.loecher(seite);
+                const std::string fall = name(seite) + " " + std::to_string(verhaeltnis) + " " +
+                                         std::to_string(groesse.width());
+                EXPECT_EQ(p.abweichend(), 0) << fall;
+                EXPECT_FALSE(p.muster.bild() == brett) << fall;
+                EXPECT_EQ(p.muster.farbeBei(7.5, 0.5).red(), 255) << fall << ": a spiral in the last cell";
+                // Cells lie on whole pixels only at the design size.
+                EXPECT_EQ(p.muster.gemusterteFolgen(), groesse.width() == 440 ? 64u : 0u) << fall;
+                EXPECT_EQ(p.punkte.gemusterteFolgen(), 0u) << fall;
+            }
+}
+
+TEST(PointPatterns, SamePixelsWithOtherDrawingInBetween)
+{
+    for (qreal verhaeltnis : {1.0, 2.0}) {
+        Musterpaar p(440, 440, verhaeltnis, hintergrundFarbe(Seite::Nachbau));
+        Musterpaar::feld(p, Seite::Nachbau);
+        p.loecher(Seite::Nachbau);
+        p.beide([](QtZeichenflaeche& b) {
+            zelleZeichnen(b, Seite::Nachbau, Katzenauge, 3, 3);
+            spurZeichnen(b, 0.5, 3.5, 7.5, 3.5);
+            spurZeichnen(b, 0.5, 0.5, 7.5, 7.5);
+            // Over the trail, over the cat's eye, and twice in a row.
+            for (int x : {0, 3, 5, 5})
+                zelleZeichnen(b, Seite::Nachbau, SchwarzesLoch, x, 3);
+            zelleZeichnen(b, Seite::Nachbau, SchwarzesLoch, 6, 6);
+            zelleZeichnen(b, Seite::Nachbau, Falltuer, 6, 6);
+            b.punkt(2.5, 2.5, Farbe{1, 2, 3});
+            zelleZeichnen(b, Seite::Nachbau, SchwarzesLoch, 2, 2);
+            b.punkt(2.5, 2.5, Farbe{255, 255, 255});
+        });
+        EXPECT_EQ(p.abweichend(), 0) << verhaeltnis;
+        EXPECT_EQ(p.muster.gemusterteFolgen(), 64u + 6u) << verhaeltnis;
+
+        // A trail clear of a mixed field: holes after every other glyph's pen.
+        Feld feld;
+        int loecher = 0;
+        for (int x = 0; x < feldGroesse; ++x)
+            for (int y = 0; y < feldGroesse; ++y)
+                loecher += (feld(x, y) = (x * 3 + y * 5) % anzahlCodes) == SchwarzesLoch;
+        p.beide([&feld](QtZeichenflaeche& b) {
+            spurZeichnen(b, 0.5, 0.5, 0.5, 7.5);
+            spurLoeschen(b, feld);
+        });
+        EXPECT_EQ(p.abweichend(), 0) << verhaeltnis;
+        EXPECT_EQ(p.muster.gemusterteFolgen(), 64u + 6u + static_cast<std::size_t>(loecher)) << verhaeltnis;
+    }
+}
+
+TEST(PointPatterns, PenRatioSizeAndScaleChangesDropOrAvoidKeptPatterns)
+{
+    Musterpaar p(440, 440, 1.0, hintergrundFarbe(Seite::Nachbau));
+    Musterpaar::feld(p, Seite::Nachbau);
+    const auto loecherGleich = [&p](const char* fall) {
+        p.loecher(Seite::Nachbau);
+        EXPECT_EQ(p.abweichend(), 0) << fall;
+    };
+    loecherGleich("pen 1");
+    EXPECT_EQ(p.muster.gehalteneMuster(), 1u);
+    for (int stift : {2, 5, 4, 1}) {
+        p.beide([stift](QtZeichenflaeche& b) { b.stiftbreiteSetzen(stift); });
+        loecherGleich("pen");
+    }
+    EXPECT_EQ(p.muster.gehalteneMuster(), 4u) << "one per pen width";
+
+    // Smoothed wide dots are blended: dot by dot on both.
+    const std::size_t vorher = p.muster.gemusterteFolgen();
+    p.beide([](QtZeichenflaeche& b) {
+        b.kantenglaettungSetzen(true);
+        b.stiftbreiteSetzen(3);
+    });
+    loecherGleich("smoothed pen 3");
+    EXPECT_EQ(p.muster.gemusterteFolgen(), vorher);
+    p.beide([](QtZeichenflaeche& b) {
+        b.kantenglaettungSetzen(false);
+        b.stiftbreiteSetzen(1);
+    });
+
+    p.beide([](QtZeichenflaeche& b) { b.geraetePixelVerhaeltnisSetzen(2.0); });
+    EXPECT_EQ(p.muster.gehalteneMuster(), 0u) << "new ratio";
+    loecherGleich("ratio 2");
+    p.beide([](QtZeichenflaeche& b) { b.geraetePixelVerhaeltnisSetzen(1.0); });
+
+    // 40 pixels per unit: whole again, but another pattern.
+    p.beide([](QtZeichenflaeche& b) { b.massstabSetzen(-1, -1, 10, 10); });
+    EXPECT_EQ(p.muster.gehalteneMuster(), 0u) << "new scale";
+    const std::size_t vorSkala = p.muster.gemusterteFolgen();
+    loecherGleich("40 per unit");
+    EXPECT_EQ(p.muster.gemusterteFolgen(), vorSkala + 64u);
+
+    p.beide([](QtZeichenflaeche& b) {
+        b.resize(437, 441);
+        b.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
+    });
+    loecherGleich("437 x 441");
+    p.beide([](QtZeichenflaeche& b) { b.resize(440, 440); });
+    loecherGleich("back to 440");
+    EXPECT_EQ(p.muster.gemusterteFolgen(), vorSkala + 128u);
+}
+
+TEST(PointPatterns, OriginsAtEdgesOffPixelsAndBetweenImagePixels)
+{
+    // One unit is one widget pixel; the points sit at exact pixel corners,
+    // pixel middles and hard by a pixel boundary.
+    const Punktfolge folge(std::vector<FarbPunkt>{{0.0, 0.0, Farbe{255, 0, 0}},
+                                                  {0.5, 2.5, Farbe{0, 255, 0}},
+                                                  {3.25, 1.0, Farbe{0, 0, 255}},
+                                                  {3.75, 1.0, Farbe{9, 9, 9}},
+                                                  {-2.5, -1.5, Farbe{200, 100, 0}}});
+    const Punktfolge knapp(std::vector<FarbPunkt>{{0.5, 0.5, Farbe{}}, {1.0 - 1e-7, 0.5, Farbe{255, 0, 255}}});
+    for (qreal verhaeltnis : {1.0, 1.5, 2.0})
+        for (int stift : {1, 2, 5}) {
+            Musterpaar p(100, 80, verhaeltnis, Farbe{255, 255, 255});
+            p.beide([stift](QtZeichenflaeche& b) {
+                b.massstabSetzen(0, 0, 100, 80);
+                b.stiftbreiteSetzen(stift);
+            });
+            const auto gleich = [&p](double x, double y, const Punktfolge& f) {
+                p.beide([&](QtZeichenflaeche& b) { b.punktfolge(x, y, f); });
+                return p.abweichend();
+            };
+            const std::string fall = std::to_string(verhaeltnis) + " pen " + std::to_string(stift);
+            // Whole origins, inside, across the near and onto the far edges.
+            for (double x : {10.0, 11.0, 1.0, -1.0, 96.0, 97.0, 99.0, 100.0})
+                EXPECT_EQ(gleich(x, 40, folge), 0) << fall << " x " << x;
+            for (double y : {1.0, 0.0, 77.0, 78.0, 79.0, 80.0})
+                EXPECT_EQ(gleich(40, y, folge), 0) << fall << " y " << y;
+            // Off whole pixels, a hair off them, far away.
+            for (double x : {20.5, 30 + 1e-12, 30 - 1e-9, 40.999999, 1e7, -1e9})
+                EXPECT_EQ(gleich(x, 50, folge), 0) << fall << " x " << x;
+            EXPECT_EQ(gleich(60, 30, knapp), 0) << fall;
+            EXPECT_EQ(gleich(60.25, 30.5, knapp), 0) << fall;
+        }
+
+    // At 1.5 a whole widget pixel moves the picture by one and a half image
+    // pixels: only even origins keep the pattern's dots on the same pixels.
+    Musterpaar p(100, 80, 1.5, Farbe{255, 255, 255});
+    p.beide([](QtZeichenflaeche& b) { b.massstabSetzen(0, 0, 100, 80); });
+    p.muster.punktfolge(10, 40, folge);
+    EXPECT_EQ(p.muster.gemusterteFolgen(), 1u);
+    p.muster.punktfolge(11, 40, folge);
+    p.muster.punktfolge(20.5, 40, folge);
+    p.muster.punktfolge(60, 30, knapp);
+    EXPECT_EQ(p.muster.gemusterteFolgen(), 1u);
 }
 
 } // namespace
