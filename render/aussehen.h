@@ -40,5 +40,9 @@ inline constexpr Farbe randschalterFrei{0, 220, 0};
 inline constexpr Farbe randschalterGesperrt{255, 255, 255};
 inline constexpr Farbe randschalterAnfang{128, 255, 128};
 
+// The window: its two grey lines and the red buttons that clear a field.
+inline constexpr Farbe fensterLinienGrau{128, 128, 128};
+inline constexpr Farbe loeschKnopfRot{255, 0, 0};
+
 // The blind's travel: its scroll bar runs 1..78, a tenth of a field unit per step.
 inline constexpr int rolloWeg = 78;

@@ -154,7 +154,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.setPen(QColor(128, 128, 128));
+        p.setPen(qtFarbe(fensterLinienGrau));
         p.drawLine(16080 / twipsProPixel, 120 / twipsProPixel, 16080 / twipsProPixel, 10440 / twipsProPixel);
         p.drawLine(16080 / twipsProPixel, 10440 / twipsProPixel, 0, 10440 / twipsProPixel);
     }
@@ -380,7 +380,7 @@ void Form1::felderAufbauen()
 
     // The model field's own controls.
     cmdDelN = knopf(picNachbau, tw(0, 6360, 255, 255), QStringLiteral("x"), s825);
-    grafisch(cmdDelN, QColor(255, 0, 0));
+    grafisch(cmdDelN, qtFarbe(loeschKnopfRot));
     txtNachbauFeldtyp = textfeld(picNachbau, tw(5880, 0, 615, 285), QString(), s975);
     txtKoordinateNachbau = textfeld(picNachbau, tw(0, 0, 615, 285), QString(), s975);
     txtKoordinateNachbau->hide();
@@ -390,7 +390,7 @@ void Form1::felderAufbauen()
     // The hidden field's: the blind sits in a clipping window so that only its
     // upper part, down to the current height, shows.
     cmdDelVor = knopf(picVorgabe, tw(6360, 6360, 255, 255), QStringLiteral("x"), s825);
-    grafisch(cmdDelVor, QColor(255, 0, 0));
+    grafisch(cmdDelVor, qtFarbe(loeschKnopfRot));
     picStart = festesBild(picVorgabe, tw(840, 720, 5175, 5055), qtFarbe(rolloTuerkis));
     const qreal r = devicePixelRatioF();
     picStart->bildSetzen([r] { return startBild(r); }, true);
