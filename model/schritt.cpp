@@ -4,6 +4,7 @@
 #include "model/schritt.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/objektregeln.h"
 
@@ -14,16 +15,23 @@ int pauseNachSchritt(int geschwindigkeit)
 
 namespace {
 
+// The code the probe's cell changes to as the probe leaves it; nothing on
+// the border or when the object stays as it is.
+std::optional<int> codeBeimVerlassen(const Feld& feld, const Sonde& p)
+{
+    if (!imFeld(p.x, p.y))
+        return std::nullopt;
+    const int alt = feld(p.x, p.y);
+    const int neu = codeNachVerlassen(alt, p.richtung());
+    return neu != alt ? std::optional<int>(neu) : std::nullopt;
+}
+
 // Writes the change an object undergoes once the probe has left its cell.
 void verlassen(Feld& feld, Seite seite, const Sonde& p, SondenAnzeige& anzeige)
 {
-    if (!imFeld(p.x, p.y))
-        return;
-    const int alt = feld(p.x, p.y);
-    const int neu = codeNachVerlassen(alt, p.richtung());
-    if (neu != alt) {
-        feld(p.x, p.y) = neu;
-        anzeige.zelleZeichnen(seite, neu, p.x, p.y);
+    if (const auto neu = codeBeimVerlassen(feld, p)) {
+        feld(p.x, p.y) = *neu;
+        anzeige.zelleZeichnen(seite, *neu, p.x, p.y);
     }
 }
 
@@ -81,15 +89,11 @@ void schrittNachbau(Spielstand& s, SondenAnzeige& anzeige)
 Schrittergebnis verborgenerSchritt(const Feld& feld, const Sonde& p)
 {
     Schrittergebnis e;
-    if (imFeld(p.x, p.y)) {
-        const int alt = feld(p.x, p.y);
-        const int neu = codeNachVerlassen(alt, p.richtung());
-        if (neu != alt) {
-            e.zelleGeaendert = true;
-            e.zelleX = p.x;
-            e.zelleY = p.y;
-            e.neuerCode = neu;
-        }
+    if (const auto neu = codeBeimVerlassen(feld, p)) {
+        e.zelleGeaendert = true;
+        e.zelleX = p.x;
+        e.zelleY = p.y;
+        e.neuerCode = *neu;
     }
 
     Sonde& q = e.sonde;

@@ -9,16 +9,8 @@ FestesBild::FestesBild(QWidget* parent) : QWidget(parent) {}
 
 void FestesBild::bildSetzen(std::function<QPixmap()> malen, bool strecken)
 {
-    bild_ = QPixmap();
+    bild_ = QPixmap();  // painted anew at the next paint
     malen_ = std::move(malen);
-    strecken_ = strecken;
-    update();
-}
-
-void FestesBild::bildSetzen(const QPixmap& bild, bool strecken)
-{
-    malen_ = nullptr;
-    bild_ = bild;
     strecken_ = strecken;
     update();
 }

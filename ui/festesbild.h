@@ -12,7 +12,6 @@ class FestesBild : public QWidget {
 public:
     explicit FestesBild(QWidget* parent = nullptr);
 
-    void bildSetzen(const QPixmap& bild, bool strecken = false);
     // The picture `malen` paints, painted when the control is first shown.
     void bildSetzen(std::function<QPixmap()> malen, bool strecken = false);
     void hintergrundSetzen(const QColor& farbe);
