@@ -99,6 +99,7 @@ const Punktfolge& spiralFolge()
     // land where repeated addition puts them.
     static const Punktfolge folge = [] {
         std::vector<SpiralPunkt> v;
+        v.reserve(2402);  // 2401 points; kept for the whole game, so without spare room
         for (double t = 0.0; t <= 24.0; t += 0.01) {
             const double g = std::clamp(std::nearbyint(255.0 - 10.0 * t), 0.0, 255.0);
             const auto gruen = static_cast<std::uint8_t>(g);

@@ -20,8 +20,9 @@
 #include "ui/kunstwerk.h"
 #include "ui/marker.h"
 #include "ui/qtfarbe.h"
-#include "ui/spaetesbild.h"
 #include "ui/qtzeichenflaeche.h"
+#include "ui/spaetesbild.h"
+#include "ui/streifenstil.h"
 
 namespace {
 
@@ -191,6 +192,9 @@ void Form1::fensterFlaecheAufbauen()
 
     cmdStart = knopf(f, tw(480, 6960, 14895, 2655), QString(), normal);
     grafisch(cmdStart, QColor(255, 255, 192));
+    auto* breiterKnopf = new StreifenStil;
+    breiterKnopf->setParent(this);
+    cmdStart->setStyle(breiterKnopf);
     const qreal r = devicePixelRatioF();
     bildKnopf(cmdStart, startKnopfGroesse, [r] { return startKnopfBild(r); });
 

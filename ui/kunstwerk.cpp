@@ -363,7 +363,7 @@ QPixmap smiley(int groesse)
     const qreal r = s * 0.29;
     p.drawArc(QRectF(mitte.x() - r, mitte.y() - r * 0.95, 2 * r, 2 * r), 205 * 16, 130 * 16);
     p.end();
-    return QPixmap::fromImage(bild);
+    return QPixmap::fromImage(std::move(bild));
 }
 
 } // namespace
@@ -381,7 +381,7 @@ QPixmap startKnopfBild(qreal pixelVerhaeltnis)
     p.setBrush(Qt::white);
     p.drawPath(eingepasst(QStringLiteral("Start"), serif(QFont::Normal, true), QRectF(13, 26, 62, 35)));
     p.end();
-    return QPixmap::fromImage(bild);
+    return QPixmap::fromImage(std::move(bild));
 }
 
 QPixmap startBild(qreal pixelVerhaeltnis)
@@ -401,7 +401,7 @@ QPixmap startBild(qreal pixelVerhaeltnis)
     glatt(p);
     wuerfelZeichnen(p, QRectF(breite / 2.0 - 88, hoehe / 2.0 - 90, 176, 176));
     p.end();
-    return QPixmap::fromImage(bild);
+    return QPixmap::fromImage(std::move(bild));
 }
 
 QPixmap legendenBild(int index, qreal pixelVerhaeltnis)
@@ -428,7 +428,7 @@ QPixmap legendenBild(int index, qreal pixelVerhaeltnis)
     default: falltuer(z); break;
     }
     p.end();
-    return QPixmap::fromImage(bild);
+    return QPixmap::fromImage(std::move(bild));
 }
 
 QPixmap stopBild(qreal pixelVerhaeltnis)
@@ -449,7 +449,7 @@ QPixmap stopBild(qreal pixelVerhaeltnis)
     p.setBrush(Qt::white);
     p.drawPath(eingepasst(QStringLiteral("STOP"), sans(QFont::Bold), QRectF(9.5, 17.5, 30, 13)));
     p.end();
-    return QPixmap::fromImage(bild);
+    return QPixmap::fromImage(std::move(bild));
 }
 
 QPixmap lautsprecherBild(qreal pixelVerhaeltnis)
@@ -485,7 +485,7 @@ QPixmap lautsprecherBild(qreal pixelVerhaeltnis)
         p.drawArc(QRectF(quelle.x() - r, quelle.y() - r, 2 * r, 2 * r), -40 * 16, 80 * 16);
     }
     p.end();
-    return QPixmap::fromImage(bild);
+    return QPixmap::fromImage(std::move(bild));
 }
 
 QPixmap startSondeBild(qreal pixelVerhaeltnis)
@@ -524,7 +524,7 @@ QPixmap startSondeBild(qreal pixelVerhaeltnis)
                             QPointF(108, mitteY), QPointF(92, mitteY + 12), QPointF(92, mitteY + 5),
                             QPointF(74, mitteY + 5)});
     p.end();
-    return QPixmap::fromImage(bild);
+    return QPixmap::fromImage(std::move(bild));
 }
 
 QPixmap tarnkisteErstellenBild(qreal pixelVerhaeltnis)
@@ -540,7 +540,7 @@ QPixmap tarnkisteErstellenBild(qreal pixelVerhaeltnis)
     p.setBrush(QColor(200, 200, 200));
     p.drawPath(text);
     p.end();
-    return QPixmap::fromImage(bild);
+    return QPixmap::fromImage(std::move(bild));
 }
 
 QPixmap pfeilBild(Richtung richtung, qreal pixelVerhaeltnis)
@@ -558,7 +558,7 @@ QPixmap pfeilBild(Richtung richtung, qreal pixelVerhaeltnis)
     p.setBrush(QColor(20, 20, 20));
     p.drawPolygon(pfeil);
     p.end();
-    return QPixmap::fromImage(bild);
+    return QPixmap::fromImage(std::move(bild));
 }
 
 QPixmap kopierPfeil(bool nachRechts, qreal pixelVerhaeltnis)
@@ -580,7 +580,7 @@ QPixmap kopierPfeil(bool nachRechts, qreal pixelVerhaeltnis)
     p.setBrush(blau);
     p.drawPolygon(pfeil);
     p.end();
-    return QPixmap::fromImage(bild);
+    return QPixmap::fromImage(std::move(bild));
 }
 
 QPixmap randHintergrundBild(qreal pixelVerhaeltnis)
@@ -594,7 +594,7 @@ QPixmap randHintergrundBild(qreal pixelVerhaeltnis)
         for (int j = 0; j < 9; ++j)
             p.drawEllipse(QPointF(3.5 + 7 * i, 3.5 + 7 * j), 1.0, 1.0);
     p.end();
-    return QPixmap::fromImage(bild);
+    return QPixmap::fromImage(std::move(bild));
 }
 
 namespace {
