@@ -7,11 +7,12 @@
 
 FestesBild::FestesBild(QWidget* parent) : QWidget(parent) {}
 
-void FestesBild::bildSetzen(std::function<QPixmap()> malen, bool strecken)
+void FestesBild::bildSetzen(std::function<QPixmap()> malen, bool strecken, bool behalten)
 {
     bild_ = QPixmap();  // painted anew at the next paint
     malen_ = std::move(malen);
     strecken_ = strecken;
+    behalten_ = behalten;
     update();
 }
 
@@ -31,16 +32,20 @@ void FestesBild::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), hintergrund_);
-    if (malen_) {
-        bild_ = malen_();
-        malen_ = nullptr;
+    QPixmap bild = bild_;
+    if (bild.isNull() && malen_) {
+        bild = malen_();
+        if (behalten_) {
+            bild_ = bild;
+            malen_ = nullptr;
+        }
     }
-    if (!bild_.isNull()) {
+    if (!bild.isNull()) {
         if (strecken_) {
             p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.drawPixmap(rect(), bild_);
+            p.drawPixmap(rect(), bild);
         } else {
-            p.drawPixmap(0, 0, bild_);
+            p.drawPixmap(0, 0, bild);
         }
     }
     if (rahmen_) {

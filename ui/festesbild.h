@@ -12,8 +12,11 @@ class FestesBild : public QWidget {
 public:
     explicit FestesBild(QWidget* parent = nullptr);
 
-    // The picture `malen` paints, painted when the control is first shown.
-    void bildSetzen(std::function<QPixmap()> malen, bool strecken = false);
+    // The picture `malen` paints, painted when the control is first shown
+    // and kept. A picture not to be kept is painted anew at every paint:
+    // for a large one that seldom needs painting, such as the start
+    // picture, whose copy would cost more memory than its painting costs time.
+    void bildSetzen(std::function<QPixmap()> malen, bool strecken = false, bool behalten = true);
     void hintergrundSetzen(const QColor& farbe);
     // A thin sunken border, as picture boxes have.
     void rahmenSetzen(bool an);
@@ -30,8 +33,9 @@ protected:
 
 private:
     QPixmap bild_;
-    std::function<QPixmap()> malen_;  // until the first paint
+    std::function<QPixmap()> malen_;  // until the first paint, or for good when not kept
     bool strecken_ = false;
+    bool behalten_ = true;
     bool rahmen_ = false;
     bool gedrueckt_ = false;
     QColor hintergrund_{255, 255, 255};

@@ -397,7 +397,7 @@ void Form1::felderAufbauen()
     grafisch(cmdDelVor, qtFarbe(loeschKnopfRot));
     picStart = festesBild(picVorgabe, tw(840, 720, 5175, 5055), qtFarbe(rolloTuerkis));
     const qreal r = devicePixelRatioF();
-    picStart->bildSetzen([r] { return startBild(r); }, true);
+    picStart->bildSetzen([r] { return startBild(r); }, true, false);
     txtKoordinateVorgabe = textfeld(picVorgabe, tw(0, 0, 615, 285), QString(), s975);
     txtKoordinateVorgabe->hide();
     cmdJalousieRauf = knopf(picVorgabe, tw(0, 240, 255, 375), QString(), s975);

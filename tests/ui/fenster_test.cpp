@@ -194,6 +194,16 @@ TEST_F(FensterTest, HiddenMarkerNeverShowsThroughTheBlindOrTheStartPicture)
     EXPECT_TRUE(gelbAmMarker()) << "on the border, never covered";
 }
 
+// The start picture is painted anew at each paint rather than kept.
+TEST_F(FensterTest, StartPictureShowsTheCubeAtEveryPaint)
+{
+    const QImage erstes = f->picStart->grab().toImage();
+    const QImage zweites = f->picStart->grab().toImage();
+    EXPECT_EQ(zweites, erstes);
+    const QColor tuerkis = f->picStart->hintergrund();
+    EXPECT_NE(zweites.pixelColor(zweites.rect().center()), tuerkis) << "the cube";
+}
+
 TEST_F(FensterTest, HelpLineFollowsThePointerOnTheStartScreen)
 {
     bewegen(f->Check1);
