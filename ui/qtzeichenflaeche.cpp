@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -38,6 +40,9 @@ constexpr double musterGrenze = 1e5;
 // this are dropped all together before a new one is kept.
 constexpr qint64 musterFlaecheMax = qint64{1} << 20;
 constexpr std::size_t musterAnzahlMax = 8;
+// A surface that is never shown stops noting after this many calls; setting
+// up a game notes about two hundred on the busiest one.
+constexpr std::size_t aufschubMax = 1024;
 
 // Rounding without a library call: every argument here is bounded by
 // grenzeWeit times a ratio, far inside the range of long long.
@@ -111,6 +116,8 @@ int QtZeichenflaeche::stiftbreite() const { return stiftbreite_; }
 
 void QtZeichenflaeche::leeren()
 {
+    if (aufschieben([this] { leeren(); }))
+        return;
     letzterPunkt_.gueltig = false;
     maler();
     pixelFuellen(0, 0, bildBreite_, bildHoehe_, rgb(hintergrund_));
@@ -119,6 +126,8 @@ void QtZeichenflaeche::leeren()
 
 void QtZeichenflaeche::linie(double x1, double y1, double x2, double y2, Farbe farbe)
 {
+    if (aufschieben([=, this] { linie(x1, y1, x2, y2, farbe); }))
+        return;
     letzterPunkt_.gueltig = false;
     QPainter& p = maler();
     const int breite = bildBreiteFuer(stiftbreite_);
@@ -138,6 +147,8 @@ void QtZeichenflaeche::linie(double x1, double y1, double x2, double y2, Farbe f
 
 void QtZeichenflaeche::rechteckFuellen(double x1, double y1, double x2, double y2, Farbe farbe)
 {
+    if (aufschieben([=, this] { rechteckFuellen(x1, y1, x2, y2, farbe); }))
+        return;
     letzterPunkt_.gueltig = false;
     maler();
     // Both corner pixels belong to the rectangle; a wide pen adds the part of
@@ -159,6 +170,8 @@ void QtZeichenflaeche::rechteckFuellen(double x1, double y1, double x2, double y
 
 void QtZeichenflaeche::punkt(double x, double y, Farbe farbe)
 {
+    if (aufschieben([=, this] { punkt(x, y, farbe); }))
+        return;
     maler();
     const int breite = bildBreiteFuer(stiftbreite_);
     scheibe(mitte(x, y, breite), breite, rgb(farbe));
@@ -169,6 +182,9 @@ void QtZeichenflaeche::punktfolge(double x, double y, const Punktfolge& folge)
 {
     if (folge.punkte().empty())
         return;
+    // Sequences are long and seldom come before the first paint: they are
+    // drawn at once, after what was noted.
+    nachholen();
     // Opened first: it may fit the image to a new size or ratio, which the
     // pattern has to be chosen for.
     maler();
@@ -183,6 +199,8 @@ void QtZeichenflaeche::punktfolge(double x, double y, const Punktfolge& folge)
 
 void QtZeichenflaeche::kreis(double x, double y, double radius)
 {
+    if (aufschieben([=, this] { kreis(x, y, radius); }))
+        return;
     letzterPunkt_.gueltig = false;
     QPainter& p = maler();
     const int breite = bildBreiteFuer(stiftbreite_);
@@ -200,8 +218,21 @@ void QtZeichenflaeche::kreis(double x, double y, double radius)
 
 void QtZeichenflaeche::text(double x, double y, std::string_view text)
 {
+    if (!aufschieben([this, x, y, t = std::string(text), schrift = font()] { textZeichnen(x, y, t, schrift); }))
+        textZeichnen(x, y, text, font());
+}
+
+void QtZeichenflaeche::textZeichnen(double x, double y, std::string_view text, const QFont& schrift)
+{
     letzterPunkt_.gueltig = false;
     QPainter& p = maler();
+    QFont s = schrift;
+    if (!kantenglaettung_)
+        s.setStyleStrategy(QFont::NoAntialias);
+    if (s != malerSchrift_) {
+        p.setFont(s);
+        malerSchrift_ = s;
+    }
     const double links = pixelX(x);
     const double oben = pixelY(y);
     p.setPen(qtFarbe(vordergrund_));
@@ -216,6 +247,18 @@ void QtZeichenflaeche::kantenglaettungSetzen(bool an)
     malerBeenden();
 }
 
+std::size_t QtZeichenflaeche::gehalteneMuster() const
+{
+    nachholen();
+    return muster_.size();
+}
+
+std::size_t QtZeichenflaeche::gemusterteFolgen() const
+{
+    nachholen();
+    return gemusterteFolgen_;
+}
+
 void QtZeichenflaeche::punktmusterSetzen(bool an)
 {
     punktmuster_ = an;
@@ -226,8 +269,7 @@ void QtZeichenflaeche::punktmusterSetzen(bool an)
 void QtZeichenflaeche::geraetePixelVerhaeltnisSetzen(qreal verhaeltnis)
 {
     erzwungenesVerhaeltnis_ = verhaeltnis > 0 ? std::min(verhaeltnis, verhaeltnisMax) : 0.0;
-    if (!bild_.isNull() && !bildPasst())
-        bildAnpassen();
+    bildMitnehmen();
     update();
 }
 
@@ -238,12 +280,14 @@ qreal QtZeichenflaeche::geraetePixelVerhaeltnis() const
 
 QImage QtZeichenflaeche::bild() const
 {
+    nachholen();
     malerBeenden();
     return bild_;
 }
 
 QColor QtZeichenflaeche::farbeBei(double x, double y) const
 {
+    nachholen();
     malerBeenden();
     if (bild_.isNull())
         return {};
@@ -314,6 +358,7 @@ void QtZeichenflaeche::mouseReleaseEvent(QMouseEvent* ereignis)
 
 void QtZeichenflaeche::paintEvent(QPaintEvent*)
 {
+    nachholen();
     malerBeenden();
     if (!bildPasst())
         bildAnpassen();
@@ -325,8 +370,73 @@ void QtZeichenflaeche::paintEvent(QPaintEvent*)
 void QtZeichenflaeche::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (!bild_.isNull() && !bildPasst())
-        bildAnpassen();
+    bildMitnehmen();
+}
+
+void QtZeichenflaeche::bildMitnehmen()
+{
+    // A picture that exists, or would exist had the noted drawing been done,
+    // is carried over now or in turn.
+    const auto mitnehmen = [this] {
+        if (!bild_.isNull() && !bildPasst())
+            bildAnpassen();
+    };
+    if (aufgeschoben_.empty() || !aufschieben(mitnehmen))
+        mitnehmen();
+}
+
+QtZeichenflaeche::Zustand QtZeichenflaeche::zustand() const
+{
+    return {x1_, y1_, x2_, y2_, hintergrund_, vordergrund_, stiftbreite_, kantenglaettung_, size(),
+            gewuenschtesVerhaeltnis()};
+}
+
+void QtZeichenflaeche::zustandSetzen(const Zustand& z)
+{
+    x1_ = z.x1;
+    y1_ = z.y1;
+    x2_ = z.x2;
+    y2_ = z.y2;
+    hintergrund_ = z.hintergrund;
+    vordergrund_ = z.vordergrund;
+    stiftbreite_ = z.stiftbreite;
+    if (kantenglaettung_ != z.kantenglaettung) {
+        kantenglaettung_ = z.kantenglaettung;
+        malerBeenden();
+    }
+    umrechnungSetzen();
+}
+
+bool QtZeichenflaeche::aufschieben(std::function<void()> zeichnen)
+{
+    if (!aufschieben_)
+        return false;
+    if (aufgeschoben_.size() >= aufschubMax) {
+        nachholen();
+        return false;
+    }
+    aufgeschoben_.push_back({zustand(), std::move(zeichnen)});
+    anzeigen();
+    return true;
+}
+
+void QtZeichenflaeche::nachholen() const
+{
+    // Reading the picture first draws what it is owed: that changes what the
+    // surface holds, not what it shows.
+    auto* selbst = const_cast<QtZeichenflaeche*>(this);
+    selbst->aufschieben_ = false;
+    if (aufgeschoben_.empty())
+        return;
+    const std::vector<Aufgeschoben> liste = std::exchange(selbst->aufgeschoben_, {});
+    const Zustand jetzt = zustand();
+    for (const Aufgeschoben& a : liste) {
+        selbst->zustandSetzen(a.zustand);
+        selbst->nachgeholt_ = &a.zustand;
+        a.zeichnen();
+    }
+    selbst->nachgeholt_ = nullptr;
+    selbst->zustandSetzen(jetzt);
 }
 
 void QtZeichenflaeche::changeEvent(QEvent* event)
@@ -339,7 +449,7 @@ void QtZeichenflaeche::changeEvent(QEvent* event)
 
 QPainter& QtZeichenflaeche::maler()
 {
-    if (maler_ && size() != groesse_)
+    if (maler_ && zielGroesse() != groesse_)
         malerBeenden();
     if (!maler_) {
         if (!bildPasst())
@@ -351,6 +461,7 @@ QPainter& QtZeichenflaeche::maler()
         if (!kantenglaettung_)
             schrift.setStyleStrategy(QFont::NoAntialias);
         maler_->setFont(schrift);
+        malerSchrift_ = schrift;
         // The painter has made the image's data its own; dots and fills
         // write there directly while it is open.
         daten_ = bild_.bits();
@@ -367,7 +478,14 @@ void QtZeichenflaeche::malerBeenden() const
 
 bool QtZeichenflaeche::bildPasst() const
 {
-    return !bild_.isNull() && groesse_ == size() && verhaeltnis_ == gewuenschtesVerhaeltnis();
+    return !bild_.isNull() && groesse_ == zielGroesse() && verhaeltnis_ == zielVerhaeltnis();
+}
+
+QSize QtZeichenflaeche::zielGroesse() const { return nachgeholt_ ? nachgeholt_->groesse : size(); }
+
+qreal QtZeichenflaeche::zielVerhaeltnis() const
+{
+    return nachgeholt_ ? nachgeholt_->verhaeltnis : gewuenschtesVerhaeltnis();
 }
 
 qreal QtZeichenflaeche::gewuenschtesVerhaeltnis() const
@@ -379,8 +497,8 @@ void QtZeichenflaeche::bildAnpassen()
 {
     letzterPunkt_.gueltig = false;
     malerBeenden();
-    const qreal v = gewuenschtesVerhaeltnis();
-    const QSize logisch = size().expandedTo(QSize(1, 1));
+    const qreal v = zielVerhaeltnis();
+    const QSize logisch = zielGroesse().expandedTo(QSize(1, 1));
     QImage neu(qMax(1, qRound(logisch.width() * v)), qMax(1, qRound(logisch.height() * v)), QImage::Format_RGB32);
     neu.setDevicePixelRatio(v);
     // Text gets the size it would have on the widget itself.
@@ -397,7 +515,7 @@ void QtZeichenflaeche::bildAnpassen()
     bildBreite_ = bild_.width();
     bildHoehe_ = bild_.height();
     verhaeltnis_ = v;
-    groesse_ = size();
+    groesse_ = zielGroesse();
     umrechnungSetzen();
 }
 

@@ -4,9 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
 
@@ -20,6 +22,11 @@ class QPainter;
 // x1 at the left edge, x2 at the right edge, y1 at the top, y2 at the
 // bottom. Every point falls into one widget pixel, and what is drawn for it
 // is centred in that pixel, so boards come out the same at every ratio.
+//
+// Until its pixels are first needed (painted, read, or drawn on with a point
+// sequence) a surface only notes what is drawn, each call with the state it
+// was made in, and draws it all then: a window's surfaces cost nothing before
+// it is on screen, and one that stays covered costs nothing at all.
 class QtZeichenflaeche : public QWidget, public Zeichenflaeche {
     Q_OBJECT
 public:
@@ -57,8 +64,8 @@ public:
     bool punktmuster() const { return punktmuster_; }
     // The patterns kept right now, usable or not, and how many sequences
     // have been drawn from one so far.
-    std::size_t gehalteneMuster() const { return muster_.size(); }
-    std::size_t gemusterteFolgen() const { return gemusterteFolgen_; }
+    std::size_t gehalteneMuster() const;
+    std::size_t gemusterteFolgen() const;
 
     // Pins the ratio of image pixels to widget pixels; 0 follows the screen.
     // The kept picture is carried over, scaled when the ratio changes.
@@ -132,11 +139,39 @@ private:
         std::vector<Lauf> laeufe;
     };
 
+    // What the drawing calls read besides their arguments.
+    struct Zustand {
+        double x1, y1, x2, y2;
+        Farbe hintergrund, vordergrund;
+        int stiftbreite;
+        bool kantenglaettung;
+        QSize groesse;
+        qreal verhaeltnis;
+    };
+    struct Aufgeschoben {
+        Zustand zustand;
+        std::function<void()> zeichnen;
+    };
+    Zustand zustand() const;
+    void zustandSetzen(const Zustand& z);
+    // Notes `zeichnen` while the pixels are not needed yet; false when it is
+    // to be done now.
+    bool aufschieben(std::function<void()> zeichnen);
+    // Draws what was noted, each in its own state, and ends the noting.
+    void nachholen() const;
+    void textZeichnen(double x, double y, std::string_view text, const QFont& schrift);
+    // Fits an existing picture to a new size or ratio, carrying it over.
+    void bildMitnehmen();
+
     QPainter& maler();
     void malerBeenden() const;
     void bildAnpassen();
     bool bildPasst() const;
     qreal gewuenschtesVerhaeltnis() const;
+    // The size and ratio the picture is to have: the widget's, or while
+    // noted drawing is done, the ones it was noted at.
+    QSize zielGroesse() const;
+    qreal zielVerhaeltnis() const;
     void anzeigen();
     void umrechnungSetzen();
 
@@ -184,6 +219,7 @@ private:
     // handed out, so that no copy of it is taken while it is being painted.
     mutable std::unique_ptr<QPainter> maler_;
     mutable uchar* daten_ = nullptr;
+    QFont malerSchrift_;  // the font the open painter writes with
     qsizetype zeilenLaenge_ = 0;
     bool anzeigeAngefordert_ = false;
     std::vector<std::vector<Spanne>> masken_;
@@ -197,6 +233,10 @@ private:
         bool operator==(const Punktspur&) const = default;
     };
     Punktspur letzterPunkt_;
+    bool aufschieben_ = true;
+    std::vector<Aufgeschoben> aufgeschoben_;
+    // The state of the noted call being drawn, while noted drawing is done.
+    const Zustand* nachgeholt_ = nullptr;
     bool punktmuster_ = true;
     // Looked up by sequence, image pen width, ratio and scale; a new size,
     // ratio or scale drops them all.
