@@ -325,6 +325,77 @@ TEST(QtDrawingSurface, PictureSurvivesRatioAndSizeChangesAndIsShown)
     EXPECT_EQ(box.farbeBei(2.5, 2.5), QColor(1, 2, 3));
 }
 
+// A surface notes what is drawn until its pixels are first needed; drawn
+// then, each call must come out as it would have at once.
+TEST(QtDrawingSurface, DrawingNotedBeforeItIsNeededGivesTheSamePixels)
+{
+    struct Fall {
+        const char* name;
+        void (*zeichnen)(QtZeichenflaeche&);
+    };
+    const Fall faelle[] = {
+        {"state changes between calls",
+         [](QtZeichenflaeche& b) {
+             b.massstabSetzen(0, 0, 10, 10);
+             b.hintergrundSetzen(Farbe{0, 128, 128});
+             b.stiftbreiteSetzen(3);
+             b.linie(1, 1, 9, 8, Farbe{255, 255, 0});
+             b.vordergrundSetzen(Farbe{255, 0, 0});
+             b.kreis(5, 5, 3);
+             b.massstabSetzen(10, 10, 0, 0);
+             b.stiftbreiteSetzen(1);
+             b.rechteckFuellen(1, 1, 2, 3, Farbe{9, 9, 9});
+             b.kantenglaettungSetzen(false);
+             b.punkt(7, 2, Farbe{0, 0, 255});
+             b.text(8, 8, "Nord");
+             b.kantenglaettungSetzen(true);
+         }},
+        {"resized smaller, then larger, between calls",
+         [](QtZeichenflaeche& b) {
+             b.massstabSetzen(0, 0, 10, 10);
+             b.rechteckFuellen(6, 6, 9, 9, Farbe{200, 0, 0});
+             b.resize(40, 40);
+             b.punkt(1, 1, Farbe{});
+             b.resize(120, 90);
+             b.linie(0, 9, 9, 0, Farbe{0, 90, 0});
+         }},
+        {"ratio changed between calls",
+         [](QtZeichenflaeche& b) {
+             b.massstabSetzen(0, 0, 10, 10);
+             b.kreis(5, 5, 2);
+             b.geraetePixelVerhaeltnisSetzen(2.0);
+             b.linie(0, 0, 10, 10, Farbe{0, 0, 200});
+         }},
+        {"font changed between texts",
+         [](QtZeichenflaeche& b) {
+             b.massstabSetzen(0, 0, 10, 10);
+             b.text(1, 1, "a");
+             QFont gross = b.font();
+             gross.setPixelSize(30);
+             b.setFont(gross);
+             b.text(1, 4, "b");
+         }},
+        {"a point sequence after noted calls",
+         [](QtZeichenflaeche& b) {
+             b.massstabSetzen(0, 0, 2, 2);
+             b.rechteckFuellen(0, 0, 1, 1, Farbe{0, 0, 100});
+             b.punktfolge(0, 0, spiralFolge());
+             b.linie(0, 2, 2, 0, Farbe{255, 255, 255});
+         }},
+    };
+    for (const Fall& fall : faelle) {
+        QtZeichenflaeche sofort;
+        QtZeichenflaeche notiert;
+        for (QtZeichenflaeche* b : {&sofort, &notiert})
+            einrichten(*b, 100, 100, 1.0, Farbe{255, 255, 255}, true);
+        sofort.bild();  // its pixels are needed from here on
+        fall.zeichnen(sofort);
+        fall.zeichnen(notiert);
+        EXPECT_EQ(notiert.bild(), sofort.bild()) << fall.name;
+        EXPECT_EQ(notiert.grab().toImage(), sofort.grab().toImage()) << fall.name;
+    }
+}
+
 TEST(QtDrawingSurface, ChildrenAndMouseInUnits)
 {
     QtZeichenflaeche box;
