@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -20,14 +21,17 @@ struct FarbPunkt {
 // given to no other list, and copies keep it along with the very same
 // points, so a surface may keep whatever it derives from a sequence under
 // that number. There is no move: a moved-from list would keep the number
-// without its points.
+// without its points. Copies share the points, so copying costs nothing.
 class Punktfolge {
 public:
-    explicit Punktfolge(std::vector<FarbPunkt> punkte) : punkte_(std::move(punkte)), nummer_(naechsteNummer()) {}
+    explicit Punktfolge(std::vector<FarbPunkt> punkte)
+        : punkte_(std::make_shared<const std::vector<FarbPunkt>>(std::move(punkte))), nummer_(naechsteNummer())
+    {
+    }
     Punktfolge(const Punktfolge&) = default;
     Punktfolge& operator=(const Punktfolge&) = delete;
 
-    const std::vector<FarbPunkt>& punkte() const { return punkte_; }
+    const std::vector<FarbPunkt>& punkte() const { return *punkte_; }
     std::uint64_t nummer() const { return nummer_; }
 
 private:
@@ -37,7 +41,7 @@ private:
         return ++zaehler;
     }
 
-    const std::vector<FarbPunkt> punkte_;
+    const std::shared_ptr<const std::vector<FarbPunkt>> punkte_;
     const std::uint64_t nummer_;
 };
 

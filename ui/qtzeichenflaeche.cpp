@@ -180,11 +180,8 @@ void QtZeichenflaeche::punkt(double x, double y, Farbe farbe)
 
 void QtZeichenflaeche::punktfolge(double x, double y, const Punktfolge& folge)
 {
-    if (folge.punkte().empty())
+    if (folge.punkte().empty() || aufschieben([this, x, y, folge] { punktfolge(x, y, folge); }))
         return;
-    // Sequences are long and seldom come before the first paint: they are
-    // drawn at once, after what was noted.
-    nachholen();
     // Opened first: it may fit the image to a new size or ratio, which the
     // pattern has to be chosen for.
     maler();

@@ -23,9 +23,9 @@ class QPainter;
 // bottom. Every point falls into one widget pixel, and what is drawn for it
 // is centred in that pixel, so boards come out the same at every ratio.
 //
-// Until its pixels are first needed (painted, read, or drawn on with a point
-// sequence) a surface only notes what is drawn, each call with the state it
-// was made in, and draws it all then: a window's surfaces cost nothing before
+// Until its pixels are first needed (painted or read) a surface only notes
+// what is drawn, each call with the state it was made in, and draws it all
+// then: a window's surfaces cost nothing before
 // it is on screen, and one that stays covered costs nothing at all.
 class QtZeichenflaeche : public QWidget, public Zeichenflaeche {
     Q_OBJECT
