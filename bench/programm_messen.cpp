@@ -2,6 +2,7 @@
 // from start until the window is mapped, peak memory, CPU time while idle.
 #include <X11/Xlib.h>
 
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -78,6 +79,11 @@ Start messen(Display* d, const char* programm, const char* titel, double leerlau
     const auto start = Uhr::now();
     const pid_t pid = fork();
     if (pid == 0) {
+        // The programs' own messages would only interleave with the figures.
+        if (const int nichts = open("/dev/null", O_WRONLY); nichts >= 0) {
+            dup2(nichts, STDOUT_FILENO);
+            dup2(nichts, STDERR_FILENO);
+        }
         execl(programm, programm, static_cast<char*>(nullptr));
         _exit(127);
     }
