@@ -116,6 +116,9 @@ int QtZeichenflaeche::stiftbreite() const { return stiftbreite_; }
 
 void QtZeichenflaeche::leeren()
 {
+    // Emptying covers all that was noted before it, at whatever size.
+    if (aufschieben_ && !direkt_)
+        aufgeschoben_.clear();
     if (aufschieben([this] { leeren(); }))
         return;
     letzterPunkt_.gueltig = false;
@@ -226,6 +229,9 @@ void QtZeichenflaeche::textZeichnen(double x, double y, std::string_view text, c
     QFont s = schrift;
     if (!kantenglaettung_)
         s.setStyleStrategy(QFont::NoAntialias);
+    // Every property its own: a painter on the widget would otherwise fill
+    // those the font leaves open from the widget's present font.
+    s.setResolveMask(QFont::AllPropertiesResolved);
     if (s != malerSchrift_) {
         p.setFont(s);
         malerSchrift_ = s;
@@ -355,6 +361,8 @@ void QtZeichenflaeche::mouseReleaseEvent(QMouseEvent* ereignis)
 
 void QtZeichenflaeche::paintEvent(QPaintEvent*)
 {
+    if (direktZeigen())
+        return;
     nachholen();
     malerBeenden();
     if (!bildPasst())
@@ -406,7 +414,7 @@ void QtZeichenflaeche::zustandSetzen(const Zustand& z)
 
 bool QtZeichenflaeche::aufschieben(std::function<void()> zeichnen)
 {
-    if (!aufschieben_)
+    if (!aufschieben_ || direkt_)
         return false;
     if (aufgeschoben_.size() >= aufschubMax) {
         nachholen();
@@ -414,6 +422,39 @@ bool QtZeichenflaeche::aufschieben(std::function<void()> zeichnen)
     }
     aufgeschoben_.push_back({zustand(), std::move(zeichnen)});
     anzeigen();
+    return true;
+}
+
+bool QtZeichenflaeche::direktZeigen()
+{
+    if (gezeigt_ || !aufschieben_ || aufgeschoben_.empty())
+        return false;
+    gezeigt_ = true;
+    const qreal v = devicePixelRatioF();
+    for (const Aufgeschoben& a : aufgeschoben_)
+        if (a.zustand.groesse != size() || a.zustand.verhaeltnis != v)
+            return false;
+    // What a new picture of this size and ratio would set, without the picture.
+    direkt_ = true;
+    letzterPunkt_.gueltig = false;
+    muster_.clear();
+    verhaeltnis_ = v;
+    groesse_ = size();
+    bildBreite_ = qMax(1, qRound(groesse_.width() * v));
+    bildHoehe_ = qMax(1, qRound(groesse_.height() * v));
+    const Zustand jetzt = zustand();
+    pixelFuellen(0, 0, bildBreite_, bildHoehe_, rgb(aufgeschoben_.front().zustand.hintergrund));
+    for (const Aufgeschoben& a : aufgeschoben_) {
+        zustandSetzen(a.zustand);
+        nachgeholt_ = &a.zustand;
+        a.zeichnen();
+    }
+    nachgeholt_ = nullptr;
+    zustandSetzen(jetzt);
+    malerBeenden();
+    direkt_ = false;
+    muster_.clear();
+    anzeigeAngefordert_ = false;
     return true;
 }
 
@@ -449,9 +490,13 @@ QPainter& QtZeichenflaeche::maler()
     if (maler_ && zielGroesse() != groesse_)
         malerBeenden();
     if (!maler_) {
-        if (!bildPasst())
-            bildAnpassen();
-        maler_ = std::make_unique<QPainter>(&bild_);
+        if (direkt_) {
+            maler_ = std::make_unique<QPainter>(this);
+        } else {
+            if (!bildPasst())
+                bildAnpassen();
+            maler_ = std::make_unique<QPainter>(&bild_);
+        }
         maler_->setRenderHint(QPainter::Antialiasing, kantenglaettung_);
         maler_->setRenderHint(QPainter::TextAntialiasing, kantenglaettung_);
         QFont schrift = font();
@@ -461,8 +506,8 @@ QPainter& QtZeichenflaeche::maler()
         malerSchrift_ = schrift;
         // The painter has made the image's data its own; dots and fills
         // write there directly while it is open.
-        daten_ = bild_.bits();
-        zeilenLaenge_ = bild_.bytesPerLine();
+        daten_ = direkt_ ? nullptr : bild_.bits();
+        zeilenLaenge_ = direkt_ ? 0 : bild_.bytesPerLine();
     }
     return *maler_;
 }
@@ -576,6 +621,17 @@ void QtZeichenflaeche::pixelFuellen(int links, int oben, int rechts, int unten, 
     unten = std::min(unten, bildHoehe_);
     if (links >= rechts || oben >= unten)
         return;
+    if (direkt_) {
+        // Whole pixels on the screen: the rectangle's edges lie on pixel edges.
+        QPainter& p = maler();
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillRect(QRectF(links / verhaeltnis_, oben / verhaeltnis_, (rechts - links) / verhaeltnis_,
+                          (unten - oben) / verhaeltnis_),
+                   QColor::fromRgb(farbe));
+        p.restore();
+        return;
+    }
     for (int y = oben; y < unten; ++y) {
         auto* zeile = reinterpret_cast<QRgb*>(daten_ + y * zeilenLaenge_);
         std::fill(zeile + links, zeile + rechts, farbe);

@@ -23,10 +23,13 @@ class QPainter;
 // bottom. Every point falls into one widget pixel, and what is drawn for it
 // is centred in that pixel, so boards come out the same at every ratio.
 //
-// Until its pixels are first needed (painted or read) a surface only notes
-// what is drawn, each call with the state it was made in, and draws it all
-// then: a window's surfaces cost nothing before
-// it is on screen, and one that stays covered costs nothing at all.
+// Until its pixels are first needed a surface only notes what is drawn, each
+// call with the state it was made in, and draws it all then: a window's
+// surfaces cost nothing before it is on screen, and one that stays covered
+// costs nothing at all. The first paint draws the notes straight onto the
+// screen; the picture is made when the surface is painted a second time or
+// read, so a window that is only looked at keeps no second copy of what it
+// shows.
 class QtZeichenflaeche : public QWidget, public Zeichenflaeche {
     Q_OBJECT
 public:
@@ -159,6 +162,9 @@ private:
     bool aufschieben(std::function<void()> zeichnen);
     // Draws what was noted, each in its own state, and ends the noting.
     void nachholen() const;
+    // The first paint from the notes, when all of them were made at the
+    // present size and ratio; the notes stay. False when not done.
+    bool direktZeigen();
     void textZeichnen(double x, double y, std::string_view text, const QFont& schrift);
     // Fits an existing picture to a new size or ratio, carrying it over.
     void bildMitnehmen();
@@ -234,6 +240,8 @@ private:
     };
     Punktspur letzterPunkt_;
     bool aufschieben_ = true;
+    bool gezeigt_ = false;  // painted once from the notes, or tried to
+    bool direkt_ = false;   // drawing goes to the screen, during that paint
     std::vector<Aufgeschoben> aufgeschoben_;
     // The state of the noted call being drawn, while noted drawing is done.
     const Zustand* nachgeholt_ = nullptr;
