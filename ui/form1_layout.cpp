@@ -358,7 +358,9 @@ void Form1::einstellPanelAufbauen()
     cmdTarnkiste = knopf(f, tw(3720, 1680, 2775, 435), QString(), s975);
     grafisch(cmdTarnkiste, Qt::black);
     // The lettering is scaled into the button, which is lower than the picture.
-    cmdTarnkiste->setIcon(spaetesSymbol(tarnkisteErstellenGroesse, [r] { return tarnkisteErstellenBild(r); }));
+    cmdTarnkiste->setIcon(spaetesSymbol(tarnkisteErstellenGroesse, [r, schrift = tarnkisteErstellenSchrift()] {
+        return tarnkisteErstellenBild(r, schrift);
+    }));
     cmdTarnkiste->setIconSize(QSize(cmdTarnkiste->width() - 8, cmdTarnkiste->height() - 6));
     Command2 = knopf(f, tw(840, 1560, 255, 195), QStringLiteral("X"), serif(8.25));
     chkSchrittezaehlen = kontrollkaestchen(f, tw(960, 1800, 975, 255), QStringLiteral("Zähler"), true, s1125);

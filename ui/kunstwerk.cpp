@@ -527,13 +527,16 @@ QPixmap startSondeBild(qreal pixelVerhaeltnis)
     return QPixmap::fromImage(std::move(bild));
 }
 
-QPixmap tarnkisteErstellenBild(qreal pixelVerhaeltnis)
+QPainterPath tarnkisteErstellenSchrift()
+{
+    return eingepasst(QStringLiteral("Tarnkiste erstellen"), serif(QFont::Bold), QRectF(12, 13, 306, 38));
+}
+
+QPixmap tarnkisteErstellenBild(qreal pixelVerhaeltnis, const QPainterPath& text)
 {
     QImage bild = leinwand(tarnkisteErstellenGroesse.width(), tarnkisteErstellenGroesse.height(), pixelVerhaeltnis, Qt::black);
     QPainter p(&bild);
     glatt(p);
-    const QPainterPath text =
-        eingepasst(QStringLiteral("Tarnkiste erstellen"), serif(QFont::Bold), QRectF(12, 13, 306, 38));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(80, 80, 80));
     p.drawPath(text.translated(1.5, 1.5));

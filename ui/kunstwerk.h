@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QPainterPath>
 #include <QPixmap>
 #include <QString>
 
@@ -44,8 +45,14 @@ QPixmap lautsprecherBild(qreal pixelVerhaeltnis = 1.0);
 // hollow white arrow to the right (the launch button).
 QPixmap startSondeBild(qreal pixelVerhaeltnis = 1.0);
 
+// The outline of the lettering "Tarnkiste erstellen", fitted to its picture.
+// Qt's outlines of a face shift by up to 1/32 pixel once text in that face
+// has been painted (the help line is in the same bold serif), so the window
+// takes this outline before its first paint and paints the picture later.
+QPainterPath tarnkisteErstellenSchrift();
 // 330 x 64: "Tarnkiste erstellen" in light grey on black.
-QPixmap tarnkisteErstellenBild(qreal pixelVerhaeltnis = 1.0);
+QPixmap tarnkisteErstellenBild(qreal pixelVerhaeltnis = 1.0,
+                               const QPainterPath& schrift = tarnkisteErstellenSchrift());
 
 // 12 x 15 on white: a dark arrow pointing up for nord and down for sued;
 // a null pixmap for any other direction.
