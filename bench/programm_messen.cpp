@@ -130,7 +130,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: %s GAME FLOOR [STARTS] [IDLE_SECONDS]\n", argv[0]);
         return 2;
     }
-    const int starts = std::max(5, argc > 3 ? std::atoi(argv[3]) : 7);
+    const int starts = std::max(5, argc > 3 ? std::atoi(argv[3]) : 11);
     const double leerlauf = argc > 4 ? std::atof(argv[4]) : 1.0;
     Display* d = XOpenDisplay(nullptr);
     if (!d) {
