@@ -442,15 +442,8 @@ bool QtZeichenflaeche::direktZeigen()
     groesse_ = size();
     bildBreite_ = qMax(1, qRound(groesse_.width() * v));
     bildHoehe_ = qMax(1, qRound(groesse_.height() * v));
-    const Zustand jetzt = zustand();
     pixelFuellen(0, 0, bildBreite_, bildHoehe_, rgb(aufgeschoben_.front().zustand.hintergrund));
-    for (const Aufgeschoben& a : aufgeschoben_) {
-        zustandSetzen(a.zustand);
-        nachgeholt_ = &a.zustand;
-        a.zeichnen();
-    }
-    nachgeholt_ = nullptr;
-    zustandSetzen(jetzt);
+    notizenZeichnen(aufgeschoben_);
     malerBeenden();
     direkt_ = false;
     muster_.clear();
@@ -464,17 +457,20 @@ void QtZeichenflaeche::nachholen() const
     // surface holds, not what it shows.
     auto* selbst = const_cast<QtZeichenflaeche*>(this);
     selbst->aufschieben_ = false;
-    if (aufgeschoben_.empty())
-        return;
-    const std::vector<Aufgeschoben> liste = std::exchange(selbst->aufgeschoben_, {});
+    if (!aufgeschoben_.empty())
+        selbst->notizenZeichnen(std::exchange(selbst->aufgeschoben_, {}));
+}
+
+void QtZeichenflaeche::notizenZeichnen(const std::vector<Aufgeschoben>& notizen)
+{
     const Zustand jetzt = zustand();
-    for (const Aufgeschoben& a : liste) {
-        selbst->zustandSetzen(a.zustand);
-        selbst->nachgeholt_ = &a.zustand;
+    for (const Aufgeschoben& a : notizen) {
+        zustandSetzen(a.zustand);
+        nachgeholt_ = &a.zustand;
         a.zeichnen();
     }
-    selbst->nachgeholt_ = nullptr;
-    selbst->zustandSetzen(jetzt);
+    nachgeholt_ = nullptr;
+    zustandSetzen(jetzt);
 }
 
 void QtZeichenflaeche::changeEvent(QEvent* event)

@@ -162,6 +162,8 @@ private:
     bool aufschieben(std::function<void()> zeichnen);
     // Draws what was noted, each in its own state, and ends the noting.
     void nachholen() const;
+    // Draws `notizen`, each in its own state, and returns to the present one.
+    void notizenZeichnen(const std::vector<Aufgeschoben>& notizen);
     // The first paint from the notes, when all of them were made at the
     // present size and ratio; the notes stay. False when not done.
     bool direktZeigen();
