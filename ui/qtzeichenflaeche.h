@@ -17,8 +17,8 @@
 class QPainter;
 
 // Drawing goes into a backing image of the widget's size times its device
-// pixel ratio; painting only copies that image to the screen, nothing is
-// ever drawn again by the program. User units map linearly onto the widget:
+// pixel ratio; painting copies that image to the screen, and nothing drawn
+// into it is ever drawn again. User units map linearly onto the widget:
 // x1 at the left edge, x2 at the right edge, y1 at the top, y2 at the
 // bottom. Every point falls into one widget pixel, and what is drawn for it
 // is centred in that pixel, so boards come out the same at every ratio.
@@ -27,9 +27,9 @@ class QPainter;
 // call with the state it was made in, and draws it all then: a window's
 // surfaces cost nothing before it is on screen, and one that stays covered
 // costs nothing at all. The first paint draws the notes straight onto the
-// screen; the picture is made when the surface is painted a second time or
-// read, so a window that is only looked at keeps no second copy of what it
-// shows.
+// screen, to the very pixels the image would get; the image is made when
+// the surface is painted a second time or read, so a window that is only
+// looked at keeps no second copy of what it shows.
 class QtZeichenflaeche : public QWidget, public Zeichenflaeche {
     Q_OBJECT
 public:
