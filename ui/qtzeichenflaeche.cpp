@@ -434,14 +434,9 @@ bool QtZeichenflaeche::direktZeigen()
     for (const Aufgeschoben& a : aufgeschoben_)
         if (a.zustand.groesse != size() || a.zustand.verhaeltnis != v)
             return false;
-    // What a new picture of this size and ratio would set, without the picture.
+    // The measures a new picture of this size and ratio would have, without the picture.
     direkt_ = true;
-    letzterPunkt_.gueltig = false;
-    muster_.clear();
-    verhaeltnis_ = v;
-    groesse_ = size();
-    bildBreite_ = qMax(1, qRound(groesse_.width() * v));
-    bildHoehe_ = qMax(1, qRound(groesse_.height() * v));
+    masseSetzen(size(), v);
     pixelFuellen(0, 0, bildBreite_, bildHoehe_, rgb(aufgeschoben_.front().zustand.hintergrund));
     notizenZeichnen(aufgeschoben_);
     malerBeenden();
@@ -533,12 +528,10 @@ qreal QtZeichenflaeche::gewuenschtesVerhaeltnis() const
 
 void QtZeichenflaeche::bildAnpassen()
 {
-    letzterPunkt_.gueltig = false;
     malerBeenden();
-    const qreal v = zielVerhaeltnis();
-    const QSize logisch = zielGroesse().expandedTo(QSize(1, 1));
-    QImage neu(qMax(1, qRound(logisch.width() * v)), qMax(1, qRound(logisch.height() * v)), QImage::Format_RGB32);
-    neu.setDevicePixelRatio(v);
+    masseSetzen(zielGroesse(), zielVerhaeltnis());
+    QImage neu(bildBreite_, bildHoehe_, QImage::Format_RGB32);
+    neu.setDevicePixelRatio(verhaeltnis_);
     // Text gets the size it would have on the widget itself.
     neu.setDotsPerMeterX(qRound(logicalDpiX() / 0.0254));
     neu.setDotsPerMeterY(qRound(logicalDpiY() / 0.0254));
@@ -549,11 +542,18 @@ void QtZeichenflaeche::bildAnpassen()
         p.drawImage(QPointF(0, 0), bild_);
     }
     bild_ = neu;
+}
+
+void QtZeichenflaeche::masseSetzen(QSize groesse, qreal verhaeltnis)
+{
+    // A new picture keeps no dot or pattern of the old one.
+    letzterPunkt_.gueltig = false;
     muster_.clear();
-    bildBreite_ = bild_.width();
-    bildHoehe_ = bild_.height();
-    verhaeltnis_ = v;
-    groesse_ = zielGroesse();
+    const QSize logisch = groesse.expandedTo(QSize(1, 1));
+    bildBreite_ = qMax(1, qRound(logisch.width() * verhaeltnis));
+    bildHoehe_ = qMax(1, qRound(logisch.height() * verhaeltnis));
+    verhaeltnis_ = verhaeltnis;
+    groesse_ = groesse;
     umrechnungSetzen();
 }
 

@@ -174,6 +174,8 @@ private:
     QPainter& maler();
     void malerBeenden() const;
     void bildAnpassen();
+    // Size, ratio and image pixels of a new picture, and the scale for them.
+    void masseSetzen(QSize groesse, qreal verhaeltnis);
     bool bildPasst() const;
     qreal gewuenschtesVerhaeltnis() const;
     // The size and ratio the picture is to have: the widget's, or while
