@@ -6,6 +6,12 @@ bool sondeGesetzt(const Sonde& sondeVorgabe)
     return !(sondeVorgabe.x == nichtGesetztX && sondeVorgabe.y == nichtGesetztY);
 }
 
+void vorgabeGegeben(Spielstand& s)
+{
+    s.feldVorgabeKopie = s.feldVorgabe;
+    s.gestarteteSonden = 0;
+}
+
 void vorgabeStarten(Spielstand& s)
 {
     s.abbruchVorgabe = 0;

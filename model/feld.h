@@ -81,6 +81,8 @@ inline constexpr int nichtGesetztY = 8;
 struct Spielstand {
     Feld feldVorgabe;
     Feld feldNachbau;
+    // The hidden box as it was given: what the hidden field held when it last
+    // got new contents, before any run closed a trapdoor or turned a mirror.
     Feld feldVorgabeKopie;
     Sonde sondeVorgabe{nichtGesetztX, nichtGesetztY, 0, 0};
     Sonde sondeNachbau{-1, 7, 0, 0};
@@ -96,6 +98,11 @@ struct Spielstand {
 };
 
 bool sondeGesetzt(const Sonde& sondeVorgabe);
+
+// The hidden field got new contents (generated, loaded, copied onto,
+// cleared): they become the box as given, which reopening brings back and
+// the check compares with, and the score starts afresh.
+void vorgabeGegeben(Spielstand& s);
 
 // A hidden launch that passed the placement check: clears the run flags and
 // counts the launch towards the score.

@@ -263,6 +263,6 @@ int vorgabeLaden(const std::string& pfad, Spielstand& s, ZellenAnzeige& anzeige)
 {
     const int gelesen = feldLaden(pfad, s.feldVorgabe, Seite::Vorgabe, anzeige);
     if (gelesen > 0)
-        s.gestarteteSonden = 0;
+        vorgabeGegeben(s);
     return gelesen;
 }

@@ -32,6 +32,6 @@ bool feldSpeichern(const Feld& feld, const std::string& pfad);
 // 4096 characters. Cells before keep their new codes. Returns the cells read.
 int feldLaden(const std::string& pfad, Feld& feld, Seite seite, ZellenAnzeige& anzeige);
 
-// Loads a file into the hidden field; when any cell was read, the field has
-// new contents and the score starts afresh. Returns the cells read.
+// Loads a file into the hidden field; when any cell was read, the field as
+// the load left it is the box as given. Returns the cells read.
 int vorgabeLaden(const std::string& pfad, Spielstand& s, ZellenAnzeige& anzeige);

@@ -19,8 +19,8 @@ void nachbauLoeschen(Spielstand& s, ZellenAnzeige& anzeige)
 
 void vorgabeLoeschen(Spielstand& s, ZellenAnzeige& anzeige)
 {
-    s.gestarteteSonden = 0;
     feldUebertragen(s.feldVorgabe, nullptr, Seite::Vorgabe, anzeige);
+    vorgabeGegeben(s);
 }
 
 void linksNachRechts(Spielstand& s, ZellenAnzeige& anzeige)
@@ -30,8 +30,8 @@ void linksNachRechts(Spielstand& s, ZellenAnzeige& anzeige)
 
 void rechtsNachLinks(Spielstand& s, ZellenAnzeige& anzeige)
 {
-    s.gestarteteSonden = 0;
     feldUebertragen(s.feldVorgabe, &s.feldNachbau, Seite::Vorgabe, anzeige);
+    vorgabeGegeben(s);
 }
 
 void vorgabeWiederherstellen(Spielstand& s, ZellenAnzeige& anzeige)

@@ -6,13 +6,13 @@
 
 // Each visits the cells x outer, y inner and redraws every cell right after
 // writing it; none touches a probe, a flag or a counter. New contents for the
-// hidden field (clearing it, copying onto it) start the score afresh;
-// reopening does not, it is the same box.
+// hidden field (clearing it, copying onto it) become the box as given;
+// reopening does not change that, it brings the box back.
 void nachbauLoeschen(Spielstand& s, ZellenAnzeige& anzeige);
 void vorgabeLoeschen(Spielstand& s, ZellenAnzeige& anzeige);
 void linksNachRechts(Spielstand& s, ZellenAnzeige& anzeige);
 void rechtsNachLinks(Spielstand& s, ZellenAnzeige& anzeige);
-// Brings back the field as the generator last made it (closed trapdoors open).
+// Brings back the box as given: closed trapdoors open, turned mirrors turn back.
 void vorgabeWiederherstellen(Spielstand& s, ZellenAnzeige& anzeige);
 
 // Every cell of `ziel` set from `quelle` (a null source means empty) and redrawn.

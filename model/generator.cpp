@@ -54,32 +54,13 @@ bool freieZelle(const Feld& feld)
     return false;
 }
 
-} // namespace
-
-int generieren(Spielstand& s, const GeneratorEinstellung& e, Zufallsquelle& zufall,
-               double sekundenSeitMitternacht, ZellenAnzeige& anzeige)
+// n placements by draw and reject into the emptied field.
+int objekteSetzen(Feld& feld, const GeneratorEinstellung& e, Zufallsquelle& zufall, ZellenAnzeige& anzeige)
 {
-    zufall.saeen(sekundenSeitMitternacht);
-    s.gestarteteSonden = 0;
-
-    for (int x = 0; x < feldGroesse; ++x)
-        for (int y = 0; y < feldGroesse; ++y) {
-            s.feldVorgabe(x, y) = Leer;
-            s.feldVorgabeKopie(x, y) = Leer;
-            anzeige.zelleZeichnen(Seite::Vorgabe, Leer, x, y);
-        }
-
-
-    // Without an allowed object code no placement can put anything down: in
-    // "genau" mode the code draw would never end, in "maximal" mode every
-    // placement would only draw code 0. Either way the field stays empty.
-    if (!objektErlaubt(e.erlaubt))
-        return 0;
-
     int gesetzt = 0;
     for (int k = 0; k < e.anzahl; ++k) {
         // A full field has no cell left to draw: the remaining placements lapse.
-        if (!freieZelle(s.feldVorgabe))
+        if (!freieZelle(feld))
             break;
 
         int x = 0;
@@ -87,7 +68,7 @@ int generieren(Spielstand& s, const GeneratorEinstellung& e, Zufallsquelle& zufa
         do {
             x = stufe(zufall.ziehen(), feldGroesse);
             y = stufe(zufall.ziehen(), feldGroesse);
-        } while (s.feldVorgabe(x, y) != Leer);
+        } while (feld(x, y) != Leer);
 
         int t = 0;
         do {
@@ -95,11 +76,30 @@ int generieren(Spielstand& s, const GeneratorEinstellung& e, Zufallsquelle& zufa
         } while (!e.erlaubt[static_cast<std::size_t>(t)] || (t == Leer && e.genau));
 
         anzeige.zelleZeichnen(Seite::Vorgabe, t, x, y);
-        s.feldVorgabe(x, y) = t;
-        s.feldVorgabeKopie(x, y) = t;
+        feld(x, y) = t;
         if (t != Leer)
             ++gesetzt;
     }
+    return gesetzt;
+}
+
+} // namespace
+
+int generieren(Spielstand& s, const GeneratorEinstellung& e, Zufallsquelle& zufall,
+               double sekundenSeitMitternacht, ZellenAnzeige& anzeige)
+{
+    zufall.saeen(sekundenSeitMitternacht);
+    for (int x = 0; x < feldGroesse; ++x)
+        for (int y = 0; y < feldGroesse; ++y) {
+            s.feldVorgabe(x, y) = Leer;
+            anzeige.zelleZeichnen(Seite::Vorgabe, Leer, x, y);
+        }
+
+    // Without an allowed object code no placement can put anything down: in
+    // "genau" mode the code draw would never end, in "maximal" mode every
+    // placement would only draw code 0. Either way the field stays empty.
+    const int gesetzt = objektErlaubt(e.erlaubt) ? objekteSetzen(s.feldVorgabe, e, zufall, anzeige) : 0;
+    vorgabeGegeben(s);
     return gesetzt;
 }
 

@@ -39,8 +39,8 @@ struct GeneratorEinstellung {
 // when there is none or it lies outside the signed 32-bit range.
 int anzahlAusText(std::string_view text);
 
-// Fills feldVorgabe and feldVorgabeKopie anew (cleared, then n placements) and
-// redraws every written Vorgabe cell. Returns the number of objects placed.
+// Fills feldVorgabe anew (cleared, then n placements), redraws every written
+// Vorgabe cell, and makes the result the box as given. Returns the number of objects placed.
 // Never hangs: a placement that cannot succeed (no free cell, or "genau" with
 // no object code allowed) ends the generation early.
 int generieren(Spielstand& s, const GeneratorEinstellung& e, Zufallsquelle& zufall,

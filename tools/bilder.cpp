@@ -23,6 +23,7 @@
 #include "ui/form1.h"
 #include "ui/kunstwerk.h"
 #include "ui/qtzeichenflaeche.h"
+#include "tools/glyphenbogen.h"
 
 namespace {
 
@@ -70,6 +71,9 @@ bool bretterUndKompasse(const QDir& ordner)
                                      .arg(verhaeltnis);
             gut = speichern(box.bild(), ordner.filePath(name)) && gut;
         }
+    for (Seite seite : {Seite::Vorgabe, Seite::Nachbau})
+        for (int verhaeltnis : {1, 2})
+            gut = speichern(glyphenBogen(seite, verhaeltnis), ordner.filePath(glyphenBogenName(seite, verhaeltnis))) && gut;
     const std::pair<const char*, Richtung> richtungen[] = {
         {"steht", steht}, {"nord", nord}, {"ost", ost}, {"sued", sued}, {"west", west}};
     for (const auto& [name, r] : richtungen)

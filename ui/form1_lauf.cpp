@@ -91,7 +91,8 @@ void Form1::hscV_Change() { txtV->setText(QString::number(hscV->value())); }
 
 void Form1::cmdPruefen_Click()
 {
-    const Pruefung p = pruefen(spiel_.feldVorgabe, spiel_.feldNachbau);
+    // The box as given, whatever the launches have closed or turned since.
+    const Pruefung p = pruefen(spiel_.feldVorgabeKopie, spiel_.feldNachbau);
     const QString text =
         p.gleich == anzahlStartplaetze
             ? QStringLiteral("Gelöst! Dein Nachbau verhält sich an allen %1 Startplätzen wie die Tarnkiste. "

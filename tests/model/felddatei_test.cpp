@@ -316,6 +316,35 @@ TEST(FieldFileLoad, LoadsExactlyTheCellsBeforeTheFirstBadLine)
     }
 }
 
+// The hidden box is new only when a load read a cell: a failed load keeps the
+// box as given and the launches counted so far.
+TEST(FieldFileLoad, OnlyALoadThatReadsACellGivesANewBox)
+{
+    Ordner o;
+    schreiben(o / "leer.tkx", "");
+    schreiben(o / "schlecht.tkx", datei(64, "\r\n", 1, "x"));
+    schreiben(o / "zwanzig.tkx", datei(20));
+    fs::create_directories(o / "ordner.tkx");
+    const struct { const char* name; std::string pfad; bool neu; } faelle[] = {
+        {"empty", o / "leer.tkx", false}, {"bad first line", o / "schlecht.tkx", false},
+        {"missing", o / "fehlt.tkx", false}, {"folder", o / "ordner.tkx", false},
+        {"twenty lines", o / "zwanzig.tkx", true},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Spielstand s;
+        s.feldVorgabe(6, 6) = Falltuer;
+        s.feldVorgabeKopie(6, 6) = SchwarzesLoch;
+        s.gestarteteSonden = 5;
+        const Feld gegeben = s.feldVorgabeKopie;
+        Aufzeichnung a;
+        vorgabeLaden(f.pfad, s, a);
+        EXPECT_EQ(s.gestarteteSonden, f.neu ? 0 : 5);
+        EXPECT_EQ(s.feldVorgabeKopie, f.neu ? s.feldVorgabe : gegeben);
+        EXPECT_EQ(s.feldVorgabe(6, 6), Falltuer) << "a cell the file did not reach";
+    }
+}
+
 // Reading a folder made the C++ stream throw; a C stream just reports the end.
 TEST(FieldFileLoad, FolderOrMissingFileLoadsNothingWithoutThrowing)
 {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "model/feldoperationen.h"
+#include "model/generator.h"
 #include "model/schritt.h"
 #include "tests/model/aufzeichnung.h"
 #include "tests/model/felder.h"
@@ -35,6 +36,8 @@ void pruefeNeuzeichnen(const Aufzeichnung& a, Seite seite, const Feld& feld)
 
 } // namespace
 
+// New contents for the hidden field become the box as given and start the
+// score afresh; the other operations leave both alone.
 TEST(FieldOperations, EachWritesOneFieldRedrawsItAndLeavesProbesAndFlags)
 {
     struct Zeile {
@@ -42,26 +45,35 @@ TEST(FieldOperations, EachWritesOneFieldRedrawsItAndLeavesProbesAndFlags)
         void (*op)(Spielstand&, ZellenAnzeige&);
         Seite seite;
         Feld erwartet;
+        bool neueVorgabe;
     };
     const Feld leer{};
     const Zeile tabelle[] = {
-        {"clear model", nachbauLoeschen, Seite::Nachbau, leer},
-        {"clear hidden", vorgabeLoeschen, Seite::Vorgabe, leer},
-        {"copy left to right", linksNachRechts, Seite::Nachbau, muster},
-        {"copy right to left", rechtsNachLinks, Seite::Vorgabe, leer},
-        {"reopen", vorgabeWiederherstellen, Seite::Vorgabe, muster},
+        {"clear model", nachbauLoeschen, Seite::Nachbau, leer, false},
+        {"clear hidden", vorgabeLoeschen, Seite::Vorgabe, leer, true},
+        {"copy left to right", linksNachRechts, Seite::Nachbau, muster, false},
+        {"copy right to left", rechtsNachLinks, Seite::Vorgabe, leer, true},
+        {"reopen", vorgabeWiederherstellen, Seite::Vorgabe, muster, false},
+        {"generate nothing", [](Spielstand& s, ZellenAnzeige& a) {
+             StandardZufall zufall;
+             generieren(s, GeneratorEinstellung{}, zufall, 0.0, a);
+         }, Seite::Vorgabe, leer, true},
     };
     for (const auto& z : tabelle) {
         SCOPED_TRACE(z.name);
         Spielstand s = mitMuster();
         s.feldNachbau = z.seite == Seite::Nachbau ? muster : Feld{};
+        if (z.seite == Seite::Vorgabe)
+            s.feldVorgabe(0, 0) = SchwarzesLoch;  // no longer the box as given
+        s.gestarteteSonden = 5;
         const Spielstand vorher = s;
         Aufzeichnung a;
         z.op(s, a);
         const Feld& ziel = z.seite == Seite::Vorgabe ? s.feldVorgabe : s.feldNachbau;
         EXPECT_EQ(ziel, z.erwartet);
         pruefeNeuzeichnen(a, z.seite, ziel);
-        EXPECT_EQ(s.feldVorgabeKopie, vorher.feldVorgabeKopie);
+        EXPECT_EQ(s.feldVorgabeKopie, z.neueVorgabe ? s.feldVorgabe : vorher.feldVorgabeKopie);
+        EXPECT_EQ(s.gestarteteSonden, z.neueVorgabe ? 0 : 5);
         EXPECT_EQ(s.sondeNachbau, vorher.sondeNachbau);
         EXPECT_EQ(s.sondeVorgabe, vorher.sondeVorgabe);
         // The other field is untouched.
@@ -87,16 +99,29 @@ TEST(FieldOperations, CopyLeftToRightShowsWhatAHiddenRunChanged)
     EXPECT_EQ(s.feldNachbau(2, 1), Katzenauge);
 }
 
-TEST(FieldOperations, ReopenUndoesClearingAndCopyingOntoTheHiddenField)
+// Reopening brought back the last generated box after a copy or a clearing:
+// the box being played was lost.
+TEST(FieldOperations, ReopenBringsBackTheBoxAsGivenNotAnOlderOne)
 {
     Spielstand s = mitMuster();
     Aufzeichnung a;
-    vorgabeLoeschen(s, a);
-    vorgabeWiederherstellen(s, a);
-    EXPECT_EQ(s.feldVorgabe, muster);
-    s.feldNachbau(4, 4) = SchwarzesLoch;
+    s.feldNachbau = feldAus({"........", "..T.....", "........", "........",
+                             "....-...", "........", "........", "........"});
     rechtsNachLinks(s, a);
-    EXPECT_EQ(s.feldVorgabe(4, 4), SchwarzesLoch);
+    s.sondeVorgabe = sondeAmRand(Rand::Links, 1);  // closes the trapdoor
+    while (!s.ausgangVorgabe && !s.abbruchVorgabe)
+        schrittVorgabe(s, a);
+    s.ausgangVorgabe = 0;
+    s.sondeVorgabe = sondeAmRand(Rand::Unten, 4);  // turns the mirror
+    while (!s.ausgangVorgabe && !s.abbruchVorgabe)
+        schrittVorgabe(s, a);
+    ASSERT_EQ(s.feldVorgabe(2, 1), Katzenauge);
+    ASSERT_EQ(s.feldVorgabe(4, 4), DrehspiegelSenkrecht);
     vorgabeWiederherstellen(s, a);
-    EXPECT_EQ(s.feldVorgabe, muster);
+    EXPECT_EQ(s.feldVorgabe, s.feldNachbau);
+
+    vorgabeLoeschen(s, a);
+    s.feldVorgabe(3, 3) = Katzenauge;
+    vorgabeWiederherstellen(s, a);
+    EXPECT_EQ(s.feldVorgabe, Feld{});
 }

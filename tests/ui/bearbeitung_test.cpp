@@ -153,13 +153,14 @@ TEST_F(FensterTest, CopyClearAndReopenThroughTheButtons)
 
     klicken(f->cmdDelVor);
     EXPECT_EQ(f->spiel().feldVorgabe, Feld{});
+    EXPECT_EQ(f->spiel().feldVorgabeKopie, Feld{}) << "the cleared box is the box as given";
+    klicken(f->cmdUebernehmen[1]);
+    EXPECT_EQ(f->spiel().feldVorgabe, erzeugt);
+    f->spiel().feldVorgabe(0, 0) = SchwarzesLoch;
     klicken(f->cmdWiederherstellen);
     EXPECT_EQ(f->spiel().feldVorgabe, erzeugt);
     klicken(f->cmdDelN);
     EXPECT_EQ(f->spiel().feldNachbau, Feld{});
-    klicken(f->cmdUebernehmen[1]);
-    EXPECT_EQ(f->spiel().feldVorgabe, Feld{});
-    EXPECT_EQ(f->spiel().feldVorgabeKopie, erzeugt);
     klicken(f->Check1);
     EXPECT_FALSE(f->cmdUebernehmen[0]->isEnabled() || f->cmdUebernehmen[1]->isEnabled());
 }

@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "model/felddatei.h"
+#include "tests/model/felder.h"
 #include "tests/ui/fenster.h"
 
 class PruefenTest : public FensterTest {
@@ -27,6 +28,12 @@ protected:
     {
         feldKlicken(f->picVorgabe, 3.5, 8.5);
         klicken(f->Command5);
+    }
+    // A hidden box as given, as a load would leave it.
+    void vorgabe(const Feld& feld)
+    {
+        f->spiel().feldVorgabe = feld;
+        vorgabeGegeben(f->spiel());
     }
     static QString geloest(int sonden)
     {
@@ -50,7 +57,9 @@ TEST_F(PruefenTest, CommandSitsOnTheMenuBarAfterTheQuestionMark)
 // sides; the empty model lets them through: 4 of 32 start places differ.
 TEST_F(PruefenTest, DifferingModelGetsItsCountAndNothingChanges)
 {
-    f->spiel().feldVorgabe(3, 3) = Katzenauge;
+    Feld kiste;
+    kiste(3, 3) = Katzenauge;
+    vorgabe(kiste);
     f->spiel().feldNachbau(6, 1) = Falltuer;  // off row 4 and column d: the trapdoor changes no outcome
     f->chkSpur->setChecked(true);
     starteSonde();
@@ -111,9 +120,45 @@ TEST_F(PruefenTest, ScoreCountsLaunchesAndStartsAfreshWithEveryNewHiddenField)
 // black holes can never be reached, so an empty cell there answers alike.
 TEST_F(PruefenTest, LayoutsThatBehaveAlikeAreSolved)
 {
-    for (Feld* feld : {&f->spiel().feldVorgabe, &f->spiel().feldNachbau})
-        for (auto [x, y] : {std::pair{4, 3}, {2, 3}, {3, 2}, {3, 4}})
-            (*feld)(x, y) = SchwarzesLoch;
-    f->spiel().feldVorgabe(3, 3) = Katzenauge;
+    Feld kiste;
+    for (auto [x, y] : {std::pair{4, 3}, {2, 3}, {3, 2}, {3, 4}})
+        kiste(x, y) = SchwarzesLoch;
+    f->spiel().feldNachbau = kiste;
+    kiste(3, 3) = Katzenauge;
+    vorgabe(kiste);
     EXPECT_EQ(pruefen(), geloest(0));
+}
+
+// Found by play: the extra half mirror at g7 changes the outcome of a single
+// start place, and that one place must keep the model from being solved.
+TEST_F(PruefenTest, OneDifferingStartPlaceIsNotSolved)
+{
+    Feld kiste;
+    kiste(5, 0) = DrehspiegelWaagerecht;
+    kiste(5, 3) = SchwarzesLoch;
+    kiste(6, 7) = HalbspiegelSO;
+    vorgabe(kiste);
+    f->spiel().feldNachbau = kiste;
+    f->spiel().feldNachbau(6, 1) = HalbspiegelSO;
+    EXPECT_EQ(pruefen(), QStringLiteral("Dein Nachbau verhält sich an 31 von 32 Startplätzen wie die Tarnkiste."));
+}
+
+// Launches closed the trapdoor and turned the mirror of the hidden field; the
+// model built like the box as given was counted wrong at the places they change.
+TEST_F(PruefenTest, ModelOfTheBoxAsGivenStaysSolvedWhateverTheLaunchesChanged)
+{
+    const Feld kiste = feldAus({"........", "........", "........", "........",
+                                "...T....", "........", "...-....", "........"});
+    vorgabe(kiste);
+    f->spiel().feldNachbau = kiste;
+    starteSonde();  // d1 north: the lying mirror at d2 sends it back and turns
+    ASSERT_EQ(f->spiel().feldVorgabe(3, 6), DrehspiegelSenkrecht);
+    f->picRandfreigabe_Click(0);
+    feldKlicken(f->picVorgabe, -0.5, 4.5);
+    klicken(f->Command5);  // row 4 from the left through the trapdoor
+    ASSERT_EQ(f->spiel().feldVorgabe(3, 4), Katzenauge);
+    EXPECT_EQ(pruefen(), geloest(2));
+    klicken(f->cmdWiederherstellen);
+    ASSERT_EQ(f->spiel().feldVorgabe, kiste);
+    EXPECT_EQ(pruefen(), geloest(2));
 }

@@ -1,0 +1,33 @@
+// Every glyph held pixel by pixel to the sheets kept beside this test.
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include "tools/glyphenbogen.h"
+
+TEST(GlyphSheets, EveryCodeOnBothFieldsAtRatiosOneAndTwoAsKept)
+{
+    for (Seite seite : {Seite::Vorgabe, Seite::Nachbau})
+        for (int verhaeltnis : {1, 2}) {
+            const QString name = glyphenBogenName(seite, verhaeltnis);
+            SCOPED_TRACE(name.toStdString());
+            QImage gehalten(QStringLiteral(TARNKISTE_GLYPHEN_ORDNER "/") + name);
+            ASSERT_FALSE(gehalten.isNull());
+            const QImage bild = glyphenBogen(seite, verhaeltnis).convertToFormat(QImage::Format_RGB32);
+            gehalten = gehalten.convertToFormat(QImage::Format_RGB32);
+            ASSERT_EQ(bild.size(), gehalten.size());
+            // Differing pixels per code, index anzahlCodes for the margin.
+            int anders[anzahlCodes + 1] = {};
+            for (int y = 0; y < bild.height(); ++y)
+                for (int x = 0; x < bild.width(); ++x)
+                    if (bild.pixel(x, y) != gehalten.pixel(x, y)) {
+                        const int code = bogenCodeBei(x, y, verhaeltnis);
+                        ++anders[code < 0 ? anzahlCodes : code];
+                    }
+            for (int code = 0; code <= anzahlCodes; ++code)
+                EXPECT_EQ(anders[code], 0)
+                    << (code < anzahlCodes ? "code " + std::to_string(code) : std::string("margin")) << " on the "
+                    << (seite == Seite::Vorgabe ? "hidden" : "model") << " field at ratio " << verhaeltnis;
+        }
+}
