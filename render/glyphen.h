@@ -25,9 +25,12 @@ struct GlyphStrich {
 std::vector<GlyphStrich> glyphStriche(int code);
 
 // The black hole: a spiral of points from the centre outwards, white to dark
-// red, in cell units; spiralPunkte() are the points of spiralFolge().
-using SpiralPunkt = FarbPunkt;
-const Punktfolge& spiralFolge();
+// red, in cell units, each drawn as a dot of the pen in force.
+struct SpiralPunkt {
+    double a = 0.0;
+    double b = 0.0;
+    Farbe farbe{};
+};
 const std::vector<SpiralPunkt>& spiralPunkte();
 
 // Erases the inside of cell (x, y) to the field's board colour and draws

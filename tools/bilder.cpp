@@ -22,7 +22,7 @@
 #include "render/spur.h"
 #include "ui/form1.h"
 #include "ui/kunstwerk.h"
-#include "ui/qtzeichenflaeche.h"
+#include "ui/rasterflaeche.h"
 #include "tools/glyphenbogen.h"
 
 namespace {
@@ -56,9 +56,8 @@ bool bretterUndKompasse(const QDir& ordner)
     bool gut = true;
     for (Seite seite : {Seite::Vorgabe, Seite::Nachbau})
         for (int verhaeltnis : {1, 2}) {
-            QtZeichenflaeche box;
-            box.resize(440, 440);
-            box.geraetePixelVerhaeltnisSetzen(verhaeltnis);
+            Rasterflaeche box;
+            box.masseSetzen(QSize(440, 440), verhaeltnis);
             box.hintergrundSetzen(hintergrundFarbe(seite));
             box.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
             spielfeldZeichnen(box, seite);
@@ -78,11 +77,10 @@ bool bretterUndKompasse(const QDir& ordner)
         {"steht", steht}, {"nord", nord}, {"ost", ost}, {"sued", sued}, {"west", west}};
     for (const auto& [name, r] : richtungen)
         for (int verhaeltnis : {1, 2}) {
-            QtZeichenflaeche box;
-            box.resize(105, 113);
-            box.geraetePixelVerhaeltnisSetzen(verhaeltnis);
+            Rasterflaeche box;
+            box.masseSetzen(QSize(105, 113), verhaeltnis);
             box.hintergrundSetzen(Farbe{240, 240, 240});
-            box.setFont(QFont(QStringLiteral("Liberation Serif"), 9));
+            box.schriftSetzen(QFont(QStringLiteral("Liberation Serif"), 9));
             box.massstabSetzen(-kompassRand, -kompassRand, kompassRand, kompassRand);
             kompassZeigen(box, r);
             gut = speichern(box.bild(), ordner.filePath(QStringLiteral("kompass_%1_%2x.png").arg(name).arg(verhaeltnis))) && gut;

@@ -5,13 +5,13 @@
 
 #include "render/geometrie.h"
 #include "render/glyphen.h"
-#include "ui/qtzeichenflaeche.h"
+#include "ui/rasterflaeche.h"
 
 QImage glyphenBogen(Seite seite, int verhaeltnis)
 {
-    QtZeichenflaeche bogen;
-    bogen.resize((bogenSpalten + 1) * bogenZellPixel, (anzahlCodes / bogenSpalten + 1) * bogenZellPixel);
-    bogen.geraetePixelVerhaeltnisSetzen(verhaeltnis);
+    Rasterflaeche bogen;
+    bogen.masseSetzen(QSize((bogenSpalten + 1) * bogenZellPixel, (anzahlCodes / bogenSpalten + 1) * bogenZellPixel),
+                      verhaeltnis);
     bogen.hintergrundSetzen(hintergrundFarbe(seite));
     bogen.massstabSetzen(-0.5, -0.5, bogenSpalten + 0.5, anzahlCodes / bogenSpalten + 0.5);
     for (int code = 0; code < anzahlCodes; ++code)

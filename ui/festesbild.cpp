@@ -7,12 +7,10 @@
 
 FestesBild::FestesBild(QWidget* parent) : QWidget(parent) {}
 
-void FestesBild::bildSetzen(std::function<QPixmap()> malen, bool strecken, bool behalten)
+void FestesBild::bildSetzen(Bildmaler malen, bool strecken, bool behalten)
 {
-    bild_ = QPixmap();  // painted anew at the next paint
-    malen_ = std::move(malen);
+    bild_ = SpaetesBild(std::move(malen), behalten);
     strecken_ = strecken;
-    behalten_ = behalten;
     update();
 }
 
@@ -32,14 +30,7 @@ void FestesBild::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), hintergrund_);
-    QPixmap bild = bild_;
-    if (bild.isNull() && malen_) {
-        bild = malen_();
-        if (behalten_) {
-            bild_ = bild;
-            malen_ = nullptr;
-        }
-    }
+    const QPixmap bild = bild_.bild();
     if (!bild.isNull()) {
         if (strecken_) {
             p.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -2,10 +2,9 @@
 // picture, nothing drawn on it at run time (legend, switches, stop sign).
 #pragma once
 
-#include <QPixmap>
-
-#include <functional>
 #include <QWidget>
+
+#include "ui/spaetesbild.h"
 
 class FestesBild : public QWidget {
     Q_OBJECT
@@ -16,7 +15,7 @@ public:
     // and kept. A picture not to be kept is painted anew at every paint:
     // for a large one that seldom needs painting, such as the start
     // picture, whose copy would cost more memory than its painting costs time.
-    void bildSetzen(std::function<QPixmap()> malen, bool strecken = false, bool behalten = true);
+    void bildSetzen(Bildmaler malen, bool strecken = false, bool behalten = true);
     void hintergrundSetzen(const QColor& farbe);
     // A thin sunken border, as picture boxes have.
     void rahmenSetzen(bool an);
@@ -32,10 +31,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
 
 private:
-    QPixmap bild_;
-    std::function<QPixmap()> malen_;  // until the first paint, or for good when not kept
+    SpaetesBild bild_;
     bool strecken_ = false;
-    bool behalten_ = true;
     bool rahmen_ = false;
     bool gedrueckt_ = false;
     QColor hintergrund_{255, 255, 255};

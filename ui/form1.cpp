@@ -11,14 +11,30 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "model/editieren.h"
 #include "render/aussehen.h"
 #include "render/glyphen.h"
 #include "render/kompass.h"
 #include "render/spur.h"
+#include "ui/fensterflaeche.h"
 #include "ui/festesbild.h"
 #include "ui/marker.h"
 #include "ui/qtfarbe.h"
 #include "ui/qtzeichenflaeche.h"
+
+namespace {
+
+int knopfCode(Qt::MouseButton knopf)
+{
+    switch (knopf) {
+    case Qt::LeftButton: return knopfLinks;
+    case Qt::RightButton: return knopfRechts;
+    case Qt::MiddleButton: return knopfMitte;
+    default: return 0;
+    }
+}
+
+} // namespace
 
 Form1::Form1(Dienste dienste, QWidget* parent) : QMainWindow(parent), dienste_(std::move(dienste))
 {
@@ -71,19 +87,27 @@ void Form1::verbinden()
     connect(txtAnzahl, &QLineEdit::textChanged, this,
             [this] { Label4->setAccessibleDescription(*hilfeText(Label4)); });
 
-    // Pointer input on the fields, the blind and the picture controls.
+    // Pointer input on the fields and the blind, in field units and the
+    // model's button codes.
     for (QtZeichenflaeche* feld : {picVorgabe, picNachbau}) {
         const bool vorgabe = feld == picVorgabe;
-        connect(feld, &QtZeichenflaeche::gedrueckt, this, [this, vorgabe](int knopf, double x, double y) {
-            vorgabe ? picVorgabe_MouseDown(knopf, x, y) : picNachbau_MouseDown(knopf, x, y);
+        connect(feld, &QtZeichenflaeche::gedrueckt, this, [this, feld, vorgabe](Qt::MouseButton knopf, QPointF ort) {
+            const QPointF p = feld->nachEinheiten(ort);
+            vorgabe ? picVorgabe_MouseDown(knopfCode(knopf), p.x(), p.y())
+                    : picNachbau_MouseDown(knopfCode(knopf), p.x(), p.y());
         });
-        connect(feld, &QtZeichenflaeche::bewegt, this, [this, vorgabe](double x, double y) {
-            vorgabe ? picVorgabe_MouseMove(x, y) : picNachbau_MouseMove(x, y);
+        connect(feld, &QtZeichenflaeche::bewegt, this, [this, feld, vorgabe](QPointF ort) {
+            const QPointF p = feld->nachEinheiten(ort);
+            vorgabe ? picVorgabe_MouseMove(p.x(), p.y()) : picNachbau_MouseMove(p.x(), p.y());
         });
     }
     connect(picRollo, &QtZeichenflaeche::gedrueckt, this, [this] { picRollo_MouseDown(); });
-    connect(picRollo, &QtZeichenflaeche::bewegt, this, [this](double x, double y) { picRollo_MouseMove(x, y); });
+    connect(picRollo, &QtZeichenflaeche::bewegt, this, [this](QPointF ort) {
+        const QPointF p = picRollo->nachEinheiten(ort);
+        picRollo_MouseMove(p.x(), p.y());
+    });
     connect(picRollo, &QtZeichenflaeche::losgelassen, this, [this] { picRollo_MouseUp(); });
+    connect(flaeche, &Fensterflaeche::bewegt, this, [this] { Form_MouseMove(); });
     connect(Picture3, &FestesBild::geklickt, this, [this] { Picture3_Click(); });
     for (int i = 0; i < 4; ++i)
         connect(picRandfreigabe[static_cast<std::size_t>(i)], &FestesBild::geklickt, this,

@@ -25,6 +25,7 @@ class QScrollBar;
 class FestesBild;
 class Marker;
 class QtZeichenflaeche;
+class Fensterflaeche;
 
 // The handlers keep the names of the controls and events they answer
 // (control_Event); the window is also the display the probe steps report to.
@@ -110,7 +111,7 @@ public:
     QAction* cmdPruefen = nullptr;
 
     // The client area below the menu bar; bare window surface.
-    QWidget* flaeche = nullptr;
+    Fensterflaeche* flaeche = nullptr;
 
     // --- Handlers: fields and set-up ---
     void spielAufbau();

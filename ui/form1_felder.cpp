@@ -47,7 +47,7 @@ void Form1::spielAufbau()
     // The blind covers the board inset by 0.1; its clear button turns teal.
     picVorgabe->massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
     rolloHoeheSetzen(vscRollo->value());
-    picRollo->setGeometry(picVorgabe->nachPixeln(0.1, 0.1, 7.8, 7.8).translated(-rolloFenster->pos()));
+    picRollo->ortSetzen(picVorgabe->nachPixeln(0.1, 0.1, 7.8, 7.8).translated(-rolloFenster->pos()));
     QPalette p = cmdRolloClear->palette();
     p.setColor(QPalette::Button, qtFarbe(rolloKnopfTuerkis));
     p.setColor(QPalette::Window, qtFarbe(rolloKnopfTuerkis));

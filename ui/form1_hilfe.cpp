@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include "ui/fensterflaeche.h"
 #include "ui/festesbild.h"
 #include "ui/form1.h"
 #include "ui/qtzeichenflaeche.h"
@@ -166,10 +167,8 @@ bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
     if (!ziel)
         return false;
 
-    if (ziel == flaeche)
-        Form_MouseMove();
-    else if (ziel == picVorgabe || ziel == picNachbau || ziel == picRollo || ziel == rolloFenster)
-        ;  // the fields and the blind report their moves themselves
+    if (ziel == flaeche || ziel == picVorgabe || ziel == picNachbau || ziel == picRollo || ziel == rolloFenster)
+        ;  // the surface, the fields and the blind report their moves themselves
     else if (const auto text = hilfeText(ziel))
         txtHilfe->setText(*text);
     return false;

@@ -15,6 +15,7 @@
 #include <initializer_list>
 
 #include "render/aussehen.h"
+#include "ui/fensterflaeche.h"
 #include "ui/festesbild.h"
 #include "ui/form1.h"
 #include "ui/kunstwerk.h"
@@ -26,7 +27,6 @@
 
 namespace {
 
-constexpr int twipsProPixel = 15;
 
 QRect tw(int links, int oben, int breite, int hoehe)
 {
@@ -144,23 +144,6 @@ void stapeln(std::initializer_list<QWidget*> vornNachHinten)
             w->lower();
 }
 
-// The bare window surface, with the two grey lines along its right and lower
-// edge. It grows with the window; the controls keep their places.
-class Fensterflaeche : public QWidget {
-public:
-    using QWidget::QWidget;
-    QSize sizeHint() const override { return minimumSize(); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter p(this);
-        p.setPen(qtFarbe(fensterLinienGrau));
-        p.drawLine(16080 / twipsProPixel, 120 / twipsProPixel, 16080 / twipsProPixel, 10440 / twipsProPixel);
-        p.drawLine(16080 / twipsProPixel, 10440 / twipsProPixel, 0, 10440 / twipsProPixel);
-    }
-};
-
 } // namespace
 
 QString Form1::titel() { return QStringLiteral("Tarnkiste"); }
@@ -236,12 +219,12 @@ void Form1::fensterFlaecheAufbauen()
     fraCockpit->setFont(serif(9.75));
 
     picNachbau = new QtZeichenflaeche(f);
-    picNachbau->setGeometry(tw(8640, 240, 6600, 6600));
+    picNachbau->ortSetzen(tw(8640, 240, 6600, 6600));
     picNachbau->hintergrundSetzen(randNachbau);
     picNachbau->setFont(normal);
     picNachbau->setEnabled(false);
     picVorgabe = new QtZeichenflaeche(f);
-    picVorgabe->setGeometry(tw(480, 240, 6600, 6600));
+    picVorgabe->ortSetzen(tw(480, 240, 6600, 6600));
     picVorgabe->hintergrundSetzen(randVorgabe);
     picVorgabe->setFont(normal);
     picVorgabe->setEnabled(false);
@@ -322,7 +305,7 @@ void Form1::laufPanelAufbauen()
     txtOrtx = textfeld(f, tw(120, 1920, 495, 225), QString(), s975);
     einfaerben(txtOrtx, QPalette::Base, palette().color(QPalette::Button));
     pickompass = new QtZeichenflaeche(f);
-    pickompass->setGeometry(tw(120, 240, 1575, 1695));
+    pickompass->ortSetzen(tw(120, 240, 1575, 1695));
     pickompass->setFont(serif(9));
     pickompass->hintergrundSetzen(alsFarbe(palette().color(QPalette::Button)));
     Label3 = new QLabel(QStringLiteral("Geschwindigkeit"), f);
@@ -414,7 +397,7 @@ void Form1::felderAufbauen()
     rolloFenster = new QWidget(picVorgabe);
     rolloFenster->setGeometry(tw(840, 720, 5295, 4575));
     picRollo = new QtZeichenflaeche(rolloFenster);
-    picRollo->setGeometry(0, 0, rolloFenster->width(), rolloFenster->height());
+    picRollo->ortSetzen(QRect(0, 0, rolloFenster->width(), rolloFenster->height()));
     picRollo->hintergrundSetzen(rolloWeiss);
     txtVorgabeFeldtyp = textfeld(picVorgabe, tw(5880, 0, 615, 285), QString(), s975);
     shpBallVorgabe = new Marker(picVorgabe);

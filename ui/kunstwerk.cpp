@@ -1,9 +1,10 @@
 // Paints the window's pictures with QPainter; all geometry is in logical pixels.
 #include "ui/kunstwerk.h"
 
+#include "ui/spaetesbild.h"
+
 #include <QDir>
 #include <QFont>
-#include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -600,53 +601,15 @@ QPixmap randHintergrundBild(qreal pixelVerhaeltnis)
     return QPixmap::fromImage(std::move(bild));
 }
 
-namespace {
-
-// The smiley drawn for each size asked for, when it is asked for: the window
-// system asks for the sizes the icon offers, a desktop may ask for others.
-class SmileyMotor : public QIconEngine {
-public:
-    void paint(QPainter* maler, const QRect& ort, QIcon::Mode, QIcon::State) override
-    {
-        const qreal faktor = maler->device() ? maler->device()->devicePixelRatio() : 1.0;
-        const int seite = qMax(1, qRound(qMin(ort.width(), ort.height()) * faktor));
-        maler->drawPixmap(QRectF(ort), bild(seite), QRectF(0, 0, seite, seite));
-    }
-    QPixmap pixmap(const QSize& groesse, QIcon::Mode, QIcon::State) override
-    {
-        return bild(qMax(1, qMin(groesse.width(), groesse.height())));
-    }
-    QSize actualSize(const QSize& groesse, QIcon::Mode, QIcon::State) override
-    {
-        const int seite = qMin(groesse.width(), groesse.height());
-        return {seite, seite};
-    }
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
-    {
-        QList<QSize> groessen;
-        for (int g : symbolGroessen)
-            groessen.append(QSize(g, g));
-        return groessen;
-    }
-    QString key() const override { return QStringLiteral("SmileyMotor"); }
-    QIconEngine* clone() const override { return new SmileyMotor(*this); }
-
-private:
-    const QPixmap& bild(int seite)
-    {
-        QPixmap& b = bilder_[seite];
-        if (b.isNull())
-            b = smiley(qMin(seite, 1024));
-        return b;
-    }
-    std::map<int, QPixmap> bilder_;
-};
-
-} // namespace
-
 QPixmap symbolBild(int groesse) { return smiley(qBound(1, groesse, 1024)); }
 
-QIcon fensterSymbol() { return QIcon(new SmileyMotor); }
+QIcon fensterSymbol()
+{
+    QList<QSize> groessen;
+    for (int g : symbolGroessen)
+        groessen.append(QSize(g, g));
+    return spaetesSymbol(groessen, [](QSize g) { return symbolBild(qMin(g.width(), g.height())); });
+}
 
 void bilderSpeichern(const QString& ordner)
 {

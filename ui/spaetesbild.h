@@ -1,7 +1,8 @@
-// Pictures painted when they are first shown, not when the window is built.
+// Pictures painted when they are first needed, not when the window is built.
 #pragma once
 
 #include <QIcon>
+#include <QList>
 #include <QPixmap>
 #include <QSize>
 
@@ -9,7 +10,26 @@
 
 using Bildmaler = std::function<QPixmap()>;
 
-// An icon of the logical size `groesse` whose picture `malen` paints on the
-// first request; from then on it behaves exactly as QIcon(picture). Until
-// the window shows it, nothing is painted.
+// A picture that its painter paints the first time it is asked for, kept
+// from then on; one not to be kept is painted at every request (a large
+// picture that seldom shows costs less painted than kept). A painter that
+// gives no picture, or no painter at all, gives a null picture every time.
+class SpaetesBild {
+public:
+    SpaetesBild() = default;
+    explicit SpaetesBild(Bildmaler malen, bool behalten = true) : malen_(std::move(malen)), behalten_(behalten) {}
+
+    QPixmap bild();
+
+private:
+    Bildmaler malen_;
+    QPixmap bild_;
+    bool behalten_ = true;
+};
+
+// An icon of the logical size `groesse` whose one picture is a SpaetesBild;
+// once painted it behaves exactly as QIcon(picture).
 QIcon spaetesSymbol(QSize groesse, Bildmaler malen);
+// An icon that offers `groessen` and paints a picture of its own for every
+// size in pixels it is asked for, the first time it is asked.
+QIcon spaetesSymbol(QList<QSize> groessen, std::function<QPixmap(QSize)> malen);

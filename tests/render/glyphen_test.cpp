@@ -98,37 +98,4 @@ TEST(BlackHole, LeavesTheCentreDownwardsAndTurnsClockwise)
     EXPECT_GT(p.at(471).x, 3.5);
 }
 
-TEST(PointSequence, DefaultDrawsOneDotPerPointAtTheOriginPlusItsOffset)
-{
-    const Punktfolge folge(std::vector<FarbPunkt>{
-        {0.25, 0.5, Farbe{255, 0, 0}}, {1.5, -0.5, Farbe{0, 0, 255}}, {0.25, 0.5, Farbe{1, 2, 3}}});
-    Aufzeichnungsflaeche f;
-    f.punktfolge(2, 3, folge);
-    EXPECT_EQ(f.log, (Zeilen{"punkt 2.25 3.5 (255,0,0)", "punkt 3.5 2.5 (0,0,255)", "punkt 2.25 3.5 (1,2,3)"}));
-}
-
-TEST(PointSequence, CopiesKeepTheNumberOtherSequencesNeverShareIt)
-{
-    const std::vector<FarbPunkt> punkte{{0.5, 0.5, Farbe{}}};
-    const Punktfolge a(punkte);
-    const Punktfolge gleich(punkte);
-    const Punktfolge kopie(a);
-    EXPECT_EQ(kopie.nummer(), a.nummer());
-    EXPECT_EQ(kopie.punkte().size(), 1u);
-    EXPECT_NE(gleich.nummer(), a.nummer()) << "equal points, still another sequence";
-    EXPECT_NE(Punktfolge(std::vector<FarbPunkt>{}).nummer(), Punktfolge(std::vector<FarbPunkt>{}).nummer());
-}
-
-TEST(BlackHole, OneSequenceTheSameForEveryHole)
-{
-    EXPECT_EQ(&spiralFolge(), &spiralFolge());
-    EXPECT_EQ(&spiralPunkte(), &spiralFolge().punkte());
-    // The sequence's own dots, nothing in between: a surface may draw them
-    // from a pattern only as long as they are all there is.
-    Aufzeichnungsflaeche folge;
-    folge.punktfolge(4, 6, spiralFolge());
-    const Zeilen loch = glyphe(Seite::Nachbau, SchwarzesLoch, 4, 6);
-    EXPECT_EQ(Zeilen(loch.begin() + 1, loch.end()), folge.log);
-}
-
 } // namespace

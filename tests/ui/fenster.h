@@ -8,6 +8,7 @@
 
 #include <memory>
 
+#include "ui/fensterflaeche.h"
 #include "ui/form1.h"
 #include "ui/qtzeichenflaeche.h"
 #include "tests/ui/testdienste.h"
