@@ -6,6 +6,7 @@
 #include "render/geometrie.h"
 #include "render/glyphen.h"
 #include "render/spur.h"
+#include "ui/qtzeichenflaeche.h"
 #include "ui/rasterflaeche.h"
 
 namespace {
@@ -47,6 +48,25 @@ void spurLoeschenVollerLoecher(benchmark::State& state)
     }
 }
 
+// The same on a shown widget, which has every change put on screen.
+void spurLoeschenImFenster(benchmark::State& state)
+{
+    QtZeichenflaeche box;
+    box.ortSetzen(QRect(0, 0, feldPixel, feldPixel));
+    box.geraetePixelVerhaeltnisSetzen(static_cast<qreal>(state.range(0)));
+    box.show();
+    box.hintergrundSetzen(hintergrundFarbe(Seite::Nachbau));
+    box.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
+    spielfeldZeichnen(box, Seite::Nachbau);
+    Feld feld;
+    for (auto& spalte : feld.zellen)
+        spalte.fill(SchwarzesLoch);
+    for (auto _ : state) {
+        spurLoeschen(box, feld);
+        QCoreApplication::processEvents();
+    }
+}
+
 // The reference beside them: the board alone, redrawn.
 void brett(benchmark::State& state)
 {
@@ -63,6 +83,7 @@ void brett(benchmark::State& state)
 // A frame is 16 ms: every redraw here has to stay well inside one.
 BENCHMARK(brett)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(alleZellenSchwarzeLoecher)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(spurLoeschenImFenster)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(spurLoeschenVollerLoecher)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)

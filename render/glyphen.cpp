@@ -119,7 +119,7 @@ void zelleZeichnen(Zeichenflaeche& flaeche, Seite seite, int code, int x, int y)
         flaeche.stiftbreiteSetzen(stift);
     flaeche.rechteckFuellen(x + 0.1, y + 0.1, x + 0.9, y + 0.9, brettFarbe(seite));
     if (code == SchwarzesLoch) {
-        // 2401 dots of the pen in force: 0.1 ms a hole on the window's
+        // 2401 dots of the pen in force: under 0.1 ms a hole on the window's
         // surfaces, whose dots of one or two pixels skip the many repeats.
         for (const SpiralPunkt& p : spiralPunkte())
             flaeche.punkt(x + p.a, y + p.b, p.farbe);

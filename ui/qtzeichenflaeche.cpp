@@ -42,7 +42,15 @@ qreal QtZeichenflaeche::gewuenschtesVerhaeltnis() const
 
 bool QtZeichenflaeche::anpassen() { return masseSetzen(size(), gewuenschtesVerhaeltnis()); }
 
-void QtZeichenflaeche::gezeichnet() { update(); }
+void QtZeichenflaeche::gezeichnet()
+{
+    // Asking once until the paint is enough; a black hole's 2401 dots would
+    // otherwise ask 2401 times, which took a third of a full trail clear.
+    if (!neuMalen_) {
+        neuMalen_ = true;
+        update();
+    }
+}
 
 void QtZeichenflaeche::mousePressEvent(QMouseEvent* ereignis) { emit gedrueckt(ereignis->button(), ereignis->position()); }
 
@@ -57,6 +65,7 @@ void QtZeichenflaeche::paintEvent(QPaintEvent*)
 {
     // The screen's ratio is known for sure only once the widget is on it.
     anpassen();
+    neuMalen_ = false;
     QPainter p(this);
     p.drawImage(QPointF(0, 0), bild());
 }

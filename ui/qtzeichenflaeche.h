@@ -45,4 +45,5 @@ private:
     bool anpassen();
 
     qreal erzwungenesVerhaeltnis_ = 0.0;
+    bool neuMalen_ = false;  // a paint has been asked for since the last one
 };

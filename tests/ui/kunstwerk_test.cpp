@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPushButton>
 #include <QPixmap>
 #include <QTemporaryDir>
 
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "ui/kunstwerk.h"
+#include "ui/spaetesbild.h"
 
 namespace {
 
@@ -220,6 +222,36 @@ TEST(Artwork, PicturesAreSavedAsPng)
         const QImage geladen(dir.filePath(name + ".png"));
         EXPECT_EQ(geladen.size(), groesse) << name.toStdString();
     }
+}
+
+// A painter that gave no picture was called again at the next paint, and the
+// icon engine threw std::bad_function_call.
+TEST(FirstUsePictures, PainterGivingNoPictureIsAskedOnceAndNothingThrows)
+{
+    int aufrufe = 0;
+    const QIcon symbol = spaetesSymbol(QSize(12, 15), [&aufrufe] {
+        ++aufrufe;
+        return QPixmap();
+    });
+    QPushButton knopf;
+    knopf.setIcon(symbol);
+    EXPECT_NO_THROW(knopf.grab());
+    EXPECT_NO_THROW(knopf.grab());
+    EXPECT_TRUE(symbol.pixmap(QSize(12, 15)).isNull());
+    EXPECT_EQ(aufrufe, 1);
+    EXPECT_TRUE(SpaetesBild().bild().isNull()) << "no painter at all";
+
+    // A kept picture is painted once, one not kept at every request.
+    int behalten = 0;
+    int jedesMal = 0;
+    SpaetesBild a([&behalten] { return ++behalten, QPixmap(4, 4); });
+    SpaetesBild b([&jedesMal] { return ++jedesMal, QPixmap(4, 4); }, false);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(a.bild().size(), QSize(4, 4));
+        EXPECT_EQ(b.bild().size(), QSize(4, 4));
+    }
+    EXPECT_EQ(behalten, 1);
+    EXPECT_EQ(jedesMal, 3);
 }
 
 } // namespace
