@@ -26,10 +26,13 @@ bool endetAufTkx(const std::string& pfad);
 // Returns success.
 bool feldSpeichern(const Feld& feld, const std::string& pfad);
 
-// Reads codes into feldVorgabe cell by cell (row by row), redrawing each cell
-// at once, and stops silently at the first line that fails: a missing file,
-// an early end, a line without a whole number 0..11, or a line longer than
-// 4096 characters. Cells before keep their new codes. Returns the cells read.
+// Reads codes into `feld` cell by cell (row by row), redrawing each cell on
+// side `seite` at once, and stops silently at the first line that fails: an
+// early end, a line without a whole number 0..11, or a line longer than 4096
+// characters. Cells before keep their new codes. A missing file and anything
+// but a plain file (after links) — a folder, a named pipe, a device — read
+// nothing, and are told without waiting for a pipe's other end. Returns the
+// cells read.
 int feldLaden(const std::string& pfad, Feld& feld, Seite seite, ZellenAnzeige& anzeige);
 
 // Loads a file into the hidden field; when any cell was read, the field as

@@ -358,4 +358,30 @@ TEST(FieldFileLoad, FolderOrMissingFileLoadsNothingWithoutThrowing)
     }
 }
 
+#if defined(__linux__)
+// A named pipe without a writer made the open wait for one forever. The load
+// runs in a child the alarm ends, so that a wait fails the test.
+TEST(FieldFileLoad, NamedPipeIsRefusedWithoutWaiting)
+{
+    Ordner o;
+    ASSERT_EQ(::mkfifo((o / "x.tkx").c_str(), 0600), 0);
+    fs::create_symlink("x.tkx", o / "link.tkx");
+    for (const std::string& pfad : {o / "x.tkx", o / "link.tkx"}) {
+        SCOPED_TRACE(pfad);
+        const pid_t kind = ::fork();
+        if (kind == 0) {
+            ::alarm(5);
+            Feld feld;
+            Aufzeichnung a;
+            const int gelesen = feldLaden(pfad, feld, Seite::Vorgabe, a);
+            std::_Exit(gelesen == 0 && a.aufrufe.empty() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << (WIFSIGNALED(status) ? "load still waiting after 5 s" : "cells read");
+    }
+}
+#endif
+
 } // namespace
