@@ -1,4 +1,4 @@
-// Field files: writing through a temporary file and strict, bounded reading of plain files.
+// Field files: replacing through a temporary file or in place, and strict, bounded reading of plain files.
 #include "model/felddatei.h"
 
 #include <atomic>
@@ -134,10 +134,22 @@ DateiZeiger alsStrom(int fd, const char* modus)
 }
 #endif
 
+// Empties the existing file and writes the ready bytes into it. The file keeps
+// its inode and with it owner, group, permission bits and hard links; unlike
+// the rename, a failure midway leaves it damaged.
 bool anOrtSchreiben(const fs::path& ziel, const std::string& inhalt)
 {
+#if defined(__unix__) || defined(__APPLE__)
+    DateiZeiger datei = alsStrom(einfacheDateiOeffnen(ziel.c_str(), O_WRONLY), "wb");
+    // fdopen does not truncate; emptying only once the stream exists keeps
+    // the old content when even that fails.
+    if (!datei || ::ftruncate(::fileno(datei.get()), 0) != 0)
+        return false;
+    return allesSchreiben(std::move(datei), inhalt);
+#else
     std::FILE* f = std::fopen(ziel.string().c_str(), "wb");
     return f && allesSchreiben(DateiZeiger(f), inhalt);
+#endif
 }
 
 // Opens a field file for reading; nothing for anything but a plain file
@@ -261,7 +273,17 @@ bool feldSpeichern(const Feld& feld, const std::string& pfad)
     if (vorhanden && (!fs::is_regular_file(alt) || schreibgeschuetzt(*ziel, alt)))
         return false;
 
+    // The whole content is ready before anything is touched, so that writing
+    // in place is one truncate and one write.
     const std::string inhalt = feldAlsText(feld);
+#if defined(__unix__) || defined(__APPLE__)
+    struct stat altInfo {};
+    if (vorhanden && ::stat(ziel->c_str(), &altInfo) != 0)
+        return false;
+    // A rename would split a file with further hard links in two.
+    if (vorhanden && altInfo.st_nlink > 1)
+        return anOrtSchreiben(*ziel, inhalt);
+#endif
     fs::path temporaer;
     DateiZeiger datei = temporaerAnlegen(*ziel, temporaer);
     if (!datei) {
@@ -269,10 +291,24 @@ bool feldSpeichern(const Feld& feld, const std::string& pfad)
         // written in place instead, without the safety of the rename.
         return vorhanden && anOrtSchreiben(*ziel, inhalt);
     }
+#if defined(__unix__) || defined(__APPLE__)
+    // The new file belongs to the player; it must take over the old one's
+    // owner and group before it may replace it. Where the player may not
+    // give it them (a shared file of another owner, say), the old file is
+    // written in place and so stays its owner's.
+    if (vorhanden && ::fchown(::fileno(datei.get()), altInfo.st_uid, altInfo.st_gid) != 0) {
+        datei.reset();
+        std::error_code egal;
+        fs::remove(temporaer, egal);
+        return anOrtSchreiben(*ziel, inhalt);
+    }
+#endif
     if (!allesSchreiben(std::move(datei), inhalt)) {
         fs::remove(temporaer, fehler);
         return false;
     }
+    // Set after the change of owner, which clears the set-user-ID and
+    // set-group-ID bits.
     if (vorhanden)
         fs::permissions(temporaer, alt.permissions() & fs::perms::mask, fehler);
     if (!fehler)
