@@ -1,4 +1,4 @@
-// Field files: writing through a temporary file and strict, bounded reading.
+// Field files: replacing through a temporary file or in place, and strict, bounded reading of plain files.
 #include "model/felddatei.h"
 
 #include <atomic>
@@ -12,6 +12,8 @@
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -99,10 +101,68 @@ bool schreibgeschuetzt(const fs::path& pfad, const fs::file_status& status)
 #endif
 }
 
+#if defined(__unix__) || defined(__APPLE__)
+// A descriptor for `pfad` (links followed) when it names a plain file, else -1.
+// O_NONBLOCK keeps the open itself from waiting: a pipe without a writer (or
+// reader) would block the window's only thread until the program is killed.
+// The flag is cleared once the file is known to be plain, so reads and
+// writes behave as usual.
+int einfacheDateiOeffnen(const char* pfad, int zugriff)
+{
+    const int fd = ::open(pfad, zugriff | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat info {};
+    int flags = -1;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || (flags = ::fcntl(fd, F_GETFL)) < 0 ||
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// A C stream on a descriptor; the descriptor is closed when no stream can be made.
+DateiZeiger alsStrom(int fd, const char* modus)
+{
+    if (fd < 0)
+        return nullptr;
+    std::FILE* f = ::fdopen(fd, modus);
+    if (!f)
+        ::close(fd);
+    return DateiZeiger(f);
+}
+#endif
+
+// Empties the existing file and writes the ready bytes into it. The file keeps
+// its inode and with it owner, group, permission bits and hard links; unlike
+// the rename, a failure midway leaves it damaged.
 bool anOrtSchreiben(const fs::path& ziel, const std::string& inhalt)
 {
+#if defined(__unix__) || defined(__APPLE__)
+    DateiZeiger datei = alsStrom(einfacheDateiOeffnen(ziel.c_str(), O_WRONLY), "wb");
+    // fdopen does not truncate; emptying only once the stream exists keeps
+    // the old content when even that fails.
+    if (!datei || ::ftruncate(::fileno(datei.get()), 0) != 0)
+        return false;
+    return allesSchreiben(std::move(datei), inhalt);
+#else
     std::FILE* f = std::fopen(ziel.string().c_str(), "wb");
     return f && allesSchreiben(DateiZeiger(f), inhalt);
+#endif
+}
+
+// Opens a field file for reading; nothing for anything but a plain file
+// (where the platform can tell without blocking).
+DateiZeiger zumLesenOeffnen(const std::string& pfad)
+{
+    if (pfad.empty())
+        return nullptr;
+#if defined(__unix__) || defined(__APPLE__)
+    return alsStrom(einfacheDateiOeffnen(pfad.c_str(), O_RDONLY), "rb");
+#else
+    return DateiZeiger(std::fopen(pfad.c_str(), "rb"));
+#endif
 }
 
 bool istBlank(char c) { return c == ' ' || c == '\t'; }
@@ -140,7 +200,7 @@ std::optional<int> codeAusZeile(std::string_view zeile)
 
 // The next line without its line end (LF, or CR LF); the last line may end at
 // the end of the file. Empty when the file has ended or the line is too long.
-// Reads through the C stream: a read error (a directory, say) is just the end.
+// Reads through the C stream: a read error is just the end.
 std::optional<std::string> naechsteZeile(std::FILE* quelle)
 {
     std::string zeile;
@@ -213,7 +273,17 @@ bool feldSpeichern(const Feld& feld, const std::string& pfad)
     if (vorhanden && (!fs::is_regular_file(alt) || schreibgeschuetzt(*ziel, alt)))
         return false;
 
+    // The whole content is ready before anything is touched, so that writing
+    // in place is one truncate and one write.
     const std::string inhalt = feldAlsText(feld);
+#if defined(__unix__) || defined(__APPLE__)
+    struct stat altInfo {};
+    if (vorhanden && ::stat(ziel->c_str(), &altInfo) != 0)
+        return false;
+    // A rename would split a file with further hard links in two.
+    if (vorhanden && altInfo.st_nlink > 1)
+        return anOrtSchreiben(*ziel, inhalt);
+#endif
     fs::path temporaer;
     DateiZeiger datei = temporaerAnlegen(*ziel, temporaer);
     if (!datei) {
@@ -221,10 +291,24 @@ bool feldSpeichern(const Feld& feld, const std::string& pfad)
         // written in place instead, without the safety of the rename.
         return vorhanden && anOrtSchreiben(*ziel, inhalt);
     }
+#if defined(__unix__) || defined(__APPLE__)
+    // The new file belongs to the player; it must take over the old one's
+    // owner and group before it may replace it. Where the player may not
+    // give it them (a shared file of another owner, say), the old file is
+    // written in place and so stays its owner's.
+    if (vorhanden && ::fchown(::fileno(datei.get()), altInfo.st_uid, altInfo.st_gid) != 0) {
+        datei.reset();
+        std::error_code egal;
+        fs::remove(temporaer, egal);
+        return anOrtSchreiben(*ziel, inhalt);
+    }
+#endif
     if (!allesSchreiben(std::move(datei), inhalt)) {
         fs::remove(temporaer, fehler);
         return false;
     }
+    // Set after the change of owner, which clears the set-user-ID and
+    // set-group-ID bits.
     if (vorhanden)
         fs::permissions(temporaer, alt.permissions() & fs::perms::mask, fehler);
     if (!fehler)
@@ -239,7 +323,7 @@ bool feldSpeichern(const Feld& feld, const std::string& pfad)
 
 int feldLaden(const std::string& pfad, Feld& feld, Seite seite, ZellenAnzeige& anzeige)
 {
-    const DateiZeiger datei(pfad.empty() ? nullptr : std::fopen(pfad.c_str(), "rb"));
+    const DateiZeiger datei = zumLesenOeffnen(pfad);
     if (!datei)
         return 0;
 

@@ -15,6 +15,7 @@
 
 #if defined(__linux__)
 #include <csignal>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -220,15 +221,18 @@ TEST(FieldFileSave, ReplacedFileKeepsItsPermissionBits)
     }
 }
 
+constexpr uid_t niemand = 65534;
+
 // Runs `probe` in a child process, as an ordinary user when the tests run as
-// the superuser (who may create files in any folder). Returns its verdict.
+// the superuser (who may create files in any folder), in its own group and
+// the supplementary groups `gruppen`. Returns its verdict.
 template <class Probe>
-bool alsNormalerNutzer(Probe probe)
+bool alsNormalerNutzer(Probe probe, std::vector<gid_t> gruppen = {})
 {
     const pid_t kind = ::fork();
     if (kind == 0) {
-        constexpr uid_t niemand = 65534;
-        if (::geteuid() == 0 && (::setgid(niemand) != 0 || ::setuid(niemand) != 0))
+        if (::geteuid() == 0 && (::setgroups(gruppen.size(), gruppen.data()) != 0 || ::setgid(niemand) != 0 ||
+                                 ::setuid(niemand) != 0))
             std::_Exit(2);
         std::_Exit(probe() ? 0 : 1);
     }
@@ -268,6 +272,76 @@ TEST(FieldFileSave, WritableFileInAFolderWithoutRoomForNewFilesIsWrittenInPlace)
     }));
     fs::permissions(o / "fest", perms::owner_all);
     EXPECT_EQ(o.inhalt("fest"), std::vector<std::string>{"feld.tkx"});
+}
+
+// A save keeps the file its owner's: a rename would hand it to the saver.
+TEST(FieldFileSave, SuperuserSavingKeepsTheOwnerAndGroupOfTheFile)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can give a file to another user";
+    for (const auto& [uid, gid] : {std::pair<uid_t, gid_t>{12345, 23456}, {niemand, niemand}}) {
+        Ordner o;
+        schreiben(o / "feld.tkx", "alt\r\n");
+        ASSERT_EQ(::chown((o / "feld.tkx").c_str(), uid, gid), 0);
+        Feld f;
+        f(4, 5) = SchwarzesLoch;
+        ASSERT_TRUE(feldSpeichern(f, o / "feld.tkx"));
+        struct stat info {};
+        ASSERT_EQ(::stat((o / "feld.tkx").c_str(), &info), 0);
+        EXPECT_EQ(info.st_uid, uid);
+        EXPECT_EQ(info.st_gid, gid);
+        EXPECT_EQ(lesen(o / "feld.tkx"), feldAlsText(f));
+        EXPECT_EQ(o.inhalt(), std::vector<std::string>{"feld.tkx"});
+    }
+}
+
+TEST(FieldFileSave, HardLinkedFileIsWrittenInPlaceAndStaysOneFile)
+{
+    Ordner o;
+    schreiben(o / "feld.tkx", "alt\r\n");
+    fs::create_hard_link(o / "feld.tkx", o / "zweit.tkx");
+    struct stat vorher {};
+    ASSERT_EQ(::stat((o / "feld.tkx").c_str(), &vorher), 0);
+    Feld f;
+    f(0, 7) = Falltuer;
+    ASSERT_TRUE(feldSpeichern(f, o / "feld.tkx"));
+    struct stat nachher {};
+    ASSERT_EQ(::stat((o / "feld.tkx").c_str(), &nachher), 0);
+    EXPECT_EQ(nachher.st_ino, vorher.st_ino);
+    EXPECT_EQ(nachher.st_nlink, 2u);
+    EXPECT_EQ(lesen(o / "zweit.tkx"), feldAlsText(f));
+    EXPECT_EQ(o.inhalt(), (std::vector<std::string>{"feld.tkx", "zweit.tkx"}));
+}
+
+// A member of a file's group may write the file but not give a new file its
+// owner; the save goes into the file itself.
+TEST(FieldFileSave, GroupMemberSavingASharedFileLeavesItWithItsOwnerAndGroup)
+{
+    using fs::perms;
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser can set up a group the child belongs to";
+    constexpr gid_t gemeinsam = 23456;
+    Ordner o;
+    // The folder lets the child make its temporary file, so only the owner stands in the way of the rename.
+    fs::permissions(o.pfad, perms::all);
+    const std::string pfad = o / "feld.tkx";
+    schreiben(pfad, "alt\r\n");
+    ASSERT_EQ(::chown(pfad.c_str(), 0, gemeinsam), 0);
+    const perms bits = perms::owner_read | perms::owner_write | perms::group_read | perms::group_write |
+                       perms::others_read;
+    fs::permissions(pfad, bits);
+    if (!alsNormalerNutzer([&] { return ::access(pfad.c_str(), R_OK | W_OK) == 0; }, {gemeinsam}))
+        GTEST_SKIP() << "an ordinary user cannot reach " << pfad;
+    Feld f;
+    f(6, 1) = DrehspiegelSenkrecht;
+    EXPECT_TRUE(alsNormalerNutzer([&] { return feldSpeichern(f, pfad); }, {gemeinsam}));
+    struct stat info {};
+    ASSERT_EQ(::stat(pfad.c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 0u);
+    EXPECT_EQ(info.st_gid, gemeinsam);
+    EXPECT_EQ(fs::status(pfad).permissions() & perms::all, bits);
+    EXPECT_EQ(lesen(pfad), feldAlsText(f));
+    EXPECT_EQ(o.inhalt(), std::vector<std::string>{"feld.tkx"});
 }
 #endif
 
@@ -357,5 +431,31 @@ TEST(FieldFileLoad, FolderOrMissingFileLoadsNothingWithoutThrowing)
         EXPECT_TRUE(a.aufrufe.empty());
     }
 }
+
+#if defined(__linux__)
+// A named pipe without a writer made the open wait for one forever. The load
+// runs in a child the alarm ends, so that a wait fails the test.
+TEST(FieldFileLoad, NamedPipeIsRefusedWithoutWaiting)
+{
+    Ordner o;
+    ASSERT_EQ(::mkfifo((o / "x.tkx").c_str(), 0600), 0);
+    fs::create_symlink("x.tkx", o / "link.tkx");
+    for (const std::string& pfad : {o / "x.tkx", o / "link.tkx"}) {
+        SCOPED_TRACE(pfad);
+        const pid_t kind = ::fork();
+        if (kind == 0) {
+            ::alarm(5);
+            Feld feld;
+            Aufzeichnung a;
+            const int gelesen = feldLaden(pfad, feld, Seite::Vorgabe, a);
+            std::_Exit(gelesen == 0 && a.aufrufe.empty() ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+            << (WIFSIGNALED(status) ? "load still waiting after 5 s" : "cells read");
+    }
+}
+#endif
 
 } // namespace
