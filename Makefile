@@ -39,9 +39,15 @@ bench:
 	cmake --build $(BUILD_BENCH) --target bench
 
 # Release build without tests, then CPack: $(BUILD_PKG)/tarnkiste_<version>_<arch>.deb.
+# The compiler and linker get Debian's hardening flags from dpkg-buildflags, all
+# of them (bindnow too); its -g and -O2 are left out, Release sets the optimisation.
+package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+package: export DEB_CXXFLAGS_MAINT_STRIP = -g -O2
 package:
 	./scripts/install-deps run package
-	cmake -S . -B $(BUILD_PKG) -DCMAKE_BUILD_TYPE=Release -DTARNKISTE_TESTS=OFF $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD_PKG) -DCMAKE_BUILD_TYPE=Release -DTARNKISTE_TESTS=OFF \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_FLAGS)
 	cmake --build $(BUILD_PKG) -j $(JOBS)
 	cd $(BUILD_PKG) && cpack -G DEB
 
