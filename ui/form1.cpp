@@ -39,6 +39,7 @@ int knopfCode(Qt::MouseButton knopf)
 Form1::Form1(Dienste dienste, QWidget* parent) : QMainWindow(parent), dienste_(std::move(dienste))
 {
     aufbauen();
+    bearbeitenEinrichten();
     verbinden();
     hilfeEinrichten();
     zugaenglichkeitSetzen();

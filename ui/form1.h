@@ -26,6 +26,7 @@ class FestesBild;
 class Marker;
 class QtZeichenflaeche;
 class Fensterflaeche;
+class QUndoStack;
 
 // The handlers keep the names of the controls and events they answer
 // (control_Event); the window is also the display the probe steps report to.
@@ -109,6 +110,10 @@ public:
     QAction* cmdProgrammEnde = nullptr;
     QAction* cmdInfo = nullptr;
     QAction* cmdPruefen = nullptr;
+    // Undo and redo of the player's edits of the model field.
+    QMenu* cmdBearbeiten = nullptr;
+    QAction* cmdRueckgaengig = nullptr;
+    QAction* cmdWiederholen = nullptr;
 
     // The client area below the menu bar; bare window surface.
     Fensterflaeche* flaeche = nullptr;
@@ -143,6 +148,10 @@ public:
     void hscV_Change();
     // Tells how many start places the model answers like the hidden box.
     void cmdPruefen_Click();
+
+    // --- Handlers: undo and redo ---
+    void cmdRueckgaengig_Click();
+    void cmdWiederholen_Click();
 
     // --- Handlers: blind ---
     void cmdJalousieRauf_Click();
@@ -207,6 +216,10 @@ private:
     void koordinatenZeigen(Seite seite, double X, double Y);
     void rolloHoeheSetzen(int wert);
     QtZeichenflaeche& bild(Seite seite);
+    // Runs an edit of the model field and keeps what it changed for undo,
+    // under `text` ("Zelle c4", "Feld löschen").
+    void nachbauBearbeiten(const QString& text, const std::function<void()>& bearbeiten);
+    void bearbeitenEinrichten();
 
     Spielstand spiel_;
     Dienste dienste_;
@@ -218,4 +231,6 @@ private:
     // The last pointer move handled, so that copies passed on to parents are skipped.
     qint64 letzteBewegung_ = -1;
     QPointF letzterOrt_;
+    // The edits of the model field since the start click; never saved.
+    QUndoStack* verlauf_ = nullptr;
 };

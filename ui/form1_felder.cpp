@@ -13,6 +13,7 @@
 #include "model/editieren.h"
 #include "model/felddatei.h"
 #include "model/feldoperationen.h"
+#include "model/ortsname.h"
 #include "render/brett.h"
 #include "render/geometrie.h"
 #include "render/spur.h"
@@ -95,14 +96,17 @@ void Form1::chkErlaubnis_Click(int)
 
 // --- Field operations ---
 
-void Form1::cmdDelN_Click() { nachbauLoeschen(spiel_, *this); }
+void Form1::cmdDelN_Click()
+{
+    nachbauBearbeiten(QStringLiteral("Feld löschen"), [this] { nachbauLoeschen(spiel_, *this); });
+}
 void Form1::cmdDelVor_Click() { vorgabeLoeschen(spiel_, *this); }
 void Form1::cmdWiederherstellen_Click() { vorgabeWiederherstellen(spiel_, *this); }
 
 void Form1::cmdUebernehmen_Click(int index)
 {
     if (index == 0)
-        linksNachRechts(spiel_, *this);
+        nachbauBearbeiten(QStringLiteral("von links nach rechts kopieren"), [this] { linksNachRechts(spiel_, *this); });
     else
         rechtsNachLinks(spiel_, *this);
 }
@@ -171,9 +175,12 @@ void Form1::picNachbau_MouseDown(int knopf, double X, double Y)
 {
     const Zone zone = zoneBei(X, Y);
     if (zone.art == Zonenart::Zelle) {
-        int& zelle = spiel_.feldNachbau(zone.x, zone.y);
-        zelle = naechsterCode(zelle, knopf, erlaubnis());
-        zelleZeichnen(Seite::Nachbau, zelle, zone.x, zone.y);
+        const QString name = QStringLiteral("Zelle %1").arg(QString::fromStdString(zellenName(zone.x, zone.y)));
+        nachbauBearbeiten(name, [&] {
+            int& zelle = spiel_.feldNachbau(zone.x, zone.y);
+            zelle = naechsterCode(zelle, knopf, erlaubnis());
+            zelleZeichnen(Seite::Nachbau, zelle, zone.x, zone.y);
+        });
     } else {
         sondeSetzen(Seite::Nachbau, X, Y);
     }

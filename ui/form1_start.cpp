@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QUndoStack>
 
 #include "ui/festesbild.h"
 #include "ui/form1.h"
@@ -27,6 +28,7 @@ void Form1::cmdStart_Click()
     cmdTarnkiste_Click();
     cmdJalousieRunter_Click();
     txtAnzahl->setText(QStringLiteral("7"));
+    verlauf_->clear();
 }
 
 void Form1::Check1_Click()
