@@ -10,6 +10,8 @@ void vorgabeGegeben(Spielstand& s)
 {
     s.feldVorgabeKopie = s.feldVorgabe;
     s.gestarteteSonden = 0;
+    s.beobachtungen.clear();
+    ++s.neueVorgaben;
 }
 
 void vorgabeStarten(Spielstand& s)

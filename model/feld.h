@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 // The content of a cell. The numbers are external: written to field files,
 // shown to the player and used as index of the allowed-object flags.
@@ -77,6 +78,21 @@ enum class Seite { Vorgabe, Nachbau };
 inline constexpr int nichtGesetztX = 8;
 inline constexpr int nichtGesetztY = 8;
 
+// One hidden launch as the player saw it, recorded when its run ended.
+struct Beobachtung {
+    enum class Ende { Ausgang, Loch, Angehalten };
+
+    Sonde start;  // place and heading when the launch began
+    Ende ende = Ende::Angehalten;
+    int endeX = 0;  // the exit place, for Ausgang
+    int endeY = 0;
+    long long schritte = 0;  // counted by the run itself, the last step included
+    long long kontakte = 0;  // heading changes by objects, tone or not
+    bool wieGegeben = false;   // the hidden field held the box as given when it began
+    bool verschachtelt = false;  // another launch ran in its middle, or it ran in another's
+    bool operator==(const Beobachtung&) const = default;
+};
+
 // Everything a game holds besides what lives in the window's controls.
 struct Spielstand {
     Feld feldVorgabe;
@@ -94,6 +110,12 @@ struct Spielstand {
     // The player's score: hidden launches since the hidden field last got new
     // contents (generated, loaded, copied onto, cleared). Never saved.
     long long gestarteteSonden = 0;
+    // Every hidden launch since the hidden field last got new contents, in
+    // the order their runs ended. Never saved.
+    std::vector<Beobachtung> beobachtungen;
+    // How often the hidden field got new contents: a run that began before
+    // the last time belongs to a list already emptied.
+    long long neueVorgaben = 0;
     bool operator==(const Spielstand&) const = default;
 };
 
@@ -101,7 +123,7 @@ bool sondeGesetzt(const Sonde& sondeVorgabe);
 
 // The hidden field got new contents (generated, loaded, copied onto,
 // cleared): they become the box as given, which reopening brings back and
-// the check compares with, and the score starts afresh.
+// the check compares with; the score and the record of launches start afresh.
 void vorgabeGegeben(Spielstand& s);
 
 // A hidden launch that passed the placement check: clears the run flags and

@@ -120,7 +120,7 @@ Schrittergebnis verborgenerSchritt(const Feld& feld, const Sonde& p)
     return e;
 }
 
-void schrittVorgabe(Spielstand& s, SondenAnzeige& anzeige)
+Schrittergebnis schrittVorgabe(Spielstand& s, SondenAnzeige& anzeige)
 {
     anzeige.ereignisseAbarbeiten();
     Sonde& p = s.sondeVorgabe;
@@ -155,4 +155,5 @@ void schrittVorgabe(Spielstand& s, SondenAnzeige& anzeige)
     }
 
     anzeige.warten(pauseNachSchritt(anzeige.geschwindigkeit()));
+    return e;
 }

@@ -32,8 +32,9 @@ struct Schrittergebnis {
 Schrittergebnis verborgenerSchritt(const Feld& feld, const Sonde& p);
 
 // The hidden field: the probe leaves the box at the border (exit flag, white
-// marker) and only the sound switch decides whether contacts sound.
-void schrittVorgabe(Spielstand& s, SondenAnzeige& anzeige);
+// marker) and only the sound switch decides whether contacts sound. Returns
+// what the rules decided, for the run's own record.
+Schrittergebnis schrittVorgabe(Spielstand& s, SondenAnzeige& anzeige);
 
 // The model field: the probe turns back at the border, every tone sounds, the
 // compass, position boxes and trail follow it.

@@ -119,6 +119,7 @@ void Form1::verbinden()
     connect(cmdProgrammEnde, &QAction::triggered, this, [this] { cmdProgrammEnde_Click(); });
     connect(cmdInfo, &QAction::triggered, this, [this] { cmdInfo_Click(); });
     connect(cmdPruefen, &QAction::triggered, this, [this] { cmdPruefen_Click(); });
+    connect(cmdBeobachtungen, &QAction::triggered, this, [this] { cmdBeobachtungen_Click(); });
 }
 
 QtZeichenflaeche& Form1::bild(Seite seite)
@@ -189,6 +190,9 @@ void Form1::spurZeichnen(double x1, double y1, double x2, double y2)
 void Form1::zelleZeichnen(Seite seite, int code, int x, int y)
 {
     ::zelleZeichnen(bild(seite), seite, code, x, y);
+    // Every change of either field passes here: a model cell changes the
+    // marks, a hidden field with new contents empties the record.
+    beobachtungenVormerken();
 }
 
 void Form1::kompassZeigen(Richtung r)

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 
+#include "model/beobachtungen.h"
 #include "model/feld.h"
 #include "model/generator.h"
 #include "model/sondenanzeige.h"
@@ -27,6 +28,7 @@ class Marker;
 class QtZeichenflaeche;
 class Fensterflaeche;
 class QUndoStack;
+class Beobachtungsfenster;
 
 // The handlers keep the names of the controls and events they answer
 // (control_Event); the window is also the display the probe steps report to.
@@ -110,6 +112,7 @@ public:
     QAction* cmdProgrammEnde = nullptr;
     QAction* cmdInfo = nullptr;
     QAction* cmdPruefen = nullptr;
+    QAction* cmdBeobachtungen = nullptr;
     // Undo and redo of the player's edits of the model field.
     QMenu* cmdBearbeiten = nullptr;
     QAction* cmdRueckgaengig = nullptr;
@@ -148,6 +151,13 @@ public:
     void hscV_Change();
     // Tells how many start places the model answers like the hidden box.
     void cmdPruefen_Click();
+
+    // --- Handlers: the record of launches ---
+    // Opens the window "Beobachtungen", or raises it.
+    void cmdBeobachtungen_Click();
+    // A double-clicked row: the model probe goes to its start place.
+    void beobachtungGewaehlt(const Beobachtung& beobachtung);
+    Beobachtungsfenster* beobachtungsfenster() const { return beobachtungsfenster_; }
 
     // --- Handlers: undo and redo ---
     void cmdRueckgaengig_Click();
@@ -231,6 +241,14 @@ private:
     // The last pointer move handled, so that copies passed on to parents are skipped.
     qint64 letzteBewegung_ = -1;
     QPointF letzterOrt_;
+    // The open window shows the record anew once the running handler is done:
+    // a cleared field redraws 64 cells, and one showing is enough for them.
+    void beobachtungenVormerken();
+    void beobachtungenZeigen();
+    Beobachtungsfenster* beobachtungsfenster_ = nullptr;
+    bool beobachtungenVorgemerkt_ = false;
+    // The hidden launches under way, the innermost last.
+    std::vector<LaufendeBeobachtung> laufende_;
     // The edits of the model field since the start click; never saved.
     QUndoStack* verlauf_ = nullptr;
 };

@@ -45,11 +45,25 @@ void Form1::Command5_Click()
     }
     vorgabeStarten(spiel_);
     txtZaehlerVorgabe->setText(QString());
+    // A launch in the middle of another run marks both rows; the inner run
+    // ends first, so this one is the last under way again when it ends.
+    laufende_.push_back(beobachtungBeginnen(spiel_));
+    const std::size_t dieser = laufende_.size() - 1;
+    if (dieser > 0)
+        for (LaufendeBeobachtung& l : laufende_)
+            l.zeile.verschachtelt = true;
+    bool gefangen = false;
     do {
         if (chkSchrittezaehlen->checkState() == Qt::Checked)
             erhoehen(txtZaehlerVorgabe);
-        schrittVorgabe(spiel_, *this);
+        const Schrittergebnis e = schrittVorgabe(spiel_, *this);
+        schrittBeobachten(laufende_[dieser], e.kontakt);
+        gefangen = e.gefangen;
     } while (spiel_.ausgangVorgabe == 0 && spiel_.abbruchVorgabe == 0);
+    LaufendeBeobachtung lauf = std::move(laufende_.back());
+    laufende_.pop_back();
+    beobachtungBeenden(spiel_, std::move(lauf), gefangen);
+    beobachtungenVormerken();
 }
 
 void Form1::Picture3_Click() { spiel_.abbruchVorgabe = 1; }

@@ -416,6 +416,7 @@ void Form1::menueAufbauen()
     cmdProgrammEnde = cmdDatei->addAction(QStringLiteral("schließen"));
     cmdInfo = menuBar()->addAction(QStringLiteral("?"));
     cmdPruefen = menuBar()->addAction(QStringLiteral("Prüfen"));
+    cmdBeobachtungen = menuBar()->addAction(QStringLiteral("Beobachtungen"));
 }
 
 void Form1::tabReihenfolgeSetzen()

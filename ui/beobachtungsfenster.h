@@ -1,0 +1,34 @@
+// The window "Beobachtungen": every hidden launch in a table, and how many of them the model explains.
+#pragma once
+
+#include <QWidget>
+
+#include "model/feld.h"
+
+class QLabel;
+class QTableView;
+class Beobachtungsmodell;
+
+// A window of its own beside the game, non-modal; it shows, and changes
+// nothing in the game.
+class Beobachtungsfenster : public QWidget {
+    Q_OBJECT
+public:
+    explicit Beobachtungsfenster(QWidget* eltern = nullptr);
+
+    // Shows the rows with their marks against `nachbau`, the newest in view.
+    void zeigen(const std::vector<Beobachtung>& zeilen, const Feld& nachbau);
+
+    QTableView* tabelle() const { return tabelle_; }
+    QLabel* zusammenfassung() const { return zusammenfassung_; }
+    const Beobachtungsmodell& modell() const { return *modell_; }
+
+signals:
+    // A row was double-clicked: the launch it records.
+    void zeileGewaehlt(const Beobachtung& beobachtung);
+
+private:
+    Beobachtungsmodell* modell_;
+    QTableView* tabelle_;
+    QLabel* zusammenfassung_;
+};

@@ -1,0 +1,43 @@
+// The record of launches: its window, keeping it up to date, and a row's start place for the model probe.
+#include <QAction>
+#include <QTimer>
+
+#include "model/editieren.h"
+#include "ui/beobachtungsfenster.h"
+#include "ui/form1.h"
+
+void Form1::cmdBeobachtungen_Click()
+{
+    if (!beobachtungsfenster_) {
+        beobachtungsfenster_ = new Beobachtungsfenster(this);
+        connect(beobachtungsfenster_, &Beobachtungsfenster::zeileGewaehlt, this,
+                [this](const Beobachtung& b) { beobachtungGewaehlt(b); });
+    }
+    beobachtungenZeigen();
+    beobachtungsfenster_->show();
+    beobachtungsfenster_->raise();
+    beobachtungsfenster_->activateWindow();
+}
+
+void Form1::beobachtungenVormerken()
+{
+    if (!beobachtungsfenster_ || beobachtungenVorgemerkt_)
+        return;
+    beobachtungenVorgemerkt_ = true;
+    QTimer::singleShot(0, this, [this] { beobachtungenZeigen(); });
+}
+
+void Form1::beobachtungenZeigen()
+{
+    beobachtungenVorgemerkt_ = false;
+    if (beobachtungsfenster_)
+        beobachtungsfenster_->zeigen(spiel_.beobachtungen, spiel_.feldNachbau);
+}
+
+void Form1::beobachtungGewaehlt(const Beobachtung& b)
+{
+    // A launch that went on from inside the box has no border place to go to.
+    if (imFeld(b.start.x, b.start.y))
+        return;
+    picNachbau_MouseDown(knopfLinks, b.start.x + 0.5, b.start.y + 0.5);
+}
