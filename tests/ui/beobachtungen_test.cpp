@@ -1,0 +1,135 @@
+// The window "Beobachtungen" as the player uses it: rows of launches, marks that follow the model, a double click.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableView>
+
+#include "tests/model/felder.h"
+#include "tests/ui/fenster.h"
+#include "ui/beobachtungsfenster.h"
+#include "ui/beobachtungsmodell.h"
+
+namespace {
+
+// d5 a rotating mirror, f3 a black hole, g8 a cat's eye.
+const Feld kiste = feldAus({"......K.", "........", "........", "...-....",
+                            "........", ".....@..", "........", "........"});
+
+class BeobachtungenTest : public FensterTest {
+protected:
+    void SetUp() override
+    {
+        FensterTest::SetUp();
+        starten();
+        f->spiel().feldVorgabe = kiste;
+        vorgabeGegeben(f->spiel());
+    }
+    void starteUnten(double spalte)
+    {
+        feldKlicken(f->picVorgabe, spalte, 8.5);
+        klicken(f->Command5);
+    }
+    Beobachtungsfenster* oeffnen()
+    {
+        f->cmdBeobachtungen->trigger();
+        QCoreApplication::processEvents();
+        return f->beobachtungsfenster();
+    }
+    // The texts of one row as the table shows them.
+    QStringList zeile(int r)
+    {
+        QStringList texte;
+        const auto& m = f->beobachtungsfenster()->modell();
+        for (int c = 0; c < m.columnCount(); ++c)
+            texte << m.data(m.index(r, c)).toString();
+        return texte;
+    }
+};
+
+TEST_F(BeobachtungenTest, OneWindowRightAfterTheCheckThatChangesNothing)
+{
+    const auto menues = f->menuBar()->actions();
+    ASSERT_GE(menues.size(), 4);
+    EXPECT_EQ(menues[3], f->cmdBeobachtungen);
+    EXPECT_EQ(menues[3]->menu(), nullptr);
+    const Spielstand vorher = f->spiel();
+    Beobachtungsfenster* fenster = oeffnen();
+    ASSERT_NE(fenster, nullptr);
+    EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Tarnkiste – Beobachtungen"));
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_FALSE(fenster->isModal());
+    fenster->close();
+    EXPECT_EQ(oeffnen(), fenster);
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_TRUE(f->spiel() == vorher);
+}
+
+TEST_F(BeobachtungenTest, RowsShowTheLaunchesAndMarksFollowTheModel)
+{
+    oeffnen();
+    f->spiel().feldNachbau = kiste;
+    starteUnten(6.5);
+    klicken(f->Command5);  // again from the exit place: one step
+    starteUnten(5.5);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(f->beobachtungsfenster()->modell().rowCount(), 3);
+    EXPECT_EQ(zeile(0), (QStringList{"1", "unten g", "unten g", "16", "1", "✓ stimmt"}));
+    EXPECT_EQ(zeile(1), (QStringList{"2", "unten g", "unten g", "1", "0", "–"}));
+    EXPECT_EQ(zeile(2), (QStringList{"3", "unten f", "schwarzes Loch", "3", "0", "✓ stimmt"}));
+    EXPECT_EQ(f->beobachtungsfenster()->zusammenfassung()->text(),
+              QStringLiteral("Dein Nachbau erklärt 2 von 2 vergleichbaren Beobachtungen."));
+
+    feldKlicken(f->picNachbau, 6.5, 0.5);  // the cat's eye at g8 becomes a mirror
+    QCoreApplication::processEvents();
+    EXPECT_EQ(zeile(0)[5], QStringLiteral("✗ weicht ab"));
+    EXPECT_EQ(f->beobachtungsfenster()->zusammenfassung()->text(),
+              QStringLiteral("Dein Nachbau erklärt 1 von 2 vergleichbaren Beobachtungen."));
+    f->cmdRueckgaengig->trigger();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(zeile(0)[5], QStringLiteral("✓ stimmt"));
+
+    klicken(f->cmdTarnkiste);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(f->beobachtungsfenster()->modell().rowCount(), 0) << "a new box, a new record";
+}
+
+TEST_F(BeobachtungenTest, ALaunchInTheMiddleOfAnotherMarksBoth)
+{
+    const long long vorDemLauf = u.zeit->aufrufe;
+    u.zeit->beiWarten = [this, vorDemLauf](long long aufruf) {
+        if (aufruf == vorDemLauf + 30)
+            f->Command5_Click();
+    };
+    starteUnten(6.5);
+    ASSERT_EQ(f->spiel().beobachtungen.size(), 2u);
+    for (const Beobachtung& b : f->spiel().beobachtungen)
+        EXPECT_FALSE(vergleichbar(b));
+    starteUnten(6.5);
+    EXPECT_TRUE(vergleichbar(f->spiel().beobachtungen.back()));
+}
+
+TEST_F(BeobachtungenTest, DoubleClickPutsTheModelProbeOnTheStartPlace)
+{
+    starteUnten(6.5);
+    f->spiel().sondeVorgabe = {4, 4, 0, -1};  // as a Stop would leave it
+    klicken(f->Command5);
+    Beobachtungsfenster* fenster = oeffnen();
+    QTableView* tabelle = fenster->tabelle();
+    const auto doppelklick = [tabelle](int r) {
+        const QRect ort = tabelle->visualRect(tabelle->model()->index(r, 1));
+        // The view takes a double click only on the row its press went to.
+        QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, ort.center());
+        QTest::mouseDClick(tabelle->viewport(), Qt::LeftButton, {}, ort.center());
+        QCoreApplication::processEvents();
+    };
+    const Feld modell = f->spiel().feldNachbau;
+    doppelklick(0);
+    EXPECT_EQ(f->spiel().sondeNachbau, sondeAmRand(Rand::Unten, 6));
+    EXPECT_EQ(f->spiel().feldNachbau, modell);
+    doppelklick(1);  // "im Feld e4": no border place to go to
+    EXPECT_EQ(f->spiel().sondeNachbau, sondeAmRand(Rand::Unten, 6));
+}
+
+} // namespace
