@@ -20,6 +20,7 @@
 #include "render/glyphen.h"
 #include "render/kompass.h"
 #include "render/spur.h"
+#include "ui/beobachtungsfenster.h"
 #include "ui/form1.h"
 #include "ui/kunstwerk.h"
 #include "ui/rasterflaeche.h"
@@ -117,6 +118,10 @@ bool fenster(const QDir& ordner, const QString& bildschirmfoto)
         ++spalte;
     f.picVorgabe_MouseDown(1, spalte + 0.5, 8.5);
     f.Command5_Click();
+    f.Command5_Click();  // again from the exit place
+    f.cmdBeobachtungen_Click();
+    QApplication::processEvents();
+    gut = speichern(f.beobachtungsfenster()->grab().toImage(), ordner.filePath(QStringLiteral("beobachtungen.png"))) && gut;
     for (auto [x, y, code] : {std::tuple{2, 5, int(UmlenkspiegelSteigend)}, {5, 5, int(Katzenauge)},
                               {5, 2, int(HalbspiegelNW)}, {1, 1, int(SchwarzesLoch)}})
         f.spiel().feldNachbau(x, y) = code;
