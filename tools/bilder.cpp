@@ -1,5 +1,5 @@
 // Tool: writes pictures for people to look at — the artwork, every glyph on both
-// boards, the compass, the window at several moments — and the README's screenshot.
+// boards, the compass, the window at several moments, the rules — and the README's screenshot.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -24,6 +24,7 @@
 #include "ui/form1.h"
 #include "ui/kunstwerk.h"
 #include "ui/rasterflaeche.h"
+#include "ui/spielregeln.h"
 #include "tools/glyphenbogen.h"
 
 namespace {
@@ -142,6 +143,15 @@ bool fenster(const QDir& ordner, const QString& bildschirmfoto)
     return gut;
 }
 
+// The rules window's whole content, also the part it scrolls to.
+bool spielregeln(const QDir& ordner)
+{
+    Spielregeln regeln;
+    regeln.show();
+    QApplication::processEvents();
+    return speichern(regeln.inhalt()->grab().toImage(), ordner.filePath(QStringLiteral("spielregeln.png")));
+}
+
 } // namespace
 
 // Usage: tarnkiste_bilder ORDNER [BILDSCHIRMFOTO]
@@ -159,6 +169,7 @@ int main(int argc, char* argv[])
     }
     bilderSpeichern(ordner.path());
     bool gut = bretterUndKompasse(ordner);
+    gut = spielregeln(ordner) && gut;
     gut = fenster(ordner, argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString()) && gut;
     std::printf("tarnkiste_bilder: pictures in %s\n", qPrintable(ordner.absolutePath()));
     return gut ? 0 : 1;

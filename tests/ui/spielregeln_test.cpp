@@ -1,0 +1,156 @@
+// The rules window and its pictures: title, scrolling, the object sections, and pictures that show what the rules do.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSet>
+#include <QTest>
+
+#include <string>
+
+#include "model/regelbeispiel.h"
+#include "render/aussehen.h"
+#include "render/regelbild.h"
+#include "ui/rasterflaeche.h"
+#include "ui/spielregeln.h"
+
+namespace {
+
+struct Einlauf {
+    Richtung richtung;
+    const char* buchstabe;
+};
+const Einlauf einlaeufe[] = {{nord, "N"}, {ost, "O"}, {sued, "S"}, {west, "W"}};
+
+QColor als(Farbe f) { return QColor(f.r, f.g, f.b); }
+
+QString kennung(int code, const Einlauf& e) { return QStringLiteral("%1-%2").arg(code).arg(QLatin1String(e.buchstabe)); }
+
+// How many logical pixels of colour c lie within 0.3 units of place o.
+int umOrt(const Rasterflaeche& f, Ort o, QColor c)
+{
+    int n = 0;
+    for (double dy = -0.3; dy <= 0.3; dy += 1.0 / regelbildZelle)
+        for (double dx = -0.3; dx <= 0.3; dx += 1.0 / regelbildZelle)
+            n += f.farbeBei(o.x + 0.5 + dx, o.y + 0.5 + dy) == c;
+    return n;
+}
+
+} // namespace
+
+// On each of the four sides a player finds the yellow start marker where the
+// probe went in, the white one where it came out, and nothing elsewhere; the
+// yellow trail runs between the ring and the object.
+TEST(RulesPicture, MarkersAndTrailShowWhereTheProbeWent)
+{
+    const Ort seiten[] = {{1, 3}, {-1, 1}, {1, -1}, {3, 1}};
+    for (int code = 1; code < anzahlCodes; ++code)
+        for (const Einlauf& e : einlaeufe) {
+            SCOPED_TRACE("code " + std::to_string(code) + " heading " + e.buchstabe);
+            const Regelbeispiel b = regelbeispiel(code, e.richtung);
+            Rasterflaeche f;
+            f.masseSetzen(QSize(regelbildSeite, regelbildSeite), 1.0);
+            f.kantenglaettungSetzen(false);
+            regelbildZeichnen(f, b);
+            const bool heraus = b.ende == Regelbeispiel::Ende::Verlassen;
+            for (Ort o : seiten) {
+                const bool start = o == b.weg.front();
+                const bool ausgang = heraus && o == b.weg.back();
+                // A trail through the place shows yellow too, but as a thin line.
+                EXPECT_EQ(umOrt(f, o, als(markerGelb)) > 40, start) << o.x << "," << o.y;
+                EXPECT_EQ(umOrt(f, o, als(markerAusgangWeiss)) > 0, ausgang) << o.x << "," << o.y;
+            }
+            // The first and last segments lie outside the object's cell.
+            for (std::size_t k : {std::size_t{1}, b.weg.size() - 1}) {
+                const Ort a = b.weg[k - 1];
+                const Ort z = b.weg[k];
+                if (z == Ort{beispielMitte, beispielMitte})
+                    continue;
+                EXPECT_EQ(f.farbeBei(a.x + 0.5 + 0.7 * (z.x - a.x), a.y + 0.5 + 0.7 * (z.y - a.y)), als(spielGelb))
+                    << "segment " << k;
+            }
+        }
+}
+
+class RulesWindow : public ::testing::Test {
+protected:
+    Spielregeln r;
+
+    void SetUp() override
+    {
+        r.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&r));
+    }
+    QLabel* bild(const QString& name) const { return r.inhalt()->findChild<QLabel*>(name); }
+};
+
+TEST_F(RulesWindow, IsANonModalWindowWithItsTitle)
+{
+    EXPECT_EQ(r.windowTitle(), QString::fromUtf8("Tarnkiste \u2013 Spielregeln"));
+    EXPECT_TRUE(r.isWindow());
+    EXPECT_FALSE(r.isModal());
+    // With the game's window as parent it is still a window of its own.
+    QWidget spiel;
+    Spielregeln kind(&spiel);
+    EXPECT_TRUE(kind.isWindow());
+}
+
+TEST_F(RulesWindow, ScrollsDownToTheLastPicture)
+{
+    QScrollBar* leiste = r.rollbereich()->verticalScrollBar();
+    ASSERT_GT(leiste->maximum(), 0);
+    QLabel* letztes = bild(QStringLiteral("danachbild-11-W"));
+    ASSERT_NE(letztes, nullptr);
+    EXPECT_TRUE(letztes->visibleRegion().isEmpty());
+    leiste->setValue(leiste->maximum());
+    EXPECT_FALSE(letztes->visibleRegion().isEmpty());
+}
+
+TEST_F(RulesWindow, HasASectionWithItsLegendPictureForEveryObjectKind)
+{
+    QSet<QString> ueberschriften;
+    for (const QLabel* l : r.inhalt()->findChildren<QLabel*>(QStringLiteral("ueberschrift")))
+        ueberschriften.insert(l->text());
+    for (const char* art : {"Katzenauge", "Umlenkspiegel", "Drehspiegel", "Halbdurchlässiger Spiegel",
+                            "Schwarzes Loch", "Falltür"})
+        EXPECT_TRUE(ueberschriften.contains(QString::fromUtf8(art))) << art;
+    for (int index : {0, 1, 2, 3, 4, 5, 7}) {
+        const QLabel* l = bild(QStringLiteral("legende-%1").arg(index));
+        ASSERT_NE(l, nullptr) << index;
+        EXPECT_FALSE(l->pixmap().isNull()) << index;
+    }
+}
+
+// Every code from every side, and the object afterwards exactly for the
+// rotating mirror and the trapdoor; each picture is the one drawn from the
+// rules' example, and changing that example by one step of its path or by
+// the object it leaves behind changes the picture.
+TEST_F(RulesWindow, ShowsEveryCodeFromEverySideAsTheRulesRunIt)
+{
+    const qreal verhaeltnis = r.devicePixelRatioF();
+    for (int code = 1; code < anzahlCodes; ++code)
+        for (const Einlauf& e : einlaeufe) {
+            SCOPED_TRACE(kennung(code, e).toStdString());
+            const Regelbeispiel b = regelbeispiel(code, e.richtung);
+            const QLabel* l = bild(QStringLiteral("regelbild-") + kennung(code, e));
+            ASSERT_NE(l, nullptr);
+            const QImage gezeigt = l->pixmap().toImage();
+            EXPECT_EQ(gezeigt, Spielregeln::regelbild(b, verhaeltnis).toImage());
+
+            Regelbeispiel anders = b;
+            const Ort vorletzter = anders.weg[anders.weg.size() - 2];
+            anders.weg.back() = {2 * vorletzter.x - anders.weg.back().x, 2 * vorletzter.y - anders.weg.back().y};
+            EXPECT_NE(gezeigt, Spielregeln::regelbild(anders, verhaeltnis).toImage());
+
+            const QLabel* danach = bild(QStringLiteral("danachbild-") + kennung(code, e));
+            const bool aendert = code == DrehspiegelWaagerecht || code == DrehspiegelSenkrecht || code == Falltuer;
+            ASSERT_EQ(danach != nullptr, aendert);
+            if (danach) {
+                EXPECT_EQ(danach->pixmap().toImage(), Spielregeln::danachbild(b, verhaeltnis).toImage());
+                anders = b;
+                anders.codeDanach = (b.codeDanach + 1) % anzahlCodes;
+                EXPECT_NE(danach->pixmap().toImage(), Spielregeln::danachbild(anders, verhaeltnis).toImage());
+            }
+        }
+}
