@@ -29,6 +29,7 @@ class QtZeichenflaeche;
 class Fensterflaeche;
 class QUndoStack;
 class Beobachtungsfenster;
+class Spielregeln;
 
 // The handlers keep the names of the controls and events they answer
 // (control_Event); the window is also the display the probe steps report to.
@@ -117,6 +118,7 @@ public:
     QMenu* cmdBearbeiten = nullptr;
     QAction* cmdRueckgaengig = nullptr;
     QAction* cmdWiederholen = nullptr;
+    QAction* cmdSpielregeln = nullptr;
 
     // The client area below the menu bar; bare window surface.
     Fensterflaeche* flaeche = nullptr;
@@ -158,6 +160,11 @@ public:
     // A double-clicked row: the model probe goes to its start place.
     void beobachtungGewaehlt(const Beobachtung& beobachtung);
     Beobachtungsfenster* beobachtungsfenster() const { return beobachtungsfenster_; }
+
+    // --- Handlers: the rules window ---
+    // Opens "Spielregeln", or raises it; F1 too.
+    void cmdSpielregeln_Click();
+    Spielregeln* spielregeln() const { return spielregeln_; }
 
     // --- Handlers: undo and redo ---
     void cmdRueckgaengig_Click();
@@ -246,6 +253,7 @@ private:
     void beobachtungenVormerken();
     void beobachtungenZeigen();
     Beobachtungsfenster* beobachtungsfenster_ = nullptr;
+    Spielregeln* spielregeln_ = nullptr;
     bool beobachtungenVorgemerkt_ = false;
     // The hidden launches under way, the innermost last.
     std::vector<LaufendeBeobachtung> laufende_;

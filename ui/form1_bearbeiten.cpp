@@ -1,4 +1,4 @@
-// Undo and redo of the player's edits of the model field: the menu "Bearbeiten" and its history.
+// The menu bar's additions to the design: undo and redo of the model field's edits ("Bearbeiten") and the rules.
 #include <QAction>
 #include <QKeySequence>
 #include <QMenu>
@@ -8,6 +8,7 @@
 #include "model/nachbauaenderung.h"
 #include "ui/bearbeitungsschritt.h"
 #include "ui/form1.h"
+#include "ui/spielregeln.h"
 
 void Form1::bearbeitenEinrichten()
 {
@@ -30,6 +31,21 @@ void Form1::bearbeitenEinrichten()
     folgen(cmdWiederholen, QStringLiteral("Wiederholen"), &QUndoStack::redoTextChanged, &QUndoStack::canRedoChanged);
     connect(cmdRueckgaengig, &QAction::triggered, this, [this] { cmdRueckgaengig_Click(); });
     connect(cmdWiederholen, &QAction::triggered, this, [this] { cmdWiederholen_Click(); });
+
+    // The rules follow on the menu bar; F1 opens them from anywhere in the window.
+    cmdSpielregeln = menuBar()->addAction(QStringLiteral("Spielregeln"));
+    cmdSpielregeln->setShortcut(QKeySequence(Qt::Key_F1));
+    cmdSpielregeln->setShortcutContext(Qt::WindowShortcut);
+    connect(cmdSpielregeln, &QAction::triggered, this, [this] { cmdSpielregeln_Click(); });
+}
+
+void Form1::cmdSpielregeln_Click()
+{
+    if (!spielregeln_)
+        spielregeln_ = new Spielregeln(this);
+    spielregeln_->show();
+    spielregeln_->raise();
+    spielregeln_->activateWindow();
 }
 
 void Form1::nachbauBearbeiten(const QString& text, const std::function<void()>& bearbeiten)

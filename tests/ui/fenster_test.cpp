@@ -22,7 +22,8 @@ TEST_F(FensterTest, WindowHasItsCaptionFixedClientAreaAndMenus)
     for (QAction* a : menues)
         titel << a->text();
     EXPECT_EQ(titel, (QStringList{QStringLiteral("Datei"), QStringLiteral("?"), QStringLiteral("Prüfen"),
-                                  QStringLiteral("Beobachtungen"), QStringLiteral("Bearbeiten")}));
+                                  QStringLiteral("Beobachtungen"), QStringLiteral("Bearbeiten"),
+                                  QStringLiteral("Spielregeln")}));
     EXPECT_EQ(menues[1]->menu(), nullptr);
     QStringList eintraege;
     for (QAction* a : f->cmdDatei->actions())

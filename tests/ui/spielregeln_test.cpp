@@ -1,7 +1,10 @@
 // The rules window and its pictures: title, scrolling, the object sections, and pictures that show what the rules do.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSet>
@@ -14,6 +17,7 @@
 #include "render/regelbild.h"
 #include "ui/rasterflaeche.h"
 #include "ui/spielregeln.h"
+#include "tests/ui/fenster.h"
 
 namespace {
 
@@ -154,3 +158,34 @@ TEST_F(RulesWindow, ShowsEveryCodeFromEverySideAsTheRulesRunIt)
             }
         }
 }
+
+namespace {
+
+// From the game's window: F1 and the menu bar open one and the same window,
+// on the start screen and in the middle of a run, and the game goes on as it was.
+TEST_F(FensterTest, RulesOpenWithF1AtAnyTimeAndChangeNothing)
+{
+    const Spielstand vorher = f->spiel();
+    QTest::keyClick(f->windowHandle(), Qt::Key_F1);
+    QCoreApplication::processEvents();
+    Spielregeln* regeln = f->spielregeln();
+    ASSERT_NE(regeln, nullptr);
+    EXPECT_TRUE(regeln->isVisible());
+    EXPECT_TRUE(f->spiel() == vorher);
+    regeln->close();
+
+    starten();
+    f->spiel().feldVorgabe(3, 0) = Katzenauge;
+    const long long vorDemLauf = u.zeit->aufrufe;
+    u.zeit->beiWarten = [this, vorDemLauf](long long aufruf) {
+        if (aufruf == vorDemLauf + 20)
+            f->cmdSpielregeln->trigger();
+    };
+    feldKlicken(f->picVorgabe, 3.5, 8.5);
+    klicken(f->Command5);
+    EXPECT_EQ(f->spielregeln(), regeln);
+    EXPECT_TRUE(regeln->isVisible());
+    EXPECT_EQ(f->txtZaehlerVorgabe->text(), QStringLiteral("16")) << "the run went on to its end";
+}
+
+} // namespace
