@@ -1,5 +1,5 @@
-// Measures the real program against the toolkit's floor on one X server: time
-// from start until the window is mapped, peak memory, CPU time while idle.
+// Measures what the player of the real program waits for, against the toolkit's floor on one X server: the
+// time until the window's picture is finished, and the peak memory on the idle start screen and as played.
 #include <X11/Xlib.h>
 
 #include <fcntl.h>
@@ -14,14 +14,63 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <optional>
+#include <span>
 #include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "bench/xfenster.h"
+
 namespace {
 
 using Uhr = std::chrono::steady_clock;
+
+double sekunden(Uhr::duration d) { return std::chrono::duration<double>(d).count(); }
+double millis(Uhr::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+// A picture counts as finished once its pixels have stood still this long.
+constexpr double ruheFertig = 2.0;
+// Between two clicks of a game: longer than any pause inside one handler
+// (a contact tone keeps 100 ms, the pause after a step at most 100 ms).
+constexpr double ruheZwischen = 0.5;
+// Pause between two grabs; a grab of the whole window takes about as long again.
+constexpr auto greifAbstand = std::chrono::milliseconds(3);
+
+// --- Where the game's controls are -----------------------------------------
+// From ui/form1_layout.cpp: twips, 15 to a pixel, each inside its container;
+// the client area lies under the menu bar and takes the window's full width.
+constexpr int twips = 15;
+constexpr int flaecheBreite = 16230 / twips;
+constexpr int flaecheHoehe = 10635 / twips;
+
+struct Punkt {
+    int x, y;
+};
+
+// The centre of a control at (links, oben, breite, hoehe) twips in a container whose corner is at `container`,
+// in client pixels.
+constexpr Punkt mitte(Punkt container, int links, int oben, int breite, int hoehe)
+{
+    return {container.x + links / twips + breite / twips / 2, container.y + oben / twips + hoehe / twips / 2};
+}
+
+constexpr Punkt flaeche{0, 0};
+constexpr Punkt fraCockpit{480 / twips, 6960 / twips};
+constexpr Punkt picVorgabe{480 / twips, 240 / twips};
+// The wide start button covers both lower panels on the start screen; the
+// floor's first push button lies in the same place.
+constexpr Punkt cmdStart = mitte(flaeche, 480, 6960, 14895, 2655);
+constexpr Punkt cmdTarnkiste = mitte(fraCockpit, 3720, 1680, 2775, 435);
+constexpr Punkt Command5 = mitte(fraCockpit, 3720, 240, 2775, 555);
+constexpr Punkt Picture3 = mitte(fraCockpit, 4800, 840, 735, 735);  // stops a run
+// The hidden field's picture spans field units -1..9 over its 440 pixels; the
+// start place below column d is the cell (3, 8) of the border ring.
+constexpr int einheit = 6600 / twips / 10;
+constexpr Punkt startplatz{picVorgabe.x + (3 + 1) * einheit + einheit / 2, picVorgabe.y + (8 + 1) * einheit + einheit / 2};
+
+// --- Processes ----------------------------------------------------------------
 
 double cpuSekunden(pid_t pid)
 {
@@ -54,30 +103,19 @@ long spitzenspeicherKb(pid_t pid)
     return -1;
 }
 
-bool hatNamen(Display* d, Window w, const char* name)
+// Whether the process has ended (a zombie not yet waited for counts as ended).
+bool beendet(pid_t pid)
 {
-    char* titel = nullptr;
-    bool gleich = false;
-    if (XFetchName(d, w, &titel) && titel) {
-        gleich = std::strcmp(titel, name) == 0;
-        XFree(titel);
-    }
-    return gleich;
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string zeile;
+    if (!std::getline(stat, zeile))
+        return true;
+    const auto ende = zeile.rfind(')');
+    return ende == std::string::npos || ende + 2 >= zeile.size() || zeile[ende + 2] == 'Z' || zeile[ende + 2] == 'X';
 }
 
-struct Start {
-    double bisSichtbar = -1;  // ms from fork until the window's map event
-    long spitzeKb = -1;       // VmHWM after start-up and a short idle time
-    double leerlaufCpu = -1;  // CPU seconds over the idle time
-};
-
-// Starts `programm`, waits for the map event of its window titled `titel`,
-// and ends it; with `lange`, lets it idle first and reads its peak memory and
-// CPU time.
-Start messen(Display* d, const char* programm, const char* titel, double leerlaufSekunden, bool lange)
+pid_t starten(const char* programm)
 {
-    Start s;
-    const auto start = Uhr::now();
     const pid_t pid = fork();
     if (pid == 0) {
         // The programs' own messages would only interleave with the figures.
@@ -88,93 +126,384 @@ Start messen(Display* d, const char* programm, const char* titel, double leerlau
         execl(programm, programm, static_cast<char*>(nullptr));
         _exit(127);
     }
-    const auto grenze = start + std::chrono::seconds(20);
-    while (s.bisSichtbar < 0 && Uhr::now() < grenze) {
+    return pid;
+}
+
+void beenden(pid_t pid)
+{
+    kill(pid, SIGTERM);
+    int status = 0;
+    waitpid(pid, &status, 0);
+}
+
+bool hatNamen(Display* d, Window w, const char* name)
+{
+    char* titel = nullptr;
+    bool gleich = false;
+    xFehlerGekommen();
+    if (XFetchName(d, w, &titel) && titel) {
+        gleich = std::strcmp(titel, name) == 0;
+        XFree(titel);
+    }
+    xFehlerGekommen();
+    return gleich;
+}
+
+// The window titled `titel` once its map event comes, or nothing by `grenze`.
+std::optional<Window> aufKarteWarten(Display* d, const char* titel, Uhr::time_point grenze)
+{
+    while (Uhr::now() < grenze) {
         while (XPending(d)) {
             XEvent e;
             XNextEvent(d, &e);
             if (e.type == MapNotify && hatNamen(d, e.xmap.window, titel))
-                s.bisSichtbar = std::chrono::duration<double, std::milli>(Uhr::now() - start).count();
+                return e.xmap.window;
         }
         pollfd p{ConnectionNumber(d), POLLIN, 0};
         poll(&p, 1, 1);
     }
-    if (lange) {
-        // Start-up work that follows the map (first paint, fonts) counts too.
-        std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        const double cpuVorher = cpuSekunden(pid);
-        std::this_thread::sleep_for(std::chrono::duration<double>(leerlaufSekunden));
-        s.leerlaufCpu = cpuSekunden(pid) - cpuVorher;
-        s.spitzeKb = spitzenspeicherKb(pid);
-    }
-    kill(pid, SIGTERM);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    // Map events of windows that closed meanwhile are of no interest.
-    XSync(d, True);
-    return s;
+    return std::nullopt;
 }
 
-double median(std::vector<double> v)
+// --- Watching the pixels ---------------------------------------------------------
+
+struct Stillstand {
+    bool erreicht = false;
+    Uhr::time_point letzteAenderung;  // when the first grab showing the last picture was asked for
+    int aenderungen = 0;              // grabs that differed from the one before
+    double cpuBeiAenderung = -1;      // the program's CPU seconds at the last change
+};
+
+// Grabs the window until its pixels have stood still for `ruhe` seconds, or
+// until `grenze`. Changes count from the grab taken before (the first grab of
+// a fresh window counts as one); the stretch of stillness starts at `seit` if
+// nothing changes.
+Stillstand aufStillstandWarten(FensterGreifer& g, pid_t pid, double ruhe, Uhr::time_point seit, Uhr::time_point grenze)
 {
+    Stillstand s;
+    s.letzteAenderung = seit;
+    while (true) {
+        const auto t = Uhr::now();
+        if (g.greifen() && g.veraendert()) {
+            s.letzteAenderung = t;
+            ++s.aenderungen;
+            s.cpuBeiAenderung = cpuSekunden(pid);
+        }
+        const auto jetzt = Uhr::now();
+        if (sekunden(jetzt - s.letzteAenderung) >= ruhe) {
+            s.erreicht = true;
+            return s;
+        }
+        if (jetzt >= grenze)
+            return s;
+        std::this_thread::sleep_for(greifAbstand);
+    }
+}
+
+// --- One start --------------------------------------------------------------------
+
+struct Programm {
+    const char* pfad;
+    const char* titel;
+    const char* name;  // for pictures and messages
+    bool spiel;        // the game is played through; the floor only has its first button clicked
+};
+
+struct Lauf {
+    double karte = -1;          // ms from exec until the window's map event
+    double fertig = -1;         // ms from exec until the last change of the window's pixels
+    long ruheKb = -1;           // VmHWM once the picture has stood still
+    double ruheCpu = -1;        // CPU seconds over that stillness
+    double nachKlick = -1;      // ms from the release of the first click until the last change it caused
+    long gespieltKb = -1;       // VmHWM after the play
+    double spielSekunden = -1;  // from the finished picture until the play's end
+    std::string fehler;         // why the start gave no figures
+};
+
+class Messung {
+public:
+    Messung(Display* d, std::string bilder) : d_(d), bilder_(std::move(bilder))
+    {
+        const Screen* s = DefaultScreenOfDisplay(d_);
+        parkplatz_ = {s->width - 1, s->height - 1};
+    }
+
+    // Starts the program, watches its window until finished and, when
+    // `spielDauer` is given, plays it before it ends: the game through its
+    // clicks (the value is not used), the floor by one click and idling until
+    // that many seconds after its finished picture. With `bilderSchreiben`,
+    // writes each stage with the next click marked.
+    Lauf messen(const Programm& p, std::optional<double> spielDauer, bool bilderSchreiben);
+
+private:
+    bool spielen(const Programm& p, FensterGreifer& g, Punkt ursprung, pid_t pid, Uhr::time_point fertig,
+                 double dauer, bool bilderSchreiben, Lauf& l);
+    void bild(const FensterGreifer& g, const Programm& p, int nummer, const char* stufe, std::optional<Punkt> klick);
+
+    Display* d_;
+    std::string bilder_;
+    Punkt parkplatz_{};
+};
+
+Lauf Messung::messen(const Programm& p, std::optional<double> spielDauer, bool bilderSchreiben)
+{
+    Lauf l;
+    // The pointer waits away from where the window opens, so that no control starts under it.
+    zeigerBewegen(d_, parkplatz_.x, parkplatz_.y);
+    XSync(d_, True);
+    const auto start = Uhr::now();
+    const pid_t pid = starten(p.pfad);
+    const auto fenster = aufKarteWarten(d_, p.titel, start + std::chrono::seconds(20));
+    if (!fenster) {
+        l.fehler = "no window within 20 s";
+    } else {
+        l.karte = millis(Uhr::now() - start);
+        FensterGreifer g(d_, *fenster);
+        const Stillstand s =
+            aufStillstandWarten(g, pid, ruheFertig, Uhr::now(), Uhr::now() + std::chrono::seconds(30));
+        const auto fertig = Uhr::now();
+        if (beendet(pid)) {
+            l.fehler = "the program ended by itself";
+        } else if (!s.erreicht) {
+            l.fehler = "the picture did not stand still within 30 s of the map";
+        } else if (s.aenderungen == 0) {
+            l.fehler = "the window could not be grabbed";
+        } else {
+            l.fertig = millis(s.letzteAenderung - start);
+            l.ruheKb = spitzenspeicherKb(pid);
+            l.ruheCpu = cpuSekunden(pid) - s.cpuBeiAenderung;
+            int x = 0, y = 0;
+            if (spielDauer && !fensterUrsprung(d_, *fenster, x, y))
+                l.fehler = "the window's place is unknown";
+            else if (spielDauer && (g.breite() != flaecheBreite || g.hoehe() <= flaecheHoehe))
+                l.fehler = "the window is " + std::to_string(g.breite()) + " x " + std::to_string(g.hoehe()) +
+                           ", not the layout's client area under a menu bar";
+            else if (spielDauer &&
+                     // The client area fills the window under the menu bar.
+                     spielen(p, g, {x, y + g.hoehe() - flaecheHoehe}, pid, fertig, *spielDauer, bilderSchreiben, l) &&
+                     beendet(pid))
+                l.fehler = "the program ended by itself while played";
+        }
+    }
+    beenden(pid);
+    // Events of windows that closed meanwhile are of no interest.
+    XSync(d_, True);
+    return l;
+}
+
+bool Messung::spielen(const Programm& p, FensterGreifer& g, Punkt ursprung, pid_t pid, Uhr::time_point fertig,
+                      double dauer, bool bilderSchreiben, Lauf& l)
+{
+    // Points in the window's grabs and on the screen.
+    const int menue = g.hoehe() - flaecheHoehe;
+    auto imFenster = [&](Punkt c) { return Punkt{c.x, c.y + menue}; };
+    auto aufSchirm = [&](Punkt c) { return Punkt{ursprung.x + c.x, ursprung.y + c.y}; };
+    int nummer = 0;
+    auto merken = [&](const char* stufe, std::optional<Punkt> naechster) {
+        if (bilderSchreiben)
+            bild(g, p, ++nummer, stufe, naechster ? std::optional<Punkt>(imFenster(*naechster)) : std::nullopt);
+    };
+
+    struct Schritt {
+        const char* stufe;  // what the window shows before the click, for its picture
+        const char* ziel;   // what is clicked, for messages
+        Punkt ort;          // where the click goes
+        double ruhe;        // how long the pixels must stand still afterwards
+    };
+    // The floor's first push button lies where the game's start button does.
+    const Schritt spielSchritte[] = {
+        {"fertig", "the start button", cmdStart, ruheZwischen},
+        {"nach-Start", "\"Tarnkiste erstellen\"", cmdTarnkiste, ruheZwischen},
+        {"nach-Tarnkiste-erstellen", "the start place below column d", startplatz, ruheZwischen},
+        {"Sonde-gesetzt", "the launch button", Command5, ruheFertig},
+    };
+    const Schritt bodenSchritte[] = {{"fertig", "the first push button", cmdStart, ruheZwischen}};
+    const auto schritte = p.spiel ? std::span<const Schritt>(spielSchritte) : std::span<const Schritt>(bodenSchritte);
+
+    for (const Schritt& s : schritte) {
+        merken(s.stufe, s.ort);
+        const Punkt k = aufSchirm(s.ort);
+        klicken(d_, k.x, k.y);
+        // A button acts when it is released.
+        const auto losgelassen = Uhr::now();
+        Stillstand st = aufStillstandWarten(g, pid, s.ruhe, losgelassen, Uhr::now() + std::chrono::seconds(30));
+        if (!st.erreicht && s.ort.x == Command5.x && s.ort.y == Command5.y) {
+            // A probe may circle for ever among turning mirrors; the player then stops it.
+            const Punkt halt = aufSchirm(Picture3);
+            klicken(d_, halt.x, halt.y);
+            st = aufStillstandWarten(g, pid, s.ruhe, Uhr::now(), Uhr::now() + std::chrono::seconds(10));
+        }
+        if (!st.erreicht) {
+            l.fehler = std::string("the window did not stand still after the click on ") + s.ziel;
+            return false;
+        }
+        if (st.aenderungen == 0) {
+            l.fehler = std::string("the click on ") + s.ziel + " changed nothing in the window";
+            return false;
+        }
+        if (&s == &schritte.front())
+            l.nachKlick = millis(st.letzteAenderung - losgelassen);
+    }
+    if (!p.spiel) {
+        // The floor idles until as long after its finished picture as the game was played.
+        std::this_thread::sleep_until(fertig +
+                                      std::chrono::duration_cast<Uhr::duration>(std::chrono::duration<double>(dauer)));
+        g.greifen();
+    }
+    merken("gespielt", std::nullopt);
+    l.gespieltKb = spitzenspeicherKb(pid);
+    l.spielSekunden = sekunden(Uhr::now() - fertig);
+    return true;
+}
+
+void Messung::bild(const FensterGreifer& g, const Programm& p, int nummer, const char* stufe, std::optional<Punkt> klick)
+{
+    RgbBild b = RgbBild::aus(g);
+    if (klick)
+        b.kreuz(klick->x, klick->y);
+    const std::string pfad = bilder_ + "/" + p.name + "-" + std::to_string(nummer) + "-" + stufe + ".png";
+    if (!pngSchreiben(b, pfad))
+        std::fprintf(stderr, "programm_messen: cannot write %s\n", pfad.c_str());
+}
+
+// --- Figures ---------------------------------------------------------------------------
+
+double quantil(std::vector<double> v, double q)
+{
+    if (v.empty())
+        return -1;
     std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n == 0 ? -1 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+    const double ort = q * static_cast<double>(v.size() - 1);
+    const auto i = static_cast<std::size_t>(ort);
+    const double rest = ort - static_cast<double>(i);
+    return i + 1 < v.size() ? v[i] * (1 - rest) + v[i + 1] * rest : v[i];
+}
+
+double median(const std::vector<double>& v) { return quantil(v, 0.5); }
+
+struct Reihe {
+    std::vector<double> spiel, boden;
+};
+
+// One row: game and floor as median (quartiles), the ratio of the medians with
+// the quartiles of the pairwise ratios, and the target if there is one.
+// Returns false when a target is missed.
+bool zeile(const char* was, const Reihe& r, const char* einheit, int stellen, double ziel = 0)
+{
+    auto wert = [&](const std::vector<double>& v) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.*f %s (%.*f-%.*f)", stellen, median(v), einheit, stellen, quantil(v, 0.25),
+                      stellen, quantil(v, 0.75));
+        return std::string(text);
+    };
+    std::vector<double> verhaeltnisse;
+    for (std::size_t i = 0; i < std::min(r.spiel.size(), r.boden.size()); ++i)
+        if (r.boden[i] > 0)
+            verhaeltnisse.push_back(r.spiel[i] / r.boden[i]);
+    const double verhaeltnis = median(r.spiel) / median(r.boden);
+    std::printf("%-34s %-26s %-26s %5.2f (%.2f-%.2f)", was, wert(r.spiel).c_str(), wert(r.boden).c_str(), verhaeltnis,
+                quantil(verhaeltnisse, 0.25), quantil(verhaeltnisse, 0.75));
+    const bool erfuellt = ziel <= 0 || verhaeltnis <= ziel;
+    if (ziel > 0)
+        std::printf("   <= %.2f %s", ziel, erfuellt ? "met" : "MISSED");
+    std::printf("\n");
+    return erfuellt;
 }
 
 } // namespace
 
-// Usage: programm_messen GAME FLOOR [STARTS] [IDLE_SECONDS]
-// Alternates the game and the floor program, STARTS times each (at least 5),
-// on one X server, and prints the medians and the ratios game / floor. A
-// start's time varies by a third from one start to the next on a shared
-// machine, so many starts give the time; memory, which hardly varies, and the
-// idle CPU come from the first few, which also idle before they end.
+// Usage: programm_messen GAME FLOOR [STARTS] [PLAYS] [PICTURE_FOLDER]
+// Starts the game and the floor alternately, STARTS times each (at least 5),
+// on one X server that nothing else uses: its pointer is moved and clicked.
+// Each start is watched from exec until the window's pixels have stood still
+// for 2 s; the first PLAYS of each are then played through before they end.
+// Prints medians with their quartiles and the ratios game / floor; the exit
+// status is 1 when a target is missed or a start gave no figures. With a
+// PICTURE_FOLDER, the first play of each program leaves a PNG of every stage
+// there, the next click marked with a cross.
 int main(int argc, char* argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s GAME FLOOR [STARTS] [IDLE_SECONDS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s GAME FLOOR [STARTS] [PLAYS] [PICTURE_FOLDER]\n", argv[0]);
         return 2;
     }
     const int starts = std::max(5, argc > 3 ? std::atoi(argv[3]) : 31);
-    const int langeStarts = std::min(starts, 7);
-    const double leerlauf = argc > 4 ? std::atof(argv[4]) : 1.0;
+    const int spiele = std::clamp(argc > 4 ? std::atoi(argv[4]) : 5, 1, starts);
+    const std::string bilder = argc > 5 ? argv[5] : "";
     Display* d = XOpenDisplay(nullptr);
     if (!d) {
         std::fprintf(stderr, "no X display\n");
         return 77;
     }
+    xFehlerAbfangen();
     XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
     XSync(d, False);
 
+    const Programm spiel{argv[1], "Tarnkiste Prototyp", "spiel", true};
+    const Programm boden{argv[2], "Tarnkiste Boden", "boden", false};
+    Messung messung(d, bilder);
     // One unmeasured start each warms the file cache for both alike.
-    messen(d, argv[1], "Tarnkiste Prototyp", 0.1, false);
-    messen(d, argv[2], "Tarnkiste Boden", 0.1, false);
-    std::vector<double> spielZeit, bodenZeit, spielSpeicher, bodenSpeicher, spielCpu;
-    bool gut = true;
+    messung.messen(spiel, std::nullopt, false);
+    messung.messen(boden, std::nullopt, false);
+
+    Reihe karte, fertig, nachKarte, nachKlick, ruheSpeicher, gespieltSpeicher, ruheCpu, spielDauer;
+    int fehler = 0;
     for (int i = 0; i < starts; ++i) {
-        const bool lange = i < langeStarts;
-        const Start spiel = messen(d, argv[1], "Tarnkiste Prototyp", leerlauf, lange);
-        const Start boden = messen(d, argv[2], "Tarnkiste Boden", leerlauf, lange);
-        gut = gut && spiel.bisSichtbar >= 0 && boden.bisSichtbar >= 0;
-        spielZeit.push_back(spiel.bisSichtbar);
-        bodenZeit.push_back(boden.bisSichtbar);
-        if (lange) {
-            spielSpeicher.push_back(spiel.spitzeKb / 1024.0);
-            bodenSpeicher.push_back(boden.spitzeKb / 1024.0);
-            spielCpu.push_back(spiel.leerlaufCpu);
+        const bool gespielt = i < spiele;
+        const bool bilderSchreiben = i == 0 && !bilder.empty();
+        const Lauf s = messung.messen(spiel, gespielt ? std::optional<double>(0) : std::nullopt, bilderSchreiben);
+        // The floor idles as long as the game was played, after the same click on its first button.
+        const Lauf b = messung.messen(boden, gespielt ? std::optional<double>(std::max(0.0, s.spielSekunden)) : std::nullopt,
+                                      bilderSchreiben);
+        for (const auto* l : {&s, &b})
+            if (!l->fehler.empty()) {
+                std::fprintf(stderr, "start %d of the %s: %s\n", i + 1, l == &s ? "game" : "floor", l->fehler.c_str());
+                ++fehler;
+            }
+        if (!s.fehler.empty() || !b.fehler.empty())
+            continue;
+        karte.spiel.push_back(s.karte);
+        karte.boden.push_back(b.karte);
+        fertig.spiel.push_back(s.fertig);
+        fertig.boden.push_back(b.fertig);
+        nachKarte.spiel.push_back(s.fertig - s.karte);
+        nachKarte.boden.push_back(b.fertig - b.karte);
+        ruheSpeicher.spiel.push_back(s.ruheKb / 1024.0);
+        ruheSpeicher.boden.push_back(b.ruheKb / 1024.0);
+        ruheCpu.spiel.push_back(s.ruheCpu);
+        ruheCpu.boden.push_back(b.ruheCpu);
+        if (gespielt) {
+            nachKlick.spiel.push_back(s.nachKlick);
+            nachKlick.boden.push_back(b.nachKlick);
+            gespieltSpeicher.spiel.push_back(s.gespieltKb / 1024.0);
+            gespieltSpeicher.boden.push_back(b.gespieltKb / 1024.0);
+            spielDauer.spiel.push_back(s.spielSekunden);
+            spielDauer.boden.push_back(b.spielSekunden);
         }
     }
     XCloseDisplay(d);
 
-    const double zs = median(spielZeit), zb = median(bodenZeit);
-    const double ss = median(spielSpeicher), sb = median(bodenSpeicher);
-    std::printf("medians of %d alternating starts on one X server (memory and idle CPU: the first %d)\n", starts,
-                langeStarts);
-    std::printf("%-34s game %7.1f ms   floor %7.1f ms   ratio %.2f (target <= 1.20)\n", "start until the window is mapped",
-                zs, zb, zs / zb);
-    std::printf("%-34s game %7.1f MB   floor %7.1f MB   ratio %.2f (target <= 1.15)\n", "peak memory (VmHWM)", ss, sb,
-                ss / sb);
-    std::printf("%-34s game %7.3f s over %.1f s idle (target 0)\n", "CPU time while idle", median(spielCpu), leerlauf);
-    return gut ? 0 : 1;
+    if (karte.spiel.empty() || gespieltSpeicher.spiel.empty()) {
+        std::printf("programm_messen: no start gave figures\n");
+        return 1;
+    }
+    std::printf("%d starts each of the game and the floor, alternating on one X server, the first %d of each played;\n"
+                "a picture is finished at its last change, once its pixels have stood still for %.0f s.\n"
+                "game, floor: median (quartiles); ratio: game / floor of the medians (quartiles of the pairwise ratios)\n",
+                static_cast<int>(karte.spiel.size()), static_cast<int>(gespieltSpeicher.spiel.size()), ruheFertig);
+    std::printf("%-34s %-26s %-26s %s\n", "", "game", "floor", "ratio");
+    bool gut = true;
+    zeile("exec until the window is mapped", karte, "ms", 1);
+    gut = zeile("exec until the picture is finished", fertig, "ms", 1, 1.20) && gut;
+    zeile("last change after the map", nachKarte, "ms", 1);
+    zeile("start click until the last change", nachKlick, "ms", 1);
+    zeile("peak memory idle (VmHWM)", ruheSpeicher, "MB", 1);
+    gut = zeile("peak memory as played (VmHWM)", gespieltSpeicher, "MB", 1, 1.15) && gut;
+    std::printf("%-34s %.3f s (max %.3f)   %.3f s (max %.3f)\n", "CPU while the picture stood still",
+                median(ruheCpu.spiel), quantil(ruheCpu.spiel, 1), median(ruheCpu.boden), quantil(ruheCpu.boden, 1));
+    std::printf("%-34s %.1f s: start, \"Tarnkiste erstellen\", probe below column d, launch, %.0f s still\n",
+                "game played for (median)", median(spielDauer.spiel), ruheFertig);
+    if (fehler > 0)
+        std::printf("%d starts gave no figures (see above)\n", fehler);
+    return gut && fehler == 0 ? 0 : 1;
 }
