@@ -405,7 +405,22 @@ QPixmap startBild(qreal pixelVerhaeltnis)
     return QPixmap::fromImage(std::move(bild));
 }
 
+QString vorabLochName(int verhaeltnis) { return QStringLiteral("schwarzes-loch@%1x.png").arg(verhaeltnis); }
+
 QPixmap legendenBild(int index, qreal pixelVerhaeltnis)
+{
+    for (int v : vorabVerhaeltnisse)
+        if (index == legendeSchwarzesLoch && pixelVerhaeltnis == v) {
+            QPixmap vorab(QStringLiteral(":/tarnkiste/vorab/") + vorabLochName(v));
+            if (!vorab.isNull()) {
+                vorab.setDevicePixelRatio(v);
+                return vorab;
+            }
+        }
+    return legendenBildMalen(index, pixelVerhaeltnis);
+}
+
+QPixmap legendenBildMalen(int index, qreal pixelVerhaeltnis)
 {
     struct Groesse {
         int breite, hoehe;

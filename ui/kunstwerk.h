@@ -33,7 +33,15 @@ QPixmap startBild(qreal pixelVerhaeltnis = 1.0);
 // 0 cat's eye 42 x 43, 1 rising mirror 42 x 42, 2 falling mirror 45 x 43,
 // 3 black hole 47 x 47, 4 rotating mirror 46 x 49, 5 half mirror 47 x 47,
 // 7 trapdoor 43 x 44. Any other index gives a null pixmap.
+QPixmap legendenBildMalen(int index, qreal pixelVerhaeltnis = 1.0);
+// The same, the black hole taken from the program's resources where the
+// build painted it (ratios 1 and 2 of the game's executable).
 QPixmap legendenBild(int index, qreal pixelVerhaeltnis = 1.0);
+
+inline constexpr int legendeSchwarzesLoch = 3;
+inline constexpr int vorabVerhaeltnisse[] = {1, 2};
+// The resource file name of the black hole painted at `verhaeltnis`.
+QString vorabLochName(int verhaeltnis);
 
 // 49 x 48: a red octagonal STOP sign, transparent around it.
 QPixmap stopBild(qreal pixelVerhaeltnis = 1.0);

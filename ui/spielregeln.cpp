@@ -112,7 +112,9 @@ const std::vector<Abschnitt>& abschnitte()
           "Tarnkiste kehrt die Sonde am Rand um und läuft weiter, nur ein schwarzes Loch hält sie an. Der "
           "Kompass zeigt ihre Richtung, der Zähler die Schritte („x“ setzt ihn auf 0). Mit „Spur ziehen“ "
           "hinterlässt sie eine gelbe Spur, die „Spur löschen“ wieder entfernt. Der Schieber bei "
-          "„Geschwindigkeit“ stellt ein, wie schnell die Sonden in beiden Feldern laufen."}},
+          "„Geschwindigkeit“ stellt ein, wie schnell die Sonden in beiden Feldern laufen.",
+          "Im Menü „Bearbeiten“ nimmst du Änderungen am Nachbau zurück (Strg+Z) und holst sie wieder "
+          "(Strg+Umschalt+Z oder Strg+Y): Klicks auf Zellen, das Leeren und das Kopieren aus der Tarnkiste."}},
         {"Rollo und Notizen",
          {"Das Rollo verdeckt die Tarnkiste. Die Bildlaufleiste an ihrem linken Rand und die Pfeilknöpfe "
           "darüber und darunter ziehen es hoch und herunter – wer darunter schaut, kennt die Lösung. Mit "
@@ -136,7 +138,12 @@ const std::vector<Abschnitt>& abschnitte()
           "wie du sie bekommen hast: Kommt die Sonde an derselben Stelle heraus, nach gleich vielen Schritten "
           "und Richtungswechseln? Die Antwort sagt nur, an wie vielen Startplätzen beide übereinstimmen, "
           "nicht an welchen. Stimmen alle 32, heißt es „Gelöst!“, und dazu kommt deine Punktzahl: die Zahl "
-          "der Sonden, die du gestartet hast, seit die Tarnkiste neuen Inhalt bekam. Je weniger, desto besser."}},
+          "der Sonden, die du gestartet hast, seit die Tarnkiste neuen Inhalt bekam. Je weniger, desto besser.",
+          "„Beobachtungen“ in der Menüleiste listet jede Sonde, die du in die Tarnkiste geschickt hast: wo sie "
+          "startete und endete, ihre Schritte und Richtungswechsel, und ob dein Nachbau von dort dasselbe "
+          "ergibt („✓ stimmt“ oder „✗ weicht ab“). Angehaltene Sonden und solche, die eine schon veränderte "
+          "Kiste sahen, zeigen „–“. Ein Doppelklick auf eine Zeile setzt die Sonde des Nachbaus auf denselben "
+          "Startplatz."}},
         {"Die Objekte",
          {"Jedes Objekt füllt eine Zelle. Die Bilder zeigen es in der Mitte eines kleinen Feldes aus 3 × 3 "
           "Zellen, einmal für jede Seite, von der die Sonde kommt: Der gelbe Punkt ist ihr Startplatz, die "

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPushButton>
 #include <QPixmap>
@@ -252,6 +253,22 @@ TEST(FirstUsePictures, PainterGivingNoPictureIsAskedOnceAndNothingThrows)
     }
     EXPECT_EQ(behalten, 1);
     EXPECT_EQ(jedesMal, 3);
+}
+
+// The black hole the build painted stands in for the painted one: the same
+// pixels, at the ratio asked for.
+TEST(Artwork, BlackHolePaintedAtBuildTimeIsThePaintedOne)
+{
+    for (int v : vorabVerhaeltnisse) {
+        SCOPED_TRACE(v);
+        ASSERT_TRUE(QFile::exists(QStringLiteral(":/tarnkiste/vorab/") + vorabLochName(v)));
+        const QPixmap vorab = legendenBild(legendeSchwarzesLoch, v);
+        const QPixmap gemalt = legendenBildMalen(legendeSchwarzesLoch, v);
+        EXPECT_EQ(vorab.devicePixelRatio(), v);
+        EXPECT_EQ(vorab.toImage().convertToFormat(QImage::Format_ARGB32),
+                  gemalt.toImage().convertToFormat(QImage::Format_ARGB32));
+    }
+    EXPECT_EQ(legendenBild(legendeSchwarzesLoch, 1.5).size(), QSize(71, 71)) << "painted at other ratios";
 }
 
 } // namespace
