@@ -165,6 +165,26 @@ TEST_F(FensterTest, CopyClearAndReopenThroughTheButtons)
     EXPECT_FALSE(f->cmdUebernehmen[0]->isEnabled() || f->cmdUebernehmen[1]->isEnabled());
 }
 
+// After opening a file, "wiederherstellen" brought back the last generated
+// box, and the loaded puzzle was gone.
+TEST_F(FensterTest, ReopenAfterOpeningAFileBringsBackTheLoadedBox)
+{
+    QTemporaryDir ordner;
+    starten();
+    klicken(f->cmdTarnkiste);
+    Feld geladen;
+    geladen(3, 3) = Falltuer;
+    const QString datei = ordner.filePath(QStringLiteral("falltuer.tkx"));
+    ASSERT_TRUE(feldSpeichern(geladen, datei.toStdString()));
+    u.dialoge->antworten.push_back(datei);
+    f->cmdoeffnen->trigger();
+    feldKlicken(f->picVorgabe, 3.5, 8.5);
+    klicken(f->Command5);  // up column d through the trapdoor, which closes
+    ASSERT_EQ(f->spiel().feldVorgabe(3, 3), Katzenauge);
+    klicken(f->cmdWiederherstellen);
+    EXPECT_EQ(f->spiel().feldVorgabe, geladen);
+}
+
 TEST_F(FensterTest, SaveAndOpenGoThroughTheDialogWithTheNameRules)
 {
     QTemporaryDir ordner;
