@@ -119,10 +119,6 @@ bool fenster(const QDir& ordner, const QString& bildschirmfoto)
         ++spalte;
     f.picVorgabe_MouseDown(1, spalte + 0.5, 8.5);
     f.Command5_Click();
-    f.Command5_Click();  // again from the exit place
-    f.cmdBeobachtungen_Click();
-    QApplication::processEvents();
-    gut = speichern(f.beobachtungsfenster()->grab().toImage(), ordner.filePath(QStringLiteral("beobachtungen.png"))) && gut;
     for (auto [x, y, code] : {std::tuple{2, 5, int(UmlenkspiegelSteigend)}, {5, 5, int(Katzenauge)},
                               {5, 2, int(HalbspiegelNW)}, {1, 1, int(SchwarzesLoch)}})
         f.spiel().feldNachbau(x, y) = code;
@@ -140,6 +136,12 @@ bool fenster(const QDir& ordner, const QString& bildschirmfoto)
     gut = speichern(imSpiel, ordner.filePath(QStringLiteral("fenster-im-spiel.png"))) && gut;
     if (!bildschirmfoto.isEmpty())
         gut = speichern(imSpiel, bildschirmfoto) && gut;
+
+    // The record of launches, with a second launch from the exit place.
+    f.Command5_Click();
+    f.cmdBeobachtungen_Click();
+    QApplication::processEvents();
+    gut = speichern(f.beobachtungsfenster()->grab().toImage(), ordner.filePath(QStringLiteral("beobachtungen.png"))) && gut;
     return gut;
 }
 
