@@ -409,8 +409,10 @@ QString vorabLochName(int verhaeltnis) { return QStringLiteral("schwarzes-loch@%
 
 QPixmap legendenBild(int index, qreal pixelVerhaeltnis)
 {
-    for (int v : vorabVerhaeltnisse)
-        if (index == legendeSchwarzesLoch && pixelVerhaeltnis == v) {
+    if (index == legendeSchwarzesLoch)
+        for (int v : vorabVerhaeltnisse) {
+            if (pixelVerhaeltnis != v)
+                continue;
             QPixmap vorab(QStringLiteral(":/tarnkiste/vorab/") + vorabLochName(v));
             if (!vorab.isNull()) {
                 vorab.setDevicePixelRatio(v);

@@ -78,8 +78,7 @@ bool Rasterflaeche::masseSetzen(QSize groesse, qreal verhaeltnis)
     bild_ = std::move(neu);
     groesse_ = groesse;
     verhaeltnis_ = verhaeltnis;
-    sx_ = groesse_.width() / (x2_ - x1_);
-    sy_ = groesse_.height() / (y2_ - y1_);
+    umrechnungSetzen();
     letzterPunkt_.gueltig = false;
     return true;
 }
@@ -94,6 +93,11 @@ void Rasterflaeche::massstabSetzen(double x1, double y1, double x2, double y2)
     y1_ = y1;
     x2_ = x2;
     y2_ = y2;
+    umrechnungSetzen();
+}
+
+void Rasterflaeche::umrechnungSetzen()
+{
     sx_ = groesse_.width() / (x2_ - x1_);
     sy_ = groesse_.height() / (y2_ - y1_);
 }

@@ -76,6 +76,8 @@ protected:
     virtual void gezeichnet() {}
 
 private:
+    // Logical pixels per user unit, from the size and the scale.
+    void umrechnungSetzen();
     // The logical pixel (as a whole number) that holds a user coordinate.
     double pixelX(double x) const;
     double pixelY(double y) const;
