@@ -1,7 +1,10 @@
-// Timing of the comparison of both fields over all 32 start places, on plain fields and on the slowest ones known.
+// Timing of the comparison of both fields over all 32 start places, on plain fields and on the slowest ones
+// known, and of the launch record's replay on the model after an edit.
 #include <benchmark/benchmark.h>
 
+#include "model/beobachtungen.h"
 #include "model/pruefen.h"
+#include "bench/beobachtungsreihe.h"
 #include "tests/model/felder.h"
 
 namespace {
@@ -51,7 +54,35 @@ const Feld langerAusgang = feldAus({"-.697.77", "-79|||97", "|.-\\.78T", "-9/.||
 const Feld laengsterAusgang = feldAus({"9||7|77.", "-9|9|||7", "--89|-\\7", "--9-7|8-",
                                        "--96\\/TT", "/-|8--\\7", "\\6/-9.6/", "889.\\8\\8"});
 
+// The replay of the whole record against a model that differs from the box in one cell.
+void nachspielenMessen(benchmark::State& state, const Feld& kiste)
+{
+    const std::vector<Beobachtung> zeilen = beobachtungsreihe(kiste);
+    Feld nachbau = kiste;
+    nachbau(4, 4) = Katzenauge;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(nachspielen(zeilen, nachbau));
+}
+
+// The reference beside it: what the record cost before, one run of the check
+// for each of the 32 start places.
+void startplaetzeMessen(benchmark::State& state, const Feld& kiste)
+{
+    Feld nachbau = kiste;
+    nachbau(4, 4) = Katzenauge;
+    for (auto _ : state)
+        for (const Sonde& p : startplaetze())
+            benchmark::DoNotOptimize(verborgenerLauf(nachbau, p));
+}
+
 } // namespace
+
+BENCHMARK_CAPTURE(nachspielenMessen, schlicht, schlicht)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(startplaetzeMessen, schlicht, schlicht)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(nachspielenMessen, drehspiegelUndFalltueren, drehspiegelUndFalltueren)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(startplaetzeMessen, drehspiegelUndFalltueren, drehspiegelUndFalltueren)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(nachspielenMessen, laengsterAusgang, laengsterAusgang)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(startplaetzeMessen, laengsterAusgang, laengsterAusgang)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_CAPTURE(pruefenMessen, leer, leer)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(pruefenMessen, schlicht, schlicht)->Unit(benchmark::kMicrosecond);

@@ -1,11 +1,15 @@
-// Timing of the heaviest redraws a player can cause: a field full of black holes, and clearing the trail over it.
+// Timing of the heaviest redraws a player can cause: a field full of black holes, clearing the trail over it,
+// and the launch record's window shown anew after an edit.
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include "bench/beobachtungsreihe.h"
 #include "render/brett.h"
 #include "render/geometrie.h"
 #include "render/glyphen.h"
 #include "render/spur.h"
+#include "tests/model/felder.h"
+#include "ui/beobachtungsfenster.h"
 #include "ui/qtzeichenflaeche.h"
 #include "ui/rasterflaeche.h"
 
@@ -78,7 +82,39 @@ void brett(benchmark::State& state)
     }
 }
 
+// An edit with the record's window open: 200 rows replayed, the table and
+// summary shown anew and painted.
+void beobachtungenNachEinerAenderung(benchmark::State& state)
+{
+    const Feld kiste = feldAus({"K.....@.", "..T.....", "....-...", ".|......",
+                                "......6.", "7.......", "...8..9.", "/......\\"});
+    const std::vector<Beobachtung> zeilen = beobachtungsreihe(kiste);
+    Beobachtungsfenster fenster;
+    fenster.show();
+    QCoreApplication::processEvents();
+    Feld nachbau = kiste;
+    for (auto _ : state) {
+        nachbau(4, 4) = nachbau(4, 4) == Leer ? Katzenauge : Leer;
+        fenster.zeigen(zeilen, nachbau);
+        fenster.repaint();
+    }
+}
+
+// The reference beside it: the same window repainted, nothing shown anew.
+void beobachtungenNurGemalt(benchmark::State& state)
+{
+    Beobachtungsfenster fenster;
+    fenster.zeigen(beobachtungsreihe(Feld{}), Feld{});
+    fenster.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state)
+        fenster.repaint();
+}
+
 } // namespace
+
+BENCHMARK(beobachtungenNachEinerAenderung)->Unit(benchmark::kMillisecond);
+BENCHMARK(beobachtungenNurGemalt)->Unit(benchmark::kMillisecond);
 
 // A frame is 16 ms: every redraw here has to stay well inside one.
 BENCHMARK(brett)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

@@ -1,16 +1,13 @@
-// Recording launches and holding them against the model field with the check's own runs.
+// Recording launches and replaying them, in their order, on a copy of the model field.
 #include "model/beobachtungen.h"
 
-#include <map>
-#include <tuple>
-
-#include "model/pruefen.h"
+#include "model/schritt.h"
 
 LaufendeBeobachtung beobachtungBeginnen(const Spielstand& s)
 {
     LaufendeBeobachtung lauf;
     lauf.zeile.start = s.sondeVorgabe;
-    lauf.zeile.wieGegeben = s.feldVorgabe == s.feldVorgabeKopie;
+    lauf.zeile.wiederhergestellt = s.wiederherstellungen;
     lauf.neueVorgaben = s.neueVorgaben;
     return lauf;
 }
@@ -34,35 +31,71 @@ void beobachtungBeenden(Spielstand& s, LaufendeBeobachtung lauf, bool gefangen)
     } else {
         b.ende = gefangen ? Beobachtung::Ende::Loch : Beobachtung::Ende::Angehalten;
     }
+    // The next row begins on the box this run left, reopened or not.
+    b.unterbrochen = b.wiederhergestellt != s.wiederherstellungen;
+    b.wiederhergestellt = s.wiederherstellungen;
     s.beobachtungen.push_back(b);
 }
 
-bool vergleichbar(const Beobachtung& b)
+namespace {
+
+// Up to `hoechstens` steps of the hidden rules from `p`, written into `feld`;
+// `Endlos` when the probe has not ended by then.
+Laufausgang laufen(Feld& feld, Sonde p, long long hoechstens)
 {
-    const bool amRand = !imFeld(b.start.x, b.start.y) && b.start.richtung() != steht;
-    return amRand && b.wieGegeben && !b.verschachtelt && b.ende != Beobachtung::Ende::Angehalten;
+    Laufausgang a{Laufausgang::Art::Endlos, 0, 0, 0, 0};
+    while (a.schritte < hoechstens) {
+        const Schrittergebnis e = verborgenerSchritt(feld, p);
+        ++a.schritte;
+        if (e.zelleGeaendert)
+            feld(e.zelleX, e.zelleY) = e.neuerCode;
+        p = e.sonde;
+        if (e.ausgang)
+            return {Laufausgang::Art::Ausgang, p.x, p.y, a.schritte, a.kontakte};
+        if (e.gefangen)
+            return {Laufausgang::Art::Loch, 0, 0, a.schritte, a.kontakte};
+        a.kontakte += e.kontakt;
+    }
+    return a;
 }
 
-std::vector<std::optional<bool>> erklaert(const std::vector<Beobachtung>& zeilen, const Feld& nachbau)
+Laufausgang gesehen(const Beobachtung& b)
 {
-    // At most 32 start places: each is run once however many rows share it.
-    std::map<std::tuple<int, int, int, int>, Laufausgang> laeufe;
-    std::vector<std::optional<bool>> marken;
-    marken.reserve(zeilen.size());
+    if (b.ende == Beobachtung::Ende::Ausgang)
+        return {Laufausgang::Art::Ausgang, b.endeX, b.endeY, b.schritte, b.kontakte};
+    return {Laufausgang::Art::Loch, 0, 0, b.schritte, b.kontakte};
+}
+
+} // namespace
+
+std::vector<Nachspiel> nachspielen(const std::vector<Beobachtung>& zeilen, const Feld& nachbau)
+{
+    std::vector<Nachspiel> ergebnis;
+    ergebnis.reserve(zeilen.size());
+    Feld feld = nachbau;
+    bool bekannt = true;  // `feld` is the model as the rows so far left it
+    long long kasten = zeilen.empty() ? 0 : zeilen.front().wiederhergestellt;
     for (const Beobachtung& b : zeilen) {
-        if (!vergleichbar(b)) {
-            marken.emplace_back();
+        Nachspiel& n = ergebnis.emplace_back();
+        if (b.wiederhergestellt != kasten) {
+            kasten = b.wiederhergestellt;
+            feld = nachbau;
+            bekannt = true;
+        }
+        if (b.verschachtelt || b.unterbrochen)
+            bekannt = false;
+        if (!bekannt)
+            continue;
+        if (b.ende == Beobachtung::Ende::Angehalten) {
+            n.nachbau = laufen(feld, b.start, b.schritte);
+            n.stimmt = n.nachbau.art == Laufausgang::Art::Endlos;
             continue;
         }
-        const auto schluessel = std::tuple{b.start.x, b.start.y, b.start.dx, b.start.dy};
-        auto it = laeufe.find(schluessel);
-        if (it == laeufe.end())
-            it = laeufe.emplace(schluessel, verborgenerLauf(nachbau, b.start)).first;
-        const Laufausgang gesehen =
-            b.ende == Beobachtung::Ende::Ausgang
-                ? Laufausgang{Laufausgang::Art::Ausgang, b.endeX, b.endeY, b.schritte, b.kontakte}
-                : Laufausgang{Laufausgang::Art::Loch, 0, 0, b.schritte, b.kontakte};
-        marken.push_back(it->second == gesehen);
+        // The outcome first, with the check's cycle search; then the field
+        // it leaves, by as many steps as the run took, or the row's own.
+        n.nachbau = verborgenerLauf(feld, b.start);
+        n.stimmt = n.nachbau == gesehen(b);
+        laufen(feld, b.start, n.nachbau.art == Laufausgang::Art::Endlos ? b.schritte : n.nachbau.schritte);
     }
-    return marken;
+    return ergebnis;
 }

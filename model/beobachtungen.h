@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/feld.h"
+#include "model/pruefen.h"
 
 // A launch under way: the row it will become, and when its box was given.
 struct LaufendeBeobachtung {
@@ -23,12 +24,22 @@ void schrittBeobachten(LaufendeBeobachtung& lauf, bool kontakt);
 // contents adds nothing: the list it belonged to is gone.
 void beobachtungBeenden(Spielstand& s, LaufendeBeobachtung lauf, bool gefangen);
 
-// Whether a row can be held against the model: a probe placed on the border
-// heading in, launched into the box as given, that ran to its end by itself
-// with no other launch in its middle.
-bool vergleichbar(const Beobachtung& b);
+// One row held against the model.
+struct Nachspiel {
+    // Nothing when the row cannot be compared: another launch ran in its
+    // middle, the box was reopened in it, or such a row came before it on the
+    // same box, so that nobody knows what the box held when it began.
+    std::optional<bool> stimmt;
+    // The model's run for a compared row. For a stopped row that the model
+    // runs on as long: `Endlos` with the steps and contacts made until then.
+    Laufausgang nachbau;
+};
 
-// For every row, whether the model field, run with the hidden step's rules
-// from the row's start on a fresh copy, gives the same end, steps and
-// contacts; nothing for rows that cannot be compared.
-std::vector<std::optional<bool>> erklaert(const std::vector<Beobachtung>& zeilen, const Feld& nachbau);
+// Runs a copy of the model through the record's launches in their order, with
+// the hidden step's rules, from the same places: the model's trapdoors close
+// and its mirrors turn as the launches closed and turned the box's. Every row
+// whose box was reopened before it begins again from the model as it stands.
+// A stopped row is replayed for exactly its steps and agrees when the model's
+// probe has not ended by then either. A model run that never ends goes on to
+// the next row with the field it had after the row's own number of steps.
+std::vector<Nachspiel> nachspielen(const std::vector<Beobachtung>& zeilen, const Feld& nachbau);

@@ -88,8 +88,11 @@ struct Beobachtung {
     int endeY = 0;
     long long schritte = 0;  // counted by the run itself, the last step included
     long long kontakte = 0;  // heading changes by objects, tone or not
-    bool wieGegeben = false;   // the hidden field held the box as given when it began
+    // How often the box had been given again by reopening when the run
+    // ended; rows with the same number follow one another on one box.
+    long long wiederhergestellt = 0;
     bool verschachtelt = false;  // another launch ran in its middle, or it ran in another's
+    bool unterbrochen = false;   // the box was reopened in its middle
     bool operator==(const Beobachtung&) const = default;
 };
 
@@ -116,6 +119,9 @@ struct Spielstand {
     // How often the hidden field got new contents: a run that began before
     // the last time belongs to a list already emptied.
     long long neueVorgaben = 0;
+    // How often reopening gave the box as given again: the record's runs
+    // after it start from that box.
+    long long wiederherstellungen = 0;
     bool operator==(const Spielstand&) const = default;
 };
 

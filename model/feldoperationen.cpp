@@ -37,4 +37,5 @@ void rechtsNachLinks(Spielstand& s, ZellenAnzeige& anzeige)
 void vorgabeWiederherstellen(Spielstand& s, ZellenAnzeige& anzeige)
 {
     feldUebertragen(s.feldVorgabe, &s.feldVorgabeKopie, Seite::Vorgabe, anzeige);
+    ++s.wiederherstellungen;
 }

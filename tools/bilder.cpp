@@ -137,11 +137,27 @@ bool fenster(const QDir& ordner, const QString& bildschirmfoto)
     if (!bildschirmfoto.isEmpty())
         gut = speichern(imSpiel, bildschirmfoto) && gut;
 
-    // The record of launches, with a second launch from the exit place.
+    // The record of launches, with a second launch from the exit place, and
+    // launches past the model's objects, where it may well differ.
     f.Command5_Click();
+    for (int s = 2; s < 6; ++s)
+        if (verborgenerLauf(f.spiel().feldVorgabe, sondeAmRand(Rand::Unten, s)).art != Laufausgang::Art::Endlos) {
+            f.picVorgabe_MouseDown(1, s + 0.5, 8.5);
+            f.Command5_Click();
+        }
     f.cmdBeobachtungen_Click();
     QApplication::processEvents();
     gut = speichern(f.beobachtungsfenster()->grab().toImage(), ordner.filePath(QStringLiteral("beobachtungen.png"))) && gut;
+
+    // Long counts in both counter boxes.
+    f.txtZaehlerVorgabe->setText(QStringLiteral("304"));
+    f.txtZaehler->setText(QStringLiteral("12345"));
+    QApplication::processEvents();
+    for (QLineEdit* zaehler : {f.txtZaehlerVorgabe, f.txtZaehler}) {
+        const QRect ort(zaehler->mapTo(&f, QPoint(0, 0)) - QPoint(20, 20), zaehler->size() + QSize(40, 40));
+        const QString name = zaehler == f.txtZaehler ? QStringLiteral("zaehler-nachbau.png") : QStringLiteral("zaehler-vorgabe.png");
+        gut = speichern(f.grab(ort).toImage().scaled(ort.size() * 3), ordner.filePath(name)) && gut;
+    }
     return gut;
 }
 

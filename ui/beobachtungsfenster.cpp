@@ -23,7 +23,7 @@ Beobachtungsfenster::Beobachtungsfenster(QWidget* eltern)
     auto* spalten = new QVBoxLayout(this);
     spalten->addWidget(tabelle_);
     spalten->addWidget(zusammenfassung_);
-    resize(520, 400);
+    resize(720, 400);
     connect(tabelle_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         const auto zeile = static_cast<std::size_t>(index.row());
         if (index.isValid() && zeile < modell_->zeilen().size())

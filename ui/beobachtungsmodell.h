@@ -3,13 +3,13 @@
 
 #include <QAbstractTableModel>
 
-#include <optional>
 #include <vector>
 
-#include "model/feld.h"
+#include "model/beobachtungen.h"
 
-// Six columns: "Nr", "Start", "Ende", "Schritte", "Kontakte", "Nachbau".
-// It keeps a copy of the rows and their marks as last shown.
+// Seven columns: "Nr", "Start", "Ende", "Schritte", "Kontakte", "Nachbau", and
+// "Dein Nachbau", what the model gives where it does not agree. It keeps a copy
+// of the rows and their replay as last shown.
 class Beobachtungsmodell : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -28,5 +28,5 @@ public:
 
 private:
     std::vector<Beobachtung> zeilen_;
-    std::vector<std::optional<bool>> marken_;
+    std::vector<Nachspiel> marken_;
 };

@@ -88,6 +88,10 @@ void Form1::verbinden()
     connect(txtAnzahl, &QLineEdit::textChanged, this,
             [this] { Label4->setAccessibleDescription(*hilfeText(Label4)); });
 
+    for (QLineEdit* zaehler : {txtZaehler, txtZaehlerVorgabe})
+        connect(zaehler, &QLineEdit::textChanged, this,
+                [zaehler, grund = zaehler->font()] { schriftEinpassen(zaehler, grund); });
+
     // Pointer input on the fields and the blind, in field units and the
     // model's button codes.
     for (QtZeichenflaeche* feld : {picVorgabe, picNachbau}) {

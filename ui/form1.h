@@ -18,6 +18,7 @@ class QAction;
 class QCheckBox;
 class QFrame;
 class QLabel;
+class QFont;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -151,6 +152,8 @@ public:
     void cmdZaehler_Click();
     void Command2_Click();
     void hscV_Change();
+    // Shrinks a counter box's font from `grund` until its whole count fits.
+    static void schriftEinpassen(QLineEdit* feld, const QFont& grund);
     // Tells how many start places the model answers like the hidden box.
     void cmdPruefen_Click();
 

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <climits>
 
@@ -35,6 +37,24 @@ void schrittzahlSetzen(QPushButton* zehn, int n)
 }
 
 } // namespace
+
+void Form1::schriftEinpassen(QLineEdit* feld, const QFont& grund)
+{
+    // The box keeps its place and size; a long count gets a smaller font
+    // instead of scrolling its first or last digits out of sight.
+    QStyleOptionFrame option;
+    option.initFrom(feld);
+    option.lineWidth = feld->hasFrame() ? feld->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, feld) : 0;
+    const int innenRand = 2;  // the line edit's own margin on either side of the text
+    const int platz = feld->style()->subElementRect(QStyle::SE_LineEditContents, &option, feld).width() - 2 * innenRand;
+    // The window's fonts are set in pixels.
+    QFont schrift = grund;
+    while (schrift.pixelSize() > 6 && QFontMetrics(schrift).horizontalAdvance(feld->text()) > platz)
+        schrift.setPixelSize(schrift.pixelSize() - 1);
+    if (schrift != feld->font())
+        feld->setFont(schrift);
+    feld->setCursorPosition(0);
+}
 
 void Form1::Command5_Click()
 {

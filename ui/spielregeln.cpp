@@ -141,9 +141,12 @@ const std::vector<Abschnitt>& abschnitte()
           "der Sonden, die du gestartet hast, seit die Tarnkiste neuen Inhalt bekam. Je weniger, desto besser.",
           "„Beobachtungen“ in der Menüleiste listet jede Sonde, die du in die Tarnkiste geschickt hast: wo sie "
           "startete und endete, ihre Schritte und Richtungswechsel, und ob dein Nachbau von dort dasselbe "
-          "ergibt („✓ stimmt“ oder „✗ weicht ab“). Angehaltene Sonden und solche, die eine schon veränderte "
-          "Kiste sahen, zeigen „–“. Ein Doppelklick auf eine Zeile setzt die Sonde des Nachbaus auf denselben "
-          "Startplatz."}},
+          "ergibt („✓ stimmt“ oder „✗ weicht ab“). Dazu schickt das Spiel eine Kopie deines Nachbaus durch "
+          "dieselben Sonden in derselben Reihenfolge: Seine Falltüren schlagen zu und seine Drehspiegel drehen "
+          "sich, wie es die Sonden in der Tarnkiste taten. Weicht er ab, steht unter „Dein Nachbau“, was er "
+          "stattdessen ergibt. Nur eine Sonde, die mitten in einer anderen gestartet wurde, zeigt „–“, und "
+          "mit ihr die folgenden, bis du die Tarnkiste wiederherstellst. Ein Doppelklick auf eine Zeile setzt "
+          "die Sonde des Nachbaus auf denselben Startplatz."}},
         {"Die Objekte",
          {"Jedes Objekt füllt eine Zelle. Die Bilder zeigen es in der Mitte eines kleinen Feldes aus 3 × 3 "
           "Zellen, einmal für jede Seite, von der die Sonde kommt: Der gelbe Punkt ist ihr Startplatz, die "

@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 
 #include "tests/ui/fenster.h"
 #include "ui/festesbild.h"
@@ -252,4 +253,23 @@ TEST_F(LaufTest, SpeedFollowsTheDraggedThumbFromTheNextStepOn)
     EXPECT_EQ(f->txtV->text(), QStringLiteral("10")) << "the box changes with the value, on release";
     f->hscV->setSliderDown(false);
     EXPECT_EQ(f->txtV->text(), QStringLiteral("1"));
+}
+
+// A loop stopped after 304 steps showed "30" in the hidden counter.
+TEST_F(LaufTest, CounterBoxesShowThreeDigitAndLongerCountsWhole)
+{
+    for (QLineEdit* zaehler : {f->txtZaehler, f->txtZaehlerVorgabe}) {
+        const QRect ort = zaehler->geometry();
+        const QFont grund = zaehler->font();
+        const int rahmen = zaehler->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, zaehler);
+        for (const char* text : {"304", "99999", "1234567"}) {
+            zaehler->setText(QString::fromLatin1(text));
+            EXPECT_LE(QFontMetrics(zaehler->font()).horizontalAdvance(zaehler->text()) + 2 * rahmen + 4,
+                      zaehler->width())
+                << text;
+            EXPECT_EQ(zaehler->geometry(), ort);
+        }
+        zaehler->setText(QStringLiteral("7"));
+        EXPECT_EQ(zaehler->font(), grund) << "a short count has the box's own font again";
+    }
 }
