@@ -1,4 +1,4 @@
-// The window's construction, its signal wiring and its side of the probe display.
+// The window's construction, every signal connection, and closing and showing it.
 #include "ui/form1.h"
 
 #include <QAction>
@@ -10,16 +10,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QUndoStack>
 
 #include "model/editieren.h"
-#include "render/aussehen.h"
-#include "render/glyphen.h"
-#include "render/kompass.h"
-#include "render/spur.h"
+#include "ui/beobachtungsfenster.h"
 #include "ui/fensterflaeche.h"
 #include "ui/festesbild.h"
 #include "ui/marker.h"
-#include "ui/qtfarbe.h"
 #include "ui/qtzeichenflaeche.h"
 
 namespace {
@@ -39,7 +36,9 @@ int knopfCode(Qt::MouseButton knopf)
 Form1::Form1(Dienste dienste, QWidget* parent) : QMainWindow(parent), dienste_(std::move(dienste))
 {
     aufbauen();
-    bearbeitenEinrichten();
+    verlauf_ = new QUndoStack(this);
+    // Made hidden with the window, so that verbinden wires it; shown on demand.
+    beobachtungsfenster_ = new Beobachtungsfenster(this);
     verbinden();
     hilfeEinrichten();
     zugaenglichkeitSetzen();
@@ -124,6 +123,22 @@ void Form1::verbinden()
     connect(cmdInfo, &QAction::triggered, this, [this] { cmdInfo_Click(); });
     connect(cmdPruefen, &QAction::triggered, this, [this] { cmdPruefen_Click(); });
     connect(cmdBeobachtungen, &QAction::triggered, this, [this] { cmdBeobachtungen_Click(); });
+    connect(cmdRueckgaengig, &QAction::triggered, this, [this] { cmdRueckgaengig_Click(); });
+    connect(cmdWiederholen, &QAction::triggered, this, [this] { cmdWiederholen_Click(); });
+    connect(cmdSpielregeln, &QAction::triggered, this, [this] { cmdSpielregeln_Click(); });
+    connect(beobachtungsfenster_, &Beobachtungsfenster::zeileGewaehlt, this,
+            [this](const Beobachtung& b) { beobachtungGewaehlt(b); });
+
+    // The undo entries name what they would undo or redo, and are greyed when there is nothing.
+    const auto folgen = [this](QAction* eintrag, const QString& wort, void (QUndoStack::*textGeaendert)(const QString&),
+                               void (QUndoStack::*moeglichGeaendert)(bool)) {
+        connect(verlauf_, textGeaendert, eintrag, [eintrag, wort](const QString& text) {
+            eintrag->setText(text.isEmpty() ? wort : wort + QStringLiteral(": ") + text);
+        });
+        connect(verlauf_, moeglichGeaendert, eintrag, &QAction::setEnabled);
+    };
+    folgen(cmdRueckgaengig, QStringLiteral("Rückgängig"), &QUndoStack::undoTextChanged, &QUndoStack::canUndoChanged);
+    folgen(cmdWiederholen, QStringLiteral("Wiederholen"), &QUndoStack::redoTextChanged, &QUndoStack::canRedoChanged);
 }
 
 QtZeichenflaeche& Form1::bild(Seite seite)
@@ -162,68 +177,3 @@ void Form1::showEvent(QShowEvent* ereignis)
     if (cmdStart->isVisible())
         cmdStart->setFocus();
 }
-
-// --- The probe display ---
-
-void Form1::ereignisseAbarbeiten()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-void Form1::warten(int millisekunden)
-{
-    dienste_.zeitgeber->warten(millisekunden);
-}
-
-void Form1::markerSchieben(Seite seite, double ddx, double ddy)
-{
-    Marker* m = seite == Seite::Vorgabe ? shpBallVorgabe : shpBallNachbau;
-    const QRect vorher = m->geometry();
-    m->verschieben(ddx, ddy);
-    // Shown at once: the steps do not let events run between their slides.
-    if (m->isVisible())
-        bild(seite).repaint(vorher.united(m->geometry()));
-}
-
-void Form1::spurZeichnen(double x1, double y1, double x2, double y2)
-{
-    ::spurZeichnen(*picNachbau, x1, y1, x2, y2);
-}
-
-void Form1::zelleZeichnen(Seite seite, int code, int x, int y)
-{
-    ::zelleZeichnen(bild(seite), seite, code, x, y);
-    // Every change of either field passes here: a model cell changes the
-    // marks, a hidden field with new contents empties the record.
-    beobachtungenVormerken();
-}
-
-void Form1::kompassZeigen(Richtung r)
-{
-    ::kompassZeigen(*pickompass, r);
-}
-
-void Form1::ortZeigen(int x, int y)
-{
-    txtOrtx->setText(QString::number(x));
-    txtOrty->setText(QString::number(y));
-}
-
-void Form1::markerAusgang()
-{
-    shpBallVorgabe->fuellungSetzen(qtFarbe(markerAusgangWeiss));
-    if (shpBallVorgabe->isVisible())
-        shpBallVorgabe->repaint();
-}
-
-void Form1::ton(int hertz, int millisekunden)
-{
-    dienste_.tonausgabe->ton(hertz, millisekunden);
-}
-
-// The thumb's place, not the value: while the player drags it in the middle of
-// a run, the pace follows from the next step on.
-int Form1::geschwindigkeit() { return hscV->sliderPosition(); }
-bool Form1::tonAn() { return chkTon->checkState() == Qt::Checked; }
-bool Form1::spurAn() { return chkSpur->checkState() == Qt::Checked; }

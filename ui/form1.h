@@ -1,4 +1,15 @@
 // The game's one window: every control, the game state and all event handlers.
+//
+// Handlers run inside handlers. A hidden launch, the N steps and the blind's
+// animation let pending window events run between their steps
+// (Fensteranzeige::ereignisseAbarbeiten), so any enabled control's handler may
+// run in the middle of them, and nothing is locked. Every handler therefore
+// reads the game state afresh after each pump instead of keeping references
+// across one, leaves the state whole at every pump (a field, a probe and the
+// record each consistent on their own), and never assumes that the run it
+// interrupted has ended or will go on: the launch loop, for one, reads its
+// flags anew after every step, and a box given anew during a launch drops
+// that launch's row.
 #pragma once
 
 #include <QMainWindow>
@@ -11,8 +22,8 @@
 #include "model/beobachtungen.h"
 #include "model/feld.h"
 #include "model/generator.h"
-#include "model/sondenanzeige.h"
 #include "ui/dienste.h"
+#include "ui/fensteranzeige.h"
 
 class QAction;
 class QCheckBox;
@@ -33,9 +44,18 @@ class Beobachtungsfenster;
 class Spielregeln;
 
 // The handlers keep the names of the controls and events they answer
-// (control_Event); the window is also the display the probe steps report to.
-// Its source is spread by topic: layout, help line, fields, runs, blind, start.
-class Form1 : public QMainWindow, public SondenAnzeige {
+// (control_Event). The source is spread by topic, one file per group below:
+//   form1.cpp               construction, every signal connection (verbinden), close and show
+//   form1_layout.cpp        every control at its place, the menu bar, the tab order
+//   form1_hilfe.cpp         the help line, accessible names, the rules window
+//   form1_felder.cpp        fields, set-up, generator, field files, mouse editing and probes
+//   form1_lauf.cpp          runs, counters, speed, the check
+//   form1_beobachtungen.cpp the record of launches
+//   form1_bearbeiten.cpp    undo and redo of the model's edits
+//   form1_rollo.cpp         the blind
+//   form1_start.cpp         start screen, setup panel, info box, the end
+//   fensteranzeige.cpp      what a probe step asks of the window
+class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(Dienste dienste = echteDienste(), QWidget* parent = nullptr);
@@ -124,7 +144,7 @@ public:
     // The client area below the menu bar; bare window surface.
     Fensterflaeche* flaeche = nullptr;
 
-    // --- Handlers: fields and set-up ---
+    // --- Handlers: fields and set-up (form1_felder.cpp) ---
     void spielAufbau();
     void cmdTarnkiste_Click();
     void chkErlaubnis_Click(int index);
@@ -142,7 +162,7 @@ public:
     void picRandfreigabe_Click(int index);
     void Form_MouseMove();
 
-    // --- Handlers: runs ---
+    // --- Handlers: runs (form1_lauf.cpp) ---
     void Command5_Click();
     void Picture3_Click();
     void cmdSchritt_Click();
@@ -157,23 +177,23 @@ public:
     // Tells how many start places the model answers like the hidden box.
     void cmdPruefen_Click();
 
-    // --- Handlers: the record of launches ---
+    // --- Handlers: the record of launches (form1_beobachtungen.cpp) ---
     // Opens the window "Beobachtungen", or raises it.
     void cmdBeobachtungen_Click();
     // A double-clicked row: the model probe goes to its start place.
     void beobachtungGewaehlt(const Beobachtung& beobachtung);
     Beobachtungsfenster* beobachtungsfenster() const { return beobachtungsfenster_; }
 
-    // --- Handlers: the rules window ---
+    // --- Handlers: the rules window (form1_hilfe.cpp) ---
     // Opens "Spielregeln", or raises it; F1 too.
     void cmdSpielregeln_Click();
     Spielregeln* spielregeln() const { return spielregeln_; }
 
-    // --- Handlers: undo and redo ---
+    // --- Handlers: undo and redo (form1_bearbeiten.cpp) ---
     void cmdRueckgaengig_Click();
     void cmdWiederholen_Click();
 
-    // --- Handlers: blind ---
+    // --- Handlers: blind (form1_rollo.cpp) ---
     void cmdJalousieRauf_Click();
     void cmdJalousieRunter_Click();
     void vscRollo_Change();
@@ -182,13 +202,14 @@ public:
     void picRollo_MouseUp();
     void cmdRolloClear_Click();
 
-    // --- Handlers: start screen and setup panel ---
+    // --- Handlers: start screen and setup panel (form1_start.cpp) ---
     void cmdStart_Click();
     void Check1_Click();
     void hscMaxZahl_Change();
     void cmdInfo_Click();
     void cmdProgrammEnde_Click();
 
+    // --- The help line (form1_hilfe.cpp) ---
     // The help text the line shows for a control, or nothing when it has no entry.
     std::optional<QString> hilfeText(QWidget* steuerelement) const;
 
@@ -198,21 +219,8 @@ public:
     // The allowed-object flags as the check boxes hold them.
     Erlaubnis erlaubnis() const;
 
-    static QString titel();
-
-    // --- SondenAnzeige ---
-    void ereignisseAbarbeiten() override;
-    void warten(int millisekunden) override;
-    void markerSchieben(Seite seite, double ddx, double ddy) override;
-    void spurZeichnen(double x1, double y1, double x2, double y2) override;
-    void zelleZeichnen(Seite seite, int code, int x, int y) override;
-    void kompassZeigen(Richtung r) override;
-    void ortZeigen(int x, int y) override;
-    void markerAusgang() override;
-    void ton(int hertz, int millisekunden) override;
-    int geschwindigkeit() override;
-    bool tonAn() override;
-    bool spurAn() override;
+    // The application's title, also of every message box.
+    static QString titel() { return QStringLiteral("Tarnkiste"); }
 
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -220,6 +228,9 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
 
 private:
+    friend class Fensteranzeige;
+
+    // Construction (form1.cpp, form1_layout.cpp, form1_hilfe.cpp).
     void aufbauen();
     void fensterFlaecheAufbauen();
     void legendeAufbauen();
@@ -239,10 +250,11 @@ private:
     // Runs an edit of the model field and keeps what it changed for undo,
     // under `text` ("Zelle c4", "Feld löschen").
     void nachbauBearbeiten(const QString& text, const std::function<void()>& bearbeiten);
-    void bearbeitenEinrichten();
 
     Spielstand spiel_;
     Dienste dienste_;
+    // The display the probe steps and field operations report to.
+    Fensteranzeige anzeige_{*this};
     int rolloStift = 0;
     // What the shared file dialog's name box last held.
     QString cdlDateiName;

@@ -8,11 +8,6 @@
 
 void Form1::cmdBeobachtungen_Click()
 {
-    if (!beobachtungsfenster_) {
-        beobachtungsfenster_ = new Beobachtungsfenster(this);
-        connect(beobachtungsfenster_, &Beobachtungsfenster::zeileGewaehlt, this,
-                [this](const Beobachtung& b) { beobachtungGewaehlt(b); });
-    }
     beobachtungenZeigen();
     beobachtungsfenster_->show();
     beobachtungsfenster_->raise();
@@ -21,7 +16,8 @@ void Form1::cmdBeobachtungen_Click()
 
 void Form1::beobachtungenVormerken()
 {
-    if (!beobachtungsfenster_ || beobachtungenVorgemerkt_)
+    // A closed window is shown anew when it opens.
+    if (!beobachtungsfenster_->isVisible() || beobachtungenVorgemerkt_)
         return;
     beobachtungenVorgemerkt_ = true;
     QTimer::singleShot(0, this, [this] { beobachtungenZeigen(); });
@@ -30,8 +26,7 @@ void Form1::beobachtungenVormerken()
 void Form1::beobachtungenZeigen()
 {
     beobachtungenVorgemerkt_ = false;
-    if (beobachtungsfenster_)
-        beobachtungsfenster_->zeigen(spiel_.beobachtungen, spiel_.feldNachbau);
+    beobachtungsfenster_->zeigen(spiel_.beobachtungen, spiel_.feldNachbau);
 }
 
 void Form1::beobachtungGewaehlt(const Beobachtung& b)

@@ -59,8 +59,8 @@ void Form1::spielAufbau()
     spiel_.feldVorgabe = Feld{};
     spiel_.feldNachbau = Feld{};
     spiel_.sondeNachbau = Sonde{-1, 7, 0, 0};
-    kompassZeigen(spiel_.sondeNachbau.richtung());
-    ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
+    anzeige_.kompassZeigen(spiel_.sondeNachbau.richtung());
+    anzeige_.ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
     spiel_.sondeVorgabe.x = nichtGesetztX;
     spiel_.sondeVorgabe.y = nichtGesetztY;
     shpBallNachbau->ortSetzen(alsPunkt(markerParkplatzNachbau));
@@ -81,7 +81,7 @@ void Form1::cmdTarnkiste_Click()
     e.erlaubt = erlaubnis();
     e.genau = optMaxGenau[1]->isChecked();
     e.anzahl = anzahlAusText(txtAnzahl->text().toStdString());
-    generieren(spiel_, e, *dienste_.zufall, dienste_.tageszeit(), *this);
+    generieren(spiel_, e, *dienste_.zufall, dienste_.tageszeit(), anzeige_);
 }
 
 void Form1::chkErlaubnis_Click(int)
@@ -98,17 +98,17 @@ void Form1::chkErlaubnis_Click(int)
 
 void Form1::cmdDelN_Click()
 {
-    nachbauBearbeiten(QStringLiteral("Feld löschen"), [this] { nachbauLoeschen(spiel_, *this); });
+    nachbauBearbeiten(QStringLiteral("Feld löschen"), [this] { nachbauLoeschen(spiel_, anzeige_); });
 }
-void Form1::cmdDelVor_Click() { vorgabeLoeschen(spiel_, *this); }
-void Form1::cmdWiederherstellen_Click() { vorgabeWiederherstellen(spiel_, *this); }
+void Form1::cmdDelVor_Click() { vorgabeLoeschen(spiel_, anzeige_); }
+void Form1::cmdWiederherstellen_Click() { vorgabeWiederherstellen(spiel_, anzeige_); }
 
 void Form1::cmdUebernehmen_Click(int index)
 {
     if (index == 0)
-        nachbauBearbeiten(QStringLiteral("von links nach rechts kopieren"), [this] { linksNachRechts(spiel_, *this); });
+        nachbauBearbeiten(QStringLiteral("von links nach rechts kopieren"), [this] { linksNachRechts(spiel_, anzeige_); });
     else
-        rechtsNachLinks(spiel_, *this);
+        rechtsNachLinks(spiel_, anzeige_);
 }
 
 void Form1::cmdSpurClear_Click() { spurLoeschen(*picNachbau, spiel_.feldNachbau); }
@@ -140,7 +140,7 @@ void Form1::cmdoeffnen_Click()
     const std::string pfad = lokalerPfad(*gewaehlt);
     if (!endetAufTkx(pfad))
         return;
-    vorgabeLaden(pfad, spiel_, *this);
+    vorgabeLaden(pfad, spiel_, anzeige_);
 }
 
 // --- Mouse on the fields ---
@@ -161,14 +161,14 @@ void Form1::sondeSetzen(Seite seite, double X, double Y)
     } else {
         shpBallNachbau->ortSetzen(ort);
         spiel_.sondeNachbau = sondeAmRand(*rand, index);
-        kompassZeigen(spiel_.sondeNachbau.richtung());
+        anzeige_.kompassZeigen(spiel_.sondeNachbau.richtung());
     }
 }
 
 void Form1::picVorgabe_MouseDown(int, double X, double Y)
 {
     sondeSetzen(Seite::Vorgabe, X, Y);
-    ortZeigen(spiel_.sondeVorgabe.x, spiel_.sondeVorgabe.y);
+    anzeige_.ortZeigen(spiel_.sondeVorgabe.x, spiel_.sondeVorgabe.y);
 }
 
 void Form1::picNachbau_MouseDown(int knopf, double X, double Y)
@@ -179,12 +179,12 @@ void Form1::picNachbau_MouseDown(int knopf, double X, double Y)
         nachbauBearbeiten(name, [&] {
             int& zelle = spiel_.feldNachbau(zone.x, zone.y);
             zelle = naechsterCode(zelle, knopf, erlaubnis());
-            zelleZeichnen(Seite::Nachbau, zelle, zone.x, zone.y);
+            anzeige_.zelleZeichnen(Seite::Nachbau, zelle, zone.x, zone.y);
         });
     } else {
         sondeSetzen(Seite::Nachbau, X, Y);
     }
-    ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
+    anzeige_.ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
 }
 
 void Form1::koordinatenZeigen(Seite seite, double X, double Y)

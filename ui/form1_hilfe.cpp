@@ -12,6 +12,7 @@
 #include "ui/fensterflaeche.h"
 #include "ui/festesbild.h"
 #include "ui/form1.h"
+#include "ui/spielregeln.h"
 #include "ui/qtzeichenflaeche.h"
 
 void Form1::hilfeEinrichten()
@@ -172,4 +173,13 @@ bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
     else if (const auto text = hilfeText(ziel))
         txtHilfe->setText(*text);
     return false;
+}
+
+void Form1::cmdSpielregeln_Click()
+{
+    if (!spielregeln_)
+        spielregeln_ = new Spielregeln(this);
+    spielregeln_->show();
+    spielregeln_->raise();
+    spielregeln_->activateWindow();
 }

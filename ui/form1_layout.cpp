@@ -6,6 +6,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeySequence>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -145,8 +147,6 @@ void stapeln(std::initializer_list<QWidget*> vornNachHinten)
 }
 
 } // namespace
-
-QString Form1::titel() { return QStringLiteral("Tarnkiste"); }
 
 void Form1::aufbauen()
 {
@@ -417,6 +417,19 @@ void Form1::menueAufbauen()
     cmdInfo = menuBar()->addAction(QStringLiteral("?"));
     cmdPruefen = menuBar()->addAction(QStringLiteral("Prüfen"));
     cmdBeobachtungen = menuBar()->addAction(QStringLiteral("Beobachtungen"));
+    // Undo and redo of the model's edits; each entry names what it would undo
+    // or redo and is greyed while there is nothing (wired in verbinden).
+    cmdBearbeiten = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
+    cmdRueckgaengig = cmdBearbeiten->addAction(QStringLiteral("Rückgängig"));
+    cmdRueckgaengig->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    cmdRueckgaengig->setEnabled(false);
+    cmdWiederholen = cmdBearbeiten->addAction(QStringLiteral("Wiederholen"));
+    cmdWiederholen->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    cmdWiederholen->setEnabled(false);
+    // F1 opens the rules from anywhere in the window.
+    cmdSpielregeln = menuBar()->addAction(QStringLiteral("Spielregeln"));
+    cmdSpielregeln->setShortcut(QKeySequence(Qt::Key_F1));
+    cmdSpielregeln->setShortcutContext(Qt::WindowShortcut);
 }
 
 void Form1::tabReihenfolgeSetzen()

@@ -20,8 +20,8 @@ void Form1::cmdJalousieRauf_Click()
 {
     const int v = vscRollo->value();
     for (int i = v; i >= 1; --i) {
-        ereignisseAbarbeiten();
-        warten(1);
+        anzeige_.ereignisseAbarbeiten();
+        anzeige_.warten(1);
         vscRollo->setValue(i);
     }
 }
@@ -30,8 +30,8 @@ void Form1::cmdJalousieRunter_Click()
 {
     const int v = vscRollo->value();
     for (int i = v; i <= rolloWeg; ++i) {
-        ereignisseAbarbeiten();
-        warten(1);
+        anzeige_.ereignisseAbarbeiten();
+        anzeige_.warten(1);
         vscRollo->setValue(i);
     }
 }

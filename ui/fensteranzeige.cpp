@@ -1,0 +1,80 @@
+// The window's side of the probe display: pumping events, waiting and tones through the window's
+// services, markers, trail, cells and compass on its surfaces.
+#include "ui/fensteranzeige.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "render/aussehen.h"
+#include "render/glyphen.h"
+#include "render/kompass.h"
+#include "render/spur.h"
+#include "ui/form1.h"
+#include "ui/marker.h"
+#include "ui/qtfarbe.h"
+#include "ui/qtzeichenflaeche.h"
+
+void Fensteranzeige::ereignisseAbarbeiten()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void Fensteranzeige::warten(int millisekunden)
+{
+    f_.dienste_.zeitgeber->warten(millisekunden);
+}
+
+void Fensteranzeige::markerSchieben(Seite seite, double ddx, double ddy)
+{
+    Marker* m = seite == Seite::Vorgabe ? f_.shpBallVorgabe : f_.shpBallNachbau;
+    const QRect vorher = m->geometry();
+    m->verschieben(ddx, ddy);
+    // Shown at once: the steps do not let events run between their slides.
+    if (m->isVisible())
+        f_.bild(seite).repaint(vorher.united(m->geometry()));
+}
+
+void Fensteranzeige::spurZeichnen(double x1, double y1, double x2, double y2)
+{
+    ::spurZeichnen(*f_.picNachbau, x1, y1, x2, y2);
+}
+
+void Fensteranzeige::zelleZeichnen(Seite seite, int code, int x, int y)
+{
+    ::zelleZeichnen(f_.bild(seite), seite, code, x, y);
+    // Every change of either field passes here: a model cell changes the
+    // marks, a hidden field with new contents empties the record.
+    f_.beobachtungenVormerken();
+}
+
+void Fensteranzeige::kompassZeigen(Richtung r)
+{
+    ::kompassZeigen(*f_.pickompass, r);
+}
+
+void Fensteranzeige::ortZeigen(int x, int y)
+{
+    f_.txtOrtx->setText(QString::number(x));
+    f_.txtOrty->setText(QString::number(y));
+}
+
+void Fensteranzeige::markerAusgang()
+{
+    f_.shpBallVorgabe->fuellungSetzen(qtFarbe(markerAusgangWeiss));
+    if (f_.shpBallVorgabe->isVisible())
+        f_.shpBallVorgabe->repaint();
+}
+
+void Fensteranzeige::ton(int hertz, int millisekunden)
+{
+    f_.dienste_.tonausgabe->ton(hertz, millisekunden);
+}
+
+// The thumb's place, not the value: while the player drags it in the middle of
+// a run, the pace follows from the next step on.
+int Fensteranzeige::geschwindigkeit() { return f_.hscV->sliderPosition(); }
+bool Fensteranzeige::tonAn() { return f_.chkTon->checkState() == Qt::Checked; }
+bool Fensteranzeige::spurAn() { return f_.chkSpur->checkState() == Qt::Checked; }
