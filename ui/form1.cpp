@@ -119,6 +119,8 @@ void Form1::verbinden()
 
     connect(cmdSpeichern, &QAction::triggered, this, [this] { cmdSpeichern_Click(); });
     connect(cmdoeffnen, &QAction::triggered, this, [this] { cmdoeffnen_Click(); });
+    connect(cmdTextKopieren, &QAction::triggered, this, [this] { cmdTextKopieren_Click(); });
+    connect(cmdTextEinfuegen, &QAction::triggered, this, [this] { cmdTextEinfuegen_Click(); });
     connect(cmdProgrammEnde, &QAction::triggered, this, [this] { cmdProgrammEnde_Click(); });
     connect(cmdInfo, &QAction::triggered, this, [this] { cmdInfo_Click(); });
     connect(cmdPruefen, &QAction::triggered, this, [this] { cmdPruefen_Click(); });

@@ -131,6 +131,8 @@ public:
     QMenu* cmdDatei = nullptr;
     QAction* cmdSpeichern = nullptr;
     QAction* cmdoeffnen = nullptr;
+    QAction* cmdTextKopieren = nullptr;
+    QAction* cmdTextEinfuegen = nullptr;
     QAction* cmdProgrammEnde = nullptr;
     QAction* cmdInfo = nullptr;
     QAction* cmdPruefen = nullptr;
@@ -154,6 +156,9 @@ public:
     void cmdWiederherstellen_Click();
     void cmdSpeichern_Click();
     void cmdoeffnen_Click();
+    // The box as given as a code on the clipboard, and a code from it as the new box.
+    void cmdTextKopieren_Click();
+    void cmdTextEinfuegen_Click();
     void cmdSpurClear_Click();
     void picVorgabe_MouseDown(int knopf, double X, double Y);
     void picNachbau_MouseDown(int knopf, double X, double Y);

@@ -1,8 +1,10 @@
 // Field handlers: the set-up, the generator and its boxes, field operations,
-// the file menu, and editing and placing probes with the mouse.
+// the file menu with field files and codes, and editing and placing probes with the mouse.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -13,6 +15,7 @@
 #include "model/editieren.h"
 #include "model/felddatei.h"
 #include "model/feldoperationen.h"
+#include "model/feldtext.h"
 #include "model/ortsname.h"
 #include "render/brett.h"
 #include "render/geometrie.h"
@@ -39,6 +42,21 @@ std::optional<Rand> randDerZone(Zonenart art)
     case Zonenart::Unten: return Rand::Unten;
     default: return std::nullopt;
     }
+}
+
+// Why a pasted text is no box, in the player's words.
+QString textfehlerGrund(Textfehler fehler)
+{
+    switch (fehler) {
+    case Textfehler::Leer: return QStringLiteral("Die Zwischenablage enthält keinen Text.");
+    case Textfehler::KeinCode: return QStringLiteral("Er enthält Zeichen, die in keinem Code vorkommen.");
+    case Textfehler::FalscheVersion: return QStringLiteral("Der Code stammt aus einer anderen Version des Spiels.");
+    case Textfehler::FalscheLaenge: return QStringLiteral("Der Code ist unvollständig oder zu lang.");
+    case Textfehler::FalschePruefsumme:
+        return QStringLiteral("Die Prüfsumme stimmt nicht: Der Code ist verschrieben oder unvollständig.");
+    case Textfehler::UngueltigerCode: return QStringLiteral("Er enthält ein unbekanntes Objekt.");
+    }
+    return QString();
 }
 
 } // namespace
@@ -141,6 +159,23 @@ void Form1::cmdoeffnen_Click()
     if (!endetAufTkx(pfad))
         return;
     vorgabeLaden(pfad, spiel_, anzeige_);
+}
+
+// --- Codes on the clipboard ---
+
+void Form1::cmdTextKopieren_Click()
+{
+    // The box as given, never as launches changed it: what a friend is to solve.
+    QGuiApplication::clipboard()->setText(QString::fromStdString(feldAlsCode(spiel_.feldVorgabeKopie)));
+}
+
+void Form1::cmdTextEinfuegen_Click()
+{
+    const std::string text = QGuiApplication::clipboard()->text().toStdString();
+    if (const auto fehler = vorgabeAusCode(text, spiel_, *this)) {
+        dienste_.dialoge->meldung(this, titel(),
+                                  QStringLiteral("Der Text ist keine Tarnkiste. ") + textfehlerGrund(*fehler), true);
+    }
 }
 
 // --- Mouse on the fields ---

@@ -1,5 +1,6 @@
 // The help line: texts by control, and the event filter that shows them as
 // the pointer moves, handing a disabled control's moves to its container.
+#include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QLabel>
@@ -75,6 +76,14 @@ void Form1::hilfeEinrichten()
     fest(txtV, QStringLiteral("10: schnelle Bewegung, 1: langsame Bewegung der Sonde"));
     fest(txtZaehler, QStringLiteral("Schritzähler"));
     fest(txtZaehlerVorgabe, QStringLiteral("Schrittzähler"));
+
+    // Menu entries show theirs while the pointer is over them.
+    auto menue = [this](QAction* a, const QString& text) {
+        connect(a, &QAction::hovered, this, [this, text] { txtHilfe->setText(text); });
+    };
+    menue(cmdTextKopieren, QStringLiteral("die Tarnkiste, wie du sie bekommen hast, als kurzen Text in die "
+                                          "Zwischenablage kopieren, zum Weitergeben im Chat"));
+    menue(cmdTextEinfuegen, QStringLiteral("einen kopierten Text aus der Zwischenablage als neue Tarnkiste einfügen"));
 
     flaeche->setMouseTracking(true);
     flaeche->installEventFilter(this);

@@ -413,6 +413,10 @@ void Form1::menueAufbauen()
     cmdDatei = menuBar()->addMenu(QStringLiteral("Datei"));
     cmdSpeichern = cmdDatei->addAction(QStringLiteral("speichern (das rechte Feld)"));
     cmdoeffnen = cmdDatei->addAction(QStringLiteral("öffnen (im linken Feld)"));
+    cmdDatei->addSeparator();
+    cmdTextKopieren = cmdDatei->addAction(QStringLiteral("Tarnkiste als Text kopieren"));
+    cmdTextEinfuegen = cmdDatei->addAction(QStringLiteral("Tarnkiste aus Text einfügen"));
+    cmdDatei->addSeparator();
     cmdProgrammEnde = cmdDatei->addAction(QStringLiteral("schließen"));
     cmdInfo = menuBar()->addAction(QStringLiteral("?"));
     cmdPruefen = menuBar()->addAction(QStringLiteral("Prüfen"));

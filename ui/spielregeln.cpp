@@ -126,7 +126,10 @@ const std::vector<Abschnitt>& abschnitte()
           "„maximal“ kommen höchstens so viele Objekte in die Kiste, mit „genau“ genau so viele.",
           "Im Menü „Datei“ speichert „speichern (das rechte Feld)“ deinen Nachbau als Felddatei, und "
           "„öffnen (im linken Feld)“ lädt eine Felddatei als neue Tarnkiste – so lassen sich Rätsel "
-          "austauschen. Ist „Sicherung“ angekreuzt, kopieren die blauen Pfeile ein Feld ins andere: der Pfeil "
+          "austauschen. Ohne Datei geht es auch: „Tarnkiste als Text kopieren“ legt die Tarnkiste, wie du sie "
+          "bekommen hast, als kurzen Code („TK1-…“) in die Zwischenablage, den du etwa in einer Chatnachricht "
+          "weitergibst; der Code verrät die Objekte nicht. Wer ihn kopiert, holt ihn mit „Tarnkiste aus Text "
+          "einfügen“ als neue Tarnkiste herein. Ein verschriebener oder abgeschnittener Code wird abgelehnt. Ist „Sicherung“ angekreuzt, kopieren die blauen Pfeile ein Feld ins andere: der Pfeil "
           "nach rechts die Tarnkiste in den Nachbau, der Pfeil nach links den Nachbau in die Tarnkiste."}},
         {"Sonden verändern die Tarnkiste",
          {"Vorsicht: Jede Sonde kann die Tarnkiste verändern. Eine Falltür schlägt hinter ihr zu und ist von "

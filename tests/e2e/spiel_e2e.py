@@ -465,8 +465,22 @@ class Spiel:
                 raise Fehler("%s did not appear" % was)
             time.sleep(0.1)
 
+    def menue_zeilen(self, g):
+        """The vertical centres of the text lines in the popup at g, top to bottom; separators hold no text."""
+        bild = self.aufnahme()
+        xs = range(g["X"] + 4, g["X"] + g["WIDTH"] - 4)
+        dunkel = [y for y in range(g["Y"], g["Y"] + g["HEIGHT"])
+                  if any(sum(bild.farbe(x, y) or (255, 255, 255)) < 300 for x in xs)]
+        baender = []
+        for y in dunkel:
+            if baender and y - baender[-1][1] <= 2:
+                baender[-1][1] = y
+            else:
+                baender.append([y, y])
+        return [(oben + unten) // 2 for oben, unten in baender]
+
     def menue_waehlen(self, eintrag):
-        """Datei menu, item 0 (save), 1 (open) or 2 (close), by mouse."""
+        """Datei menu, entry 0 (save), 1 (open), 2 (copy as text), 3 (paste text) or 4 (close), by mouse."""
         # A menu or dialog from before may still be on its way out.
         grenze = time.monotonic() + min(10.0, self.rest())
         while self.weitere_fenster():
@@ -474,9 +488,15 @@ class Spiel:
                 raise Fehler("windows %s are still open before the Datei menu" % " ".join(self.weitere_fenster()))
             time.sleep(0.1)
         self.klicken(self.datei_menue)
-        _, g = self.warten_auf_fenster("the Datei menu", lambda g: g["WIDTH"] < 400 and g["HEIGHT"] < 150)
-        # Three items of equal height fill the popup but for a thin margin.
-        self.klicken((g["X"] + 40, g["Y"] + g["HEIGHT"] * (2 * eintrag + 1) // 6))
+        _, g = self.warten_auf_fenster("the Datei menu", lambda g: g["WIDTH"] < 400 and g["HEIGHT"] < 250)
+        # The entries are found by their text lines: the separators between
+        # them are not as high as an entry. The popup may still be painting.
+        grenze = time.monotonic() + min(5.0, self.rest())
+        while len(zeilen := self.menue_zeilen(g)) != 5:
+            if time.monotonic() > grenze:
+                raise Fehler("the Datei menu shows %d text lines, expected 5" % len(zeilen))
+            time.sleep(0.1)
+        self.klicken((g["X"] + 40, zeilen[eintrag]))
 
     def dialog(self, *titel):
         """The file dialog, titled as one of `titel` (German where Qt's translation is installed)."""
@@ -909,7 +929,7 @@ def szenario(s):
 
     # 13. "schließen" ends the program at once.
     s.stufe = "closed"
-    s.menue_waehlen(2)
+    s.menue_waehlen(4)
     try:
         code = s.prozess.wait(min(10.0, max(1.0, s.rest())))
     except subprocess.TimeoutExpired:

@@ -27,9 +27,12 @@ TEST_F(FensterTest, WindowHasItsCaptionFixedClientAreaAndMenus)
     EXPECT_EQ(menues[1]->menu(), nullptr);
     QStringList eintraege;
     for (QAction* a : f->cmdDatei->actions())
-        eintraege << a->text();
+        if (!a->isSeparator())
+            eintraege << a->text();
     EXPECT_EQ(eintraege, (QStringList{QStringLiteral("speichern (das rechte Feld)"),
-                                      QStringLiteral("öffnen (im linken Feld)"), QStringLiteral("schließen")}));
+                                      QStringLiteral("öffnen (im linken Feld)"),
+                                      QStringLiteral("Tarnkiste als Text kopieren"),
+                                      QStringLiteral("Tarnkiste aus Text einfügen"), QStringLiteral("schließen")}));
     EXPECT_FALSE(f->windowIcon().isNull());
 }
 

@@ -195,8 +195,11 @@ protected:
             ++gesendet;
             if (u.dialoge->antworten.empty())
                 antwortEinreihen();
-            QAction* befehle[] = {f->cmdSpeichern, f->cmdoeffnen, f->cmdInfo, f->cmdProgrammEnde};
-            befehle[wuerfeln(4)]->trigger();
+            // Pasting takes what the last copy left on the clipboard: a box,
+            // before any copy perhaps nothing.
+            QAction* befehle[] = {f->cmdSpeichern, f->cmdoeffnen, f->cmdTextKopieren, f->cmdTextEinfuegen,
+                                  f->cmdInfo, f->cmdProgrammEnde};
+            befehle[wuerfeln(static_cast<int>(std::size(befehle)))]->trigger();
         }
     }
 
