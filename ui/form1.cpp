@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -128,6 +129,11 @@ void Form1::verbinden()
     connect(cmdRueckgaengig, &QAction::triggered, this, [this] { cmdRueckgaengig_Click(); });
     connect(cmdWiederholen, &QAction::triggered, this, [this] { cmdWiederholen_Click(); });
     connect(cmdSpielregeln, &QAction::triggered, this, [this] { cmdSpielregeln_Click(); });
+    for (QAction* a : menuBar()->findChildren<QAction*>())
+        connect(a, &QAction::hovered, this, [this, a] {
+            if (!a->statusTip().isEmpty())
+                txtHilfe->setText(a->statusTip());
+        });
     connect(beobachtungsfenster_, &Beobachtungsfenster::zeileGewaehlt, this,
             [this](const Beobachtung& b) { beobachtungGewaehlt(b); });
 

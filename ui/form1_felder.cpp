@@ -172,7 +172,7 @@ void Form1::cmdTextKopieren_Click()
 void Form1::cmdTextEinfuegen_Click()
 {
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    if (const auto fehler = vorgabeAusCode(text, spiel_, *this)) {
+    if (const auto fehler = vorgabeAusCode(text, spiel_, anzeige_)) {
         dienste_.dialoge->meldung(this, titel(),
                                   QStringLiteral("Der Text ist keine Tarnkiste. ") + textfehlerGrund(*fehler), true);
     }

@@ -77,13 +77,10 @@ void Form1::hilfeEinrichten()
     fest(txtZaehler, QStringLiteral("Schritzähler"));
     fest(txtZaehlerVorgabe, QStringLiteral("Schrittzähler"));
 
-    // Menu entries show theirs while the pointer is over them.
-    auto menue = [this](QAction* a, const QString& text) {
-        connect(a, &QAction::hovered, this, [this, text] { txtHilfe->setText(text); });
-    };
-    menue(cmdTextKopieren, QStringLiteral("die Tarnkiste, wie du sie bekommen hast, als kurzen Text in die "
+    // Menu entries keep theirs as status tip; the line shows it while the pointer is over them.
+    cmdTextKopieren->setStatusTip(QStringLiteral("die Tarnkiste, wie du sie bekommen hast, als kurzen Text in die "
                                           "Zwischenablage kopieren, zum Weitergeben im Chat"));
-    menue(cmdTextEinfuegen, QStringLiteral("einen kopierten Text aus der Zwischenablage als neue Tarnkiste einfügen"));
+    cmdTextEinfuegen->setStatusTip(QStringLiteral("einen kopierten Text aus der Zwischenablage als neue Tarnkiste einfügen"));
 
     flaeche->setMouseTracking(true);
     flaeche->installEventFilter(this);
