@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "ui/kunstwerk.h"
+#include "ui/legende.h"
 
 // Usage: tarnkiste_vorab ORDNER
 // Writes ORDNER/schwarzes-loch@1x.png and @2x.png, painted by the code the

@@ -13,6 +13,7 @@
 #include "ui/fensterflaeche.h"
 #include "ui/festesbild.h"
 #include "ui/form1.h"
+#include "ui/legende.h"
 #include "ui/spielregeln.h"
 #include "ui/qtzeichenflaeche.h"
 
@@ -60,14 +61,8 @@ void Form1::hilfeEinrichten()
     fest(picRandfreigabe[2], QStringLiteral("oberen Rand als Startort freigeben (grün) oder sperren (weiß)"));
     fest(picRandfreigabe[3], QStringLiteral("der untere Rand ist 'Standard'"));
     fest(picRollo, QStringLiteral("Rollo beschreiben: Maustaste links / Rollo hochziehen: Scrollbar links"));
-    fest(Picture1[0], QStringLiteral("Katzenauge: 180° Richtungsänderung"));
-    fest(Picture1[1], QStringLiteral("Umlenkspiegel: 90° Richtungsänderung"));
-    fest(Picture1[2], QStringLiteral("Umlenkspiegel: 90° Richtungsänderung"));
-    fest(Picture1[3], QStringLiteral("Schwarzes Loch: Die Sonde wird festgehalten"));
-    fest(Picture1[4], QStringLiteral("Drehspiegel, lässt waagerecht durch, reflektiert senkrecht, dreht sich nach "
-                                     "Reflektion um 90°"));
-    fest(Picture1[5], QStringLiteral("Halbdurchlässiger Spiegel: die gepunktete Seite lässt durch, die andere spiegelt"));
-    fest(Picture1[7], QStringLiteral("Falltür, wird nach Durchlauf der Sonde zum Katzenauge"));
+    for (const Legendeneintrag& e : legende())
+        fest(Picture1[static_cast<std::size_t>(e.bild)], QString::fromUtf8(e.hilfe));
     fest(Picture3, QStringLiteral("Stop (wenn die Sonde aus der Tarnkiste nicht mehr herauskommt)"));
     fest(Picture4, QStringLiteral("Heller Ton bei Objektberührung, tiefer Ton bei Absorption im Loch"));
     fest(txtAnzahl, QStringLiteral("Maximalzahl der Objekte in der Tarnkiste festlegen"));
@@ -139,11 +134,8 @@ void Form1::zugaenglichkeitSetzen()
     const char* rander[] = {"linker Rand", "rechter Rand", "oberer Rand", "unterer Rand"};
     for (int i = 0; i < 4; ++i)
         benennen(picRandfreigabe[static_cast<std::size_t>(i)], QString::fromUtf8(rander[i]));
-    const char* legende[] = {"Katzenauge", "Umlenkspiegel steigend", "Umlenkspiegel fallend", "Schwarzes Loch",
-                             "Drehspiegel", "Halbdurchlässiger Spiegel", "", "Falltür"};
-    for (std::size_t i = 0; i < Picture1.size(); ++i)
-        if (Picture1[i])
-            benennen(Picture1[i], QString::fromUtf8(legende[i]));
+    for (const Legendeneintrag& e : legende())
+        benennen(Picture1[static_cast<std::size_t>(e.bild)], QString::fromUtf8(e.name));
     for (std::size_t i = 0; i < chkErlaubnis.size(); ++i)
         benennen(chkErlaubnis[i], QStringLiteral("Objekt %1 erlauben").arg(i));
     for (const auto& [w, text] : hilfe_)

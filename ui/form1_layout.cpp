@@ -21,6 +21,7 @@
 #include "ui/festesbild.h"
 #include "ui/form1.h"
 #include "ui/kunstwerk.h"
+#include "ui/legende.h"
 #include "ui/marker.h"
 #include "ui/qtfarbe.h"
 #include "ui/qtzeichenflaeche.h"
@@ -238,29 +239,16 @@ void Form1::legendeAufbauen()
 {
     QWidget* f = Frame2;
     const QFont normal = standardSchrift();
-    auto kaestchen = [&](int index, int oben) {
-        chkErlaubnis[static_cast<std::size_t>(index)] = kontrollkaestchen(f, tw(960, oben, 255, 255), QString(), true, normal);
-    };
-    auto bild = [&](int index, int oben, int groesse, const QColor& hintergrund) {
-        auto* b = festesBild(f, tw(240, oben, groesse, groesse), hintergrund);
-        b->bildSetzen([index, r = devicePixelRatioF()] { return legendenBild(index, r); });
+    for (const Legendeneintrag& e : legende()) {
+        chkErlaubnis[static_cast<std::size_t>(e.erlaubnis)] =
+            kontrollkaestchen(f, tw(960, e.oben, 255, 255), QString(), true, normal);
+        // The first picture stands on the frame's grey, the others on white.
+        auto* b = festesBild(f, tw(240, e.oben, e.kante, e.kante),
+                             e.bild == 0 ? palette().color(QPalette::Button) : QColor(Qt::white));
+        b->bildSetzen([bild = e.bild, r = devicePixelRatioF()] { return legendenBild(bild, r); });
         b->rahmenSetzen(true);
-        Picture1[static_cast<std::size_t>(index)] = b;
-    };
-    kaestchen(6, 3120);
-    kaestchen(11, 4560);
-    bild(7, 4560, 615, Qt::white);
-    kaestchen(10, 3840);
-    bild(0, 240, 735, palette().color(QPalette::Button));
-    kaestchen(1, 240);
-    kaestchen(2, 960);
-    bild(1, 960, 615, Qt::white);
-    kaestchen(3, 1680);
-    bild(2, 1680, 615, Qt::white);
-    bild(3, 3840, 615, Qt::white);
-    kaestchen(5, 2400);
-    bild(4, 2400, 615, Qt::white);
-    bild(5, 3120, 615, Qt::white);
+        Picture1[static_cast<std::size_t>(e.bild)] = b;
+    }
 
     auto c = [&](int i) { return static_cast<QWidget*>(chkErlaubnis[static_cast<std::size_t>(i)]); };
     auto p = [&](int i) { return static_cast<QWidget*>(Picture1[static_cast<std::size_t>(i)]); };

@@ -1,5 +1,6 @@
 // Paints the window's pictures with QPainter; all geometry is in logical pixels.
 #include "ui/kunstwerk.h"
+#include "ui/legende.h"
 
 #include "ui/spaetesbild.h"
 
@@ -25,15 +26,11 @@
 #include "render/glyphen.h"
 #include "ui/qtfarbe.h"
 
-namespace {
-
-
-qreal gueltigesVerhaeltnis(qreal r)
+static qreal gueltigesVerhaeltnis(qreal r)
 {
     return std::isfinite(r) && r > 0 ? r : 1.0;
 }
 
-// A canvas of the logical size breite x hoehe at the given pixel ratio.
 QImage leinwand(int breite, int hoehe, qreal verhaeltnis, const QColor& grund)
 {
     const qreal r = gueltigesVerhaeltnis(verhaeltnis);
@@ -47,6 +44,8 @@ void glatt(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing);
 }
+
+namespace {
 
 // A large font by family with a fallback class; only its outlines are used.
 QFont schrift(const QString& familie, QFont::StyleHint art, QFont::Weight gewicht, bool kursiv = false)
@@ -215,120 +214,6 @@ void wuerfelZeichnen(QPainter& p, const QRectF& ziel)
     p.drawPath(aufFlaeche.map(zeichen));
 }
 
-// --- legend cells --------------------------------------------------------
-
-// A legend picture drawn as one board cell: black ground, grid-blue marks
-// at the corners, and the board glyph's strokes placed in cell units (0..1
-// on both axes, stretched to the picture).
-class Zelle {
-public:
-    Zelle(QPainter& p, int breite, int hoehe) : p_(p), b_(breite - 1.0), h_(hoehe - 1.0)
-    {
-        glatt(p_);
-        p_.setPen(QPen(qtFarbe(gitterFarbe), 1, Qt::SolidLine, Qt::FlatCap));
-        const qreal arm = 0.12;
-        for (qreal a : {0.0, 1.0})
-            for (qreal b : {0.0, 1.0}) {
-                const qreal richtungA = a == 0 ? arm : -arm;
-                const qreal richtungB = b == 0 ? arm : -arm;
-                p_.drawLine(at(a, b), at(a + richtungA, b));
-                p_.drawLine(at(a, b), at(a, b + richtungB));
-            }
-    }
-
-    QPointF at(qreal a, qreal b) const { return {0.5 + a * b_, 0.5 + b * h_}; }
-
-    void linie(QPointF von, QPointF bis, const QColor& farbe, qreal breite)
-    {
-        p_.setPen(QPen(farbe, breite, Qt::SolidLine, Qt::RoundCap));
-        p_.drawLine(at(von.x(), von.y()), at(bis.x(), bis.y()));
-    }
-
-    // A dot whose diameter is `breite` pixels, as the board draws points.
-    void punkt(QPointF wo, const QColor& farbe, qreal breite)
-    {
-        p_.setPen(Qt::NoPen);
-        p_.setBrush(farbe);
-        p_.drawEllipse(at(wo.x(), wo.y()), breite / 2, breite / 2);
-    }
-
-    QPainter& maler() { return p_; }
-
-private:
-    QPainter& p_;
-    qreal b_;
-    qreal h_;
-};
-
-// The board's one- and two-pixel pens are too thin at the legend's size:
-// thin lines and small dots get strokes of their own.
-qreal legendenStrich(const GlyphStrich& s)
-{
-    if (s.art == GlyphStrich::Art::Punkt)
-        return s.stift < 3 ? 2.6 : s.stift;
-    return std::max<qreal>(s.stift, 1.2);
-}
-
-void glyphMalen(Zelle& z, int code)
-{
-    for (const GlyphStrich& s : glyphStriche(code)) {
-        const QColor farbe = qtFarbe(s.farbe);
-        switch (s.art) {
-        case GlyphStrich::Art::Linie: z.linie({s.a1, s.b1}, {s.a2, s.b2}, farbe, legendenStrich(s)); break;
-        case GlyphStrich::Art::Punkt: z.punkt({s.a1, s.b1}, farbe, legendenStrich(s)); break;
-        case GlyphStrich::Art::Rechteck:
-            z.maler().fillRect(QRectF(z.at(s.a1, s.b1), z.at(s.a2, s.b2)), farbe);
-            break;
-        }
-    }
-}
-
-// The black hole's spiral, its points joined as short strokes, each in the
-// colour of the point it starts from.
-void schwarzesLoch(Zelle& z)
-{
-    const std::vector<SpiralPunkt>& punkte = spiralPunkte();
-    for (std::size_t i = 1; i < punkte.size(); ++i)
-        z.linie({punkte[i - 1].a, punkte[i - 1].b}, {punkte[i].a, punkte[i].b}, qtFarbe(punkte[i - 1].farbe), 1.4);
-}
-
-// The trapdoor's hatch, the glyph's dark square (grown by half the board's
-// pen, as the board draws it), with yellow marks at its corners; the glyph's
-// cross is left out, the legend shows the hatch alone.
-void falltuer(Zelle& z)
-{
-    QPainter& p = z.maler();
-    // On whole pixels and unsmoothed, so that no edge blends the yellow marks
-    // into the dark hatch.
-    p.setRenderHint(QPainter::Antialiasing, false);
-    for (const GlyphStrich& s : glyphStriche(Falltuer)) {
-        if (s.art != GlyphStrich::Art::Rechteck)
-            continue;
-        const QPointF rand(s.stift / 2.0, s.stift / 2.0);
-        const QRectF luke((z.at(s.a1, s.b1) - rand).toPoint(), (z.at(s.a2, s.b2) + rand).toPoint());
-        QLinearGradient verlauf(luke.topLeft(), luke.bottomRight());
-        verlauf.setColorAt(0, QColor(58, 58, 52));
-        verlauf.setColorAt(1, QColor(28, 28, 24));
-        p.setPen(Qt::NoPen);
-        p.setBrush(verlauf);
-        p.drawRect(luke);
-        // Corner marks: short yellow angles on the hatch's corners.
-        const qreal arm = luke.width() * 0.26;
-        p.setPen(QPen(qtFarbe(glyphGelb), 2, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        p.setBrush(Qt::NoBrush);
-        const std::array<std::pair<QPointF, QPointF>, 4> ecken{{
-            {luke.topLeft(), {1, 1}},
-            {luke.topRight(), {-1, 1}},
-            {luke.bottomRight(), {-1, -1}},
-            {luke.bottomLeft(), {1, -1}},
-        }};
-        for (const auto& [ecke, innen] : ecken) {
-            const QPointF e = ecke + innen * 1.0;
-            p.drawPolyline(QPolygonF{e + QPointF(innen.x() * arm, 0), e, e + QPointF(0, innen.y() * arm)});
-        }
-    }
-}
-
 // The smiley for one icon size, outline and features scaled with it.
 QPixmap smiley(int groesse)
 {
@@ -401,50 +286,6 @@ QPixmap startBild(qreal pixelVerhaeltnis)
     }
     glatt(p);
     wuerfelZeichnen(p, QRectF(breite / 2.0 - 88, hoehe / 2.0 - 90, 176, 176));
-    p.end();
-    return QPixmap::fromImage(std::move(bild));
-}
-
-QString vorabLochName(int verhaeltnis) { return QStringLiteral("schwarzes-loch@%1x.png").arg(verhaeltnis); }
-
-QPixmap legendenBild(int index, qreal pixelVerhaeltnis)
-{
-    if (index == legendeSchwarzesLoch)
-        for (int v : vorabVerhaeltnisse) {
-            if (pixelVerhaeltnis != v)
-                continue;
-            QPixmap vorab(QStringLiteral(":/tarnkiste/vorab/") + vorabLochName(v));
-            if (!vorab.isNull()) {
-                vorab.setDevicePixelRatio(v);
-                return vorab;
-            }
-        }
-    return legendenBildMalen(index, pixelVerhaeltnis);
-}
-
-QPixmap legendenBildMalen(int index, qreal pixelVerhaeltnis)
-{
-    struct Groesse {
-        int breite, hoehe;
-    };
-    static constexpr std::array<Groesse, 8> groessen{{
-        {42, 43}, {42, 42}, {45, 43}, {47, 47}, {46, 49}, {47, 47}, {0, 0}, {43, 44},
-    }};
-    if (index < 0 || index >= static_cast<int>(groessen.size()) || groessen[static_cast<std::size_t>(index)].breite == 0)
-        return {};
-    const Groesse g = groessen[static_cast<std::size_t>(index)];
-    QImage bild = leinwand(g.breite, g.hoehe, pixelVerhaeltnis, Qt::black);
-    QPainter p(&bild);
-    Zelle z(p, g.breite, g.hoehe);
-    switch (index) {
-    case 0: glyphMalen(z, Katzenauge); break;
-    case 1: glyphMalen(z, UmlenkspiegelSteigend); break;
-    case 2: glyphMalen(z, UmlenkspiegelFallend); break;
-    case 3: schwarzesLoch(z); break;
-    case 4: glyphMalen(z, DrehspiegelWaagerecht); break;
-    case 5: glyphMalen(z, HalbspiegelNO); break;
-    default: falltuer(z); break;
-    }
     p.end();
     return QPixmap::fromImage(std::move(bild));
 }
@@ -637,8 +478,8 @@ void bilderSpeichern(const QString& ordner)
     };
     speichern(startKnopfBild(), QStringLiteral("startknopf"));
     speichern(startBild(), QStringLiteral("startbild"));
-    for (int i : {0, 1, 2, 3, 4, 5, 7})
-        speichern(legendenBild(i), QStringLiteral("legende%1").arg(i));
+    for (const Legendeneintrag& e : legende())
+        speichern(legendenBild(e.bild), QStringLiteral("legende%1").arg(e.bild));
     speichern(stopBild(), QStringLiteral("stop"));
     speichern(lautsprecherBild(), QStringLiteral("lautsprecher"));
     speichern(startSondeBild(), QStringLiteral("startsonde"));

@@ -1,10 +1,14 @@
-// The window's artwork: every button picture, legend picture and the icon, painted in code.
+// The window's artwork: every button picture and the icon, painted in code (the legend's own in legende.h).
 #pragma once
 
+#include <QColor>
 #include <QIcon>
+#include <QImage>
 #include <QPainterPath>
 #include <QPixmap>
 #include <QString>
+
+class QPainter;
 
 #include "model/feld.h"
 
@@ -13,6 +17,11 @@
 // carries r, so it shows at the logical size and stays sharp on high-DPI
 // screens. A ratio that is not a positive number counts as 1.
 // All of them need a QGuiApplication (fonts, QPixmap).
+
+// A canvas of the logical size breite x hoehe at the given pixel ratio,
+// filled with `grund`; and a painter's smoothing as every picture here uses it.
+QImage leinwand(int breite, int hoehe, qreal verhaeltnis, const QColor& grund);
+void glatt(QPainter& p);
 
 // The logical sizes of the button pictures, which the buttons know before
 // their pictures are painted.
@@ -28,20 +37,6 @@ QPixmap startKnopfBild(qreal pixelVerhaeltnis = 1.0);
 // 345 x 348: the start screen's cover for the hidden board, a white 8 x 8
 // grid on teal with a dark cube bearing a white question mark.
 QPixmap startBild(qreal pixelVerhaeltnis = 1.0);
-
-// The legend pictures, looking like board cells with the object's glyph:
-// 0 cat's eye 42 x 43, 1 rising mirror 42 x 42, 2 falling mirror 45 x 43,
-// 3 black hole 47 x 47, 4 rotating mirror 46 x 49, 5 half mirror 47 x 47,
-// 7 trapdoor 43 x 44. Any other index gives a null pixmap.
-QPixmap legendenBildMalen(int index, qreal pixelVerhaeltnis = 1.0);
-// The same, the black hole taken from the program's resources where the
-// build painted it (ratios 1 and 2 of the game's executable).
-QPixmap legendenBild(int index, qreal pixelVerhaeltnis = 1.0);
-
-inline constexpr int legendeSchwarzesLoch = 3;
-inline constexpr int vorabVerhaeltnisse[] = {1, 2};
-// The resource file name of the black hole painted at `verhaeltnis`.
-QString vorabLochName(int verhaeltnis);
 
 // 49 x 48: a red octagonal STOP sign, transparent around it.
 QPixmap stopBild(qreal pixelVerhaeltnis = 1.0);

@@ -8,11 +8,13 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "render/regelbild.h"
 #include "ui/kunstwerk.h"
+#include "ui/legende.h"
 #include "ui/rasterflaeche.h"
 
 namespace {
@@ -31,11 +33,10 @@ const Einlauf einlaeufe[] = {
     {west, "von rechts", "W"},
 };
 
-// One object kind: its section heading, the legend pictures of the main
-// window that show it, what it does, and its codes with a line for each.
+// One object kind: its section heading, what it does, and its codes with a
+// line for each; the legend pictures of those codes head its section.
 struct Objektart {
     const char* name;
-    std::vector<int> legende;
     const char* text;
     std::vector<std::pair<int, const char*>> codes;
 };
@@ -43,20 +44,20 @@ struct Objektart {
 const std::vector<Objektart>& objektarten()
 {
     static const std::vector<Objektart> arten{
-        {"Katzenauge", {0},
+        {"Katzenauge",
          "Das Katzenauge schickt die Sonde immer genau dorthin zurück, woher sie kam: eine Richtungsänderung "
          "um 180°.",
          {{Katzenauge, "Nummer 1"}}},
-        {"Umlenkspiegel", {1, 2},
+        {"Umlenkspiegel",
          "Der Umlenkspiegel steht schräg in der Zelle und lenkt die Sonde um 90° ab, und zwar auf beiden "
          "Seiten. Wohin, hängt von seiner Lage ab: steigend wie / (Nummer 2) oder fallend wie \\ (Nummer 3).",
          {{UmlenkspiegelSteigend, "Nummer 2: steigend"}, {UmlenkspiegelFallend, "Nummer 3: fallend"}}},
-        {"Drehspiegel", {4},
+        {"Drehspiegel",
          "Der Drehspiegel liegt waagerecht (Nummer 4) oder steht senkrecht (Nummer 5). Kommt die Sonde längs "
          "zu ihm, lässt er sie durch und bleibt, wie er ist. Trifft sie ihn quer, wirft er sie zurück und "
          "dreht sich um 90°, sobald sie seine Zelle verlassen hat.",
          {{DrehspiegelWaagerecht, "Nummer 4: waagerecht"}, {DrehspiegelSenkrecht, "Nummer 5: senkrecht"}}},
-        {"Halbdurchlässiger Spiegel", {5},
+        {"Halbdurchlässiger Spiegel",
          "Der halbdurchlässige Spiegel steht schräg wie ein Umlenkspiegel, spiegelt aber nur auf einer Seite: "
          "Die gepunktete Seite lässt die Sonde geradeaus und ohne Ton durch, die andere lenkt sie um 90° ab. "
          "Es gibt ihn in vier Lagen (Nummer 6 bis 9).",
@@ -64,11 +65,11 @@ const std::vector<Objektart>& objektarten()
           {HalbspiegelSW, "Nummer 7: spiegelt unten links"},
           {HalbspiegelNW, "Nummer 8: spiegelt oben links"},
           {HalbspiegelSO, "Nummer 9: spiegelt unten rechts"}}},
-        {"Schwarzes Loch", {3},
+        {"Schwarzes Loch",
          "Das schwarze Loch hält die Sonde fest. Ein tiefer Ton erklingt, der Lauf ist zu Ende, und die Sonde "
          "kommt nirgends mehr heraus.",
          {{SchwarzesLoch, "Nummer 10"}}},
-        {"Falltür", {7},
+        {"Falltür",
          "Die Falltür lässt die erste Sonde ungehindert durch. Hinter ihr schlägt sie zu und wird zum "
          "Katzenauge, das jede weitere Sonde zurückschickt.",
          {{Falltuer, "Nummer 11"}}},
@@ -228,9 +229,12 @@ void objektartAnfuegen(QVBoxLayout* spalte, const Objektart& art, qreal verhaelt
     spalte->addWidget(ueberschrift(QString::fromUtf8(art.name), 1.15));
 
     auto* kopf = new QHBoxLayout;
-    for (int index : art.legende) {
-        auto* bild = bildLabel(legendenBild(index, verhaeltnis), QStringLiteral("legende-%1").arg(index));
-        kopf->addWidget(bild, 0, Qt::AlignTop);
+    for (const Legendeneintrag& e : legende()) {
+        const bool zeigtArt = std::any_of(art.codes.begin(), art.codes.end(),
+                                          [&e](const auto& c) { return c.first == e.code; });
+        if (zeigtArt)
+            kopf->addWidget(bildLabel(legendenBild(e.bild, verhaeltnis), QStringLiteral("legende-%1").arg(e.bild)), 0,
+                            Qt::AlignTop);
     }
     kopf->addSpacing(6);
     kopf->addWidget(absatz(QString::fromUtf8(art.text)), 1);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "ui/kunstwerk.h"
+#include "ui/legende.h"
 #include "ui/spaetesbild.h"
 
 namespace {
