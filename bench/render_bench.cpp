@@ -10,6 +10,7 @@
 #include "render/spur.h"
 #include "tests/model/felder.h"
 #include "ui/beobachtungsfenster.h"
+#include "ui/legende.h"
 #include "ui/qtzeichenflaeche.h"
 #include "ui/rasterflaeche.h"
 
@@ -111,8 +112,18 @@ void beobachtungenNurGemalt(benchmark::State& state)
         fenster.repaint();
 }
 
+// The legend's black hole painted as the window would at its first paint if
+// the build had not painted it; the cat's eye's picture beside it.
+void legendenBildGemalt(benchmark::State& state, int bild)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(legendenBildMalen(bild, static_cast<qreal>(state.range(0))));
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(legendenBildGemalt, schwarzesLoch, legendeSchwarzesLoch)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(legendenBildGemalt, katzenauge, 0)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(beobachtungenNachEinerAenderung)->Unit(benchmark::kMillisecond);
 BENCHMARK(beobachtungenNurGemalt)->Unit(benchmark::kMillisecond);
 

@@ -57,36 +57,14 @@ bool bretterUndKompasse(const QDir& ordner)
 {
     bool gut = true;
     for (Seite seite : {Seite::Vorgabe, Seite::Nachbau})
-        for (int verhaeltnis : {1, 2}) {
-            Rasterflaeche box;
-            box.masseSetzen(QSize(440, 440), verhaeltnis);
-            box.hintergrundSetzen(hintergrundFarbe(seite));
-            box.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
-            spielfeldZeichnen(box, seite);
-            for (int code = 0; code < anzahlCodes; ++code)
-                zelleZeichnen(box, seite, code, code % 6 + 1, code / 6 * 3 + 2);
-            if (seite == Seite::Nachbau)
-                spurZeichnen(box, 0.5, 6.5, 7.5, 6.5);
-            const QString name = QStringLiteral("brett_%1_%2x.png")
-                                     .arg(seite == Seite::Vorgabe ? QStringLiteral("Vorgabe") : QStringLiteral("Nachbau"))
-                                     .arg(verhaeltnis);
-            gut = speichern(box.bild(), ordner.filePath(name)) && gut;
-        }
+        for (int verhaeltnis : {1, 2})
+            gut = speichern(brettBild(seite, verhaeltnis), ordner.filePath(brettBildName(seite, verhaeltnis))) && gut;
     for (Seite seite : {Seite::Vorgabe, Seite::Nachbau})
         for (int verhaeltnis : {1, 2})
             gut = speichern(glyphenBogen(seite, verhaeltnis), ordner.filePath(glyphenBogenName(seite, verhaeltnis))) && gut;
-    const std::pair<const char*, Richtung> richtungen[] = {
-        {"steht", steht}, {"nord", nord}, {"ost", ost}, {"sued", sued}, {"west", west}};
-    for (const auto& [name, r] : richtungen)
-        for (int verhaeltnis : {1, 2}) {
-            Rasterflaeche box;
-            box.masseSetzen(QSize(105, 113), verhaeltnis);
-            box.hintergrundSetzen(Farbe{240, 240, 240});
-            box.schriftSetzen(QFont(QStringLiteral("Liberation Serif"), 9));
-            box.massstabSetzen(-kompassRand, -kompassRand, kompassRand, kompassRand);
-            kompassZeigen(box, r);
-            gut = speichern(box.bild(), ordner.filePath(QStringLiteral("kompass_%1_%2x.png").arg(name).arg(verhaeltnis))) && gut;
-        }
+    for (Richtung r : {steht, nord, ost, sued, west})
+        for (int verhaeltnis : {1, 2})
+            gut = speichern(kompassBild(r, verhaeltnis), ordner.filePath(kompassBildName(r, verhaeltnis))) && gut;
     return gut;
 }
 

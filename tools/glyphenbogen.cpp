@@ -1,10 +1,15 @@
-// Draws the glyph sheets for the pictures tool and the pixel tests.
+// Draws the reference pictures for the pictures tool and the pixel tests.
 #include "tools/glyphenbogen.h"
 
 #include <cmath>
 
+#include <QFont>
+
+#include "render/brett.h"
 #include "render/geometrie.h"
 #include "render/glyphen.h"
+#include "render/kompass.h"
+#include "render/spur.h"
 #include "ui/rasterflaeche.h"
 
 QImage glyphenBogen(Seite seite, int verhaeltnis)
@@ -34,4 +39,42 @@ int bogenCodeBei(int x, int y, int verhaeltnis)
     if (spalte < 0 || spalte >= bogenSpalten || zeile < 0 || zeile >= anzahlCodes / bogenSpalten)
         return -1;
     return zeile * bogenSpalten + spalte;
+}
+
+QImage brettBild(Seite seite, int verhaeltnis)
+{
+    Rasterflaeche box;
+    box.masseSetzen(QSize(440, 440), verhaeltnis);
+    box.hintergrundSetzen(hintergrundFarbe(seite));
+    box.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
+    spielfeldZeichnen(box, seite);
+    for (int code = 0; code < anzahlCodes; ++code)
+        zelleZeichnen(box, seite, code, code % 6 + 1, code / 6 * 3 + 2);
+    if (seite == Seite::Nachbau)
+        spurZeichnen(box, 0.5, 6.5, 7.5, 6.5);
+    return box.bild();
+}
+
+QImage kompassBild(Richtung r, int verhaeltnis)
+{
+    Rasterflaeche box;
+    box.masseSetzen(QSize(105, 113), verhaeltnis);
+    box.hintergrundSetzen(Farbe{240, 240, 240});
+    box.schriftSetzen(QFont(QStringLiteral("Liberation Serif"), 9));
+    box.massstabSetzen(-kompassRand, -kompassRand, kompassRand, kompassRand);
+    kompassZeigen(box, r);
+    return box.bild();
+}
+
+QString brettBildName(Seite seite, int verhaeltnis)
+{
+    return QStringLiteral("brett_%1_%2x.png")
+        .arg(seite == Seite::Vorgabe ? QStringLiteral("Vorgabe") : QStringLiteral("Nachbau"))
+        .arg(verhaeltnis);
+}
+
+QString kompassBildName(Richtung r, int verhaeltnis)
+{
+    const char* name = r == nord ? "nord" : r == ost ? "ost" : r == sued ? "sued" : r == west ? "west" : "steht";
+    return QStringLiteral("kompass_%1_%2x.png").arg(QString::fromLatin1(name)).arg(verhaeltnis);
 }

@@ -1,4 +1,5 @@
-// A sheet of all twelve glyphs of one field, the reference the glyph drawing is held to.
+// The reference pictures the drawing is held to: a sheet of all twelve glyphs of one field, a board
+// with every glyph and a trail, the compass in each heading.
 #pragma once
 
 #include <QImage>
@@ -19,3 +20,13 @@ QString glyphenBogenName(Seite seite, int verhaeltnis);
 // The code whose cell holds the image pixel (x, y) of a sheet at `verhaeltnis`,
 // or -1 in the margin.
 int bogenCodeBei(int x, int y, int verhaeltnis);
+
+// A board of 440 x 440 pixels with every code on it, on the model board a
+// trail line across row 2 too.
+QImage brettBild(Seite seite, int verhaeltnis);
+// The compass at 105 x 113 pixels on the window's grey, as the run panel shows it.
+QImage kompassBild(Richtung r, int verhaeltnis);
+
+// The kept file names: brett_Vorgabe_1x.png, kompass_nord_2x.png, ...
+QString brettBildName(Seite seite, int verhaeltnis);
+QString kompassBildName(Richtung r, int verhaeltnis);

@@ -1,4 +1,4 @@
-// Every glyph held pixel by pixel to the sheets kept beside this test.
+// Every glyph, both boards and the compass held pixel by pixel to the pictures kept beside this test.
 #include <QImage>
 #include <QString>
 
@@ -30,4 +30,41 @@ TEST(GlyphSheets, EveryCodeOnBothFieldsAtRatiosOneAndTwoAsKept)
                     << (code < anzahlCodes ? "code " + std::to_string(code) : std::string("margin")) << " on the "
                     << (seite == Seite::Vorgabe ? "hidden" : "model") << " field at ratio " << verhaeltnis;
         }
+}
+
+namespace {
+
+// The number of pixels in which `bild` differs from the kept picture `name`.
+long long abweichungen(const QImage& gemalt, const QString& name)
+{
+    QImage gehalten(QStringLiteral(TARNKISTE_GLYPHEN_ORDNER "/") + name);
+    if (gehalten.isNull())
+        return -1;
+    const QImage bild = gemalt.convertToFormat(QImage::Format_RGB32);
+    gehalten = gehalten.convertToFormat(QImage::Format_RGB32);
+    if (bild.size() != gehalten.size())
+        return bild.width() * bild.height();
+    long long anders = 0;
+    for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+            anders += bild.pixel(x, y) != gehalten.pixel(x, y);
+    return anders;
+}
+
+} // namespace
+
+TEST(ReferencePictures, BothBoardsWithEveryGlyphAndTheTrailAsKept)
+{
+    for (Seite seite : {Seite::Vorgabe, Seite::Nachbau})
+        for (int verhaeltnis : {1, 2})
+            EXPECT_EQ(abweichungen(brettBild(seite, verhaeltnis), brettBildName(seite, verhaeltnis)), 0)
+                << brettBildName(seite, verhaeltnis).toStdString();
+}
+
+TEST(ReferencePictures, TheCompassInEveryHeadingAsKept)
+{
+    for (Richtung r : {steht, nord, ost, sued, west})
+        for (int verhaeltnis : {1, 2})
+            EXPECT_EQ(abweichungen(kompassBild(r, verhaeltnis), kompassBildName(r, verhaeltnis)), 0)
+                << kompassBildName(r, verhaeltnis).toStdString();
 }
