@@ -44,6 +44,18 @@ int umOrt(const Rasterflaeche& f, Ort o, QColor c)
     return n;
 }
 
+// Pixels where two pictures of one size differ; all of them when the sizes differ.
+int abweichend(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return a.width() * a.height();
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    return n;
+}
+
 } // namespace
 
 // On each of the four sides a player finds the yellow start marker where the
@@ -80,6 +92,8 @@ TEST(RulesPicture, MarkersAndTrailShowWhereTheProbeWent)
         }
 }
 
+namespace {
+
 // A picture drawn with hard edges, so that every pixel shows one colour drawn.
 void hartZeichnen(Rasterflaeche& f, const Regelbeispiel& b)
 {
@@ -87,6 +101,8 @@ void hartZeichnen(Rasterflaeche& f, const Regelbeispiel& b)
     f.kantenglaettungSetzen(false);
     regelbildZeichnen(f, b);
 }
+
+} // namespace
 
 // The example board lacked the grid marks of its right and bottom edge.
 TEST(RulesPicture, GridMarksOnEveryGridPointUpToTheFarEdges)
@@ -107,7 +123,8 @@ TEST(RulesPicture, GridMarksOnEveryGridPointUpToTheFarEdges)
             EXPECT_EQ(danach.farbeBei(x, y), als(gitterFarbe)) << "afterwards " << x << "," << y;
 }
 
-// A black hole's picture showed a white exit marker on the hole.
+// A black hole's picture showed a white exit marker on the hole. The hole's
+// spiral is white in its middle too, so the marker's dark rim tells.
 TEST(RulesPicture, HeldProbeGetsNoExitMarkerOnTheHole)
 {
     for (const Einlauf& e : einlaeufe) {
@@ -128,11 +145,12 @@ TEST(RulesPicture, ObjectIsShownAsItWasBeforeTheProbe)
             const Regelbeispiel b = regelbeispiel(code, e.richtung);
             Regelbeispiel unveraendert = b;
             unveraendert.codeDanach = b.code;
-            EXPECT_EQ(Spielregeln::regelbild(b, 1.0).toImage(), Spielregeln::regelbild(unveraendert, 1.0).toImage());
+            const QImage bild = Spielregeln::regelbild(b, 1.0).toImage();
+            EXPECT_EQ(abweichend(bild, Spielregeln::regelbild(unveraendert, 1.0).toImage()), 0);
             if (b.codeDanach != b.code) {
                 Regelbeispiel alsDanach = b;
                 alsDanach.code = b.codeDanach;
-                EXPECT_NE(Spielregeln::regelbild(b, 1.0).toImage(), Spielregeln::regelbild(alsDanach, 1.0).toImage());
+                EXPECT_GT(abweichend(bild, Spielregeln::regelbild(alsDanach, 1.0).toImage()), 0);
             }
         }
 }
@@ -148,14 +166,14 @@ TEST(RulesPicture, PaintedAtTheScreensPixelRatio)
     Rasterflaeche f;
     f.masseSetzen(QSize(regelbildSeite, regelbildSeite), 2.0);
     regelbildZeichnen(f, b);
-    EXPECT_EQ(bild.toImage().convertToFormat(f.bild().format()), f.bild());
+    EXPECT_EQ(abweichend(bild.toImage(), f.bild()), 0);
 
     const QPixmap danach = Spielregeln::danachbild(b, 2.0);
     EXPECT_EQ(danach.devicePixelRatio(), 2.0);
     Rasterflaeche g;
     g.masseSetzen(QSize(danachbildSeite, danachbildSeite), 2.0);
     danachbildZeichnen(g, b);
-    EXPECT_EQ(danach.toImage().convertToFormat(g.bild().format()), g.bild());
+    EXPECT_EQ(abweichend(danach.toImage(), g.bild()), 0);
 }
 
 class RulesWindow : public ::testing::Test {
