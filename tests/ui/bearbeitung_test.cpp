@@ -9,6 +9,18 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <string>
+#include <thread>
+
+#if defined(__linux__)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "model/felddatei.h"
 #include "tests/ui/fenster.h"
 #include "ui/festesbild.h"
@@ -231,3 +243,45 @@ TEST_F(FensterTest, FailedSaveTellsThePlayerAndKeepsTheOldFile)
     EXPECT_TRUE(u.dialoge->meldungen[0].symbol);
     EXPECT_FALSE(QFile::exists(ordner.filePath(QStringLiteral("fehlt/feld.tkx"))));
 }
+
+#if defined(__linux__)
+// A named pipe that another program holds open for writing hung the window
+// at its first read. Should the open wait, a helper feeds the pipe a whole
+// field after 5 s, so that the test fails instead of hanging.
+TEST_F(FensterTest, OpeningANamedPipeWithAWriterReturnsAndLoadsNothing)
+{
+    QTemporaryDir ordner;
+    starten();
+    klicken(f->cmdTarnkiste);
+    feldKlicken(f->picVorgabe, 3.5, 8.5);
+    klicken(f->Command5);
+    const std::string pfad = ordner.filePath(QStringLiteral("rohr.tkx")).toStdString();
+    ASSERT_EQ(::mkfifo(pfad.c_str(), 0600), 0);
+    const int schreiber = ::open(pfad.c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(schreiber, 0);
+    const Spielstand vorher = f->spiel();
+    ASSERT_EQ(vorher.gestarteteSonden, 1);
+
+    std::promise<void> fertig;
+    std::atomic<bool> gewartet{false};
+    std::thread helfer([&gewartet, schreiber, ende = fertig.get_future()] {
+        if (ende.wait_for(std::chrono::seconds(5)) == std::future_status::ready)
+            return;
+        gewartet = true;
+        std::string feld;
+        for (int i = 0; i < 64; ++i)
+            feld += "1\r\n";
+        [[maybe_unused]] const auto geschrieben = ::write(schreiber, feld.data(), feld.size());
+    });
+    u.dialoge->antworten.push_back(QString::fromStdString(pfad));
+    f->cmdoeffnen->trigger();
+    fertig.set_value();
+    helfer.join();
+    ::close(schreiber);
+
+    EXPECT_FALSE(gewartet) << "the open waited for the pipe";
+    EXPECT_EQ(f->spiel().feldVorgabe, vorher.feldVorgabe);
+    EXPECT_EQ(f->spiel().feldVorgabeKopie, vorher.feldVorgabeKopie);
+    EXPECT_EQ(f->spiel().gestarteteSonden, 1);
+}
+#endif

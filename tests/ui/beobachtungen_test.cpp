@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 
 #include "tests/model/felder.h"
@@ -95,6 +96,42 @@ TEST_F(BeobachtungenTest, RowsShowTheLaunchesAndMarksFollowTheModel)
     EXPECT_EQ(f->beobachtungsfenster()->modell().rowCount(), 0) << "a new box, a new record";
 }
 
+// "Schritte" and "Kontakte" stood over each other's numbers.
+TEST_F(BeobachtungenTest, EachNumberStandsUnderItsOwnHeading)
+{
+    QTableView* tabelle = oeffnen()->tabelle();
+    starteUnten(6.5);  // 16 steps, 1 contact
+    QCoreApplication::processEvents();
+    const QAbstractItemModel* m = tabelle->model();
+    const auto unter = [m](const QString& kopf) {
+        for (int c = 0; c < m->columnCount(); ++c)
+            if (m->headerData(c, Qt::Horizontal).toString() == kopf)
+                return m->data(m->index(0, c)).toString();
+        return QStringLiteral("no such heading");
+    };
+    const std::pair<const char*, const char*> erwartet[] = {
+        {"Nr", "1"}, {"Start", "unten g"}, {"Ende", "unten g"}, {"Schritte", "16"}, {"Kontakte", "1"},
+    };
+    for (const auto& [kopf, text] : erwartet)
+        EXPECT_EQ(unter(QString::fromUtf8(kopf)), QString::fromUtf8(text)) << kopf;
+}
+
+// With more launches than the window has room for, the newest stayed out of view.
+TEST_F(BeobachtungenTest, NewestLaunchIsScrolledIntoView)
+{
+    QTableView* tabelle = oeffnen()->tabelle();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f->beobachtungsfenster()));
+    constexpr int anzahl = 40;
+    for (int i = 0; i < anzahl; ++i)
+        starteUnten(0.5 + i % 8);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(tabelle->model()->rowCount(), anzahl);
+    ASSERT_GT(tabelle->verticalScrollBar()->maximum(), 0) << "all rows fit";
+    const QRect letzte = tabelle->visualRect(tabelle->model()->index(anzahl - 1, 0));
+    EXPECT_TRUE(tabelle->viewport()->rect().contains(letzte))
+        << "newest row at " << letzte.top() << ", view " << tabelle->viewport()->height() << " high";
+}
+
 TEST_F(BeobachtungenTest, ALaunchInTheMiddleOfAnotherMarksBoth)
 {
     const long long vorDemLauf = u.zeit->aufrufe;
@@ -135,6 +172,7 @@ TEST_F(BeobachtungenTest, DoubleClickPutsTheModelProbeOnTheStartPlace)
     EXPECT_EQ(f->spiel().feldNachbau, modell);
     doppelklick(1);  // "im Feld e4": no border place to go to
     EXPECT_EQ(f->spiel().sondeNachbau, sondeAmRand(Rand::Unten, 6));
+    EXPECT_EQ(f->spiel().feldNachbau, modell) << "the double click edited the model cell e4";
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Pixels of boards, glyphs, compass and trail as a surface draws them, and the widget that shows them.
 #include <cmath>
 #include <string>
+#include <tuple>
 
 #include <QFont>
 #include <QImage>
@@ -322,6 +323,29 @@ TEST(RasterSurface, PictureSurvivesRatioAndSizeChanges)
 
     box.hintergrundSetzen(Farbe{1, 2, 3});
     EXPECT_EQ(box.farbeBei(2.5, 2.5), QColor(1, 2, 3));
+}
+
+// A surface that changed size kept its old pixels per unit, so what was
+// drawn afterwards landed where the old size put it.
+TEST(RasterSurface, NewSizeKeepsTheScaleAcrossIt)
+{
+    for (auto [breite, hoehe, verhaeltnis] : {std::tuple{200, 100, 1.0}, {50, 300, 1.0}, {200, 100, 2.0}}) {
+        SCOPED_TRACE(std::to_string(breite) + "x" + std::to_string(hoehe) + " at " + std::to_string(verhaeltnis));
+        Rasterflaeche box;
+        einrichten(box, 100, 100, 1.0, Farbe{255, 255, 255});
+        box.massstabSetzen(0, 0, 10, 10);
+        box.masseSetzen(QSize(breite, hoehe), verhaeltnis);
+        box.rechteckFuellen(6, 6, 6, 6, Farbe{});
+        box.linie(0, 3, 10, 3, Farbe{200, 0, 0});
+        // Unit (6, 6) is the logical pixel at 6/10 of each side, row 3 at 3/10 of the height.
+        const QImage& bild = box.bild();
+        const auto bildpunkt = [&](double x, double y) {
+            return bild.pixelColor(static_cast<int>((x + 0.5) * verhaeltnis), static_cast<int>((y + 0.5) * verhaeltnis));
+        };
+        EXPECT_EQ(bildpunkt(breite * 6 / 10, hoehe * 6 / 10), QColor(Qt::black));
+        EXPECT_EQ(schwarzerBereich(bild).size(), QSize(static_cast<int>(verhaeltnis), static_cast<int>(verhaeltnis)));
+        EXPECT_EQ(bildpunkt(breite - 1, hoehe * 3 / 10), QColor(200, 0, 0)) << "the line reaches the new right edge";
+    }
 }
 
 // A smoothed dot left the last solid dot remembered, so the next solid dot

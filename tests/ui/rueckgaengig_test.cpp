@@ -170,6 +170,32 @@ TEST_F(RueckgaengigTest, UndoDuringAHiddenRunChangesNothingOfTheRun)
     EXPECT_EQ(f->spiel().feldNachbau, Feld{}) << "the undo itself took place";
 }
 
+// Clearing an empty model, or copying over a model that already is the
+// hidden box, changed no cell but became an undo step and dropped the redo.
+TEST_F(RueckgaengigTest, ClearingAnEmptyModelIsNoUndoStep)
+{
+    const std::pair<const char*, std::function<void()>> tabelle[] = {
+        {"clearing", [&] { klicken(f->cmdDelN); }},
+        {"copying the same box", [&] {
+             f->spiel().feldVorgabe = Feld{};
+             f->Check1->setChecked(true);
+             klicken(f->cmdUebernehmen[0]);
+         }},
+    };
+    for (const auto& [name, tun] : tabelle) {
+        SCOPED_TRACE(name);
+        feldKlicken(f->picNachbau, 2.5, 3.5);
+        f->cmdRueckgaengig->trigger();
+        ASSERT_EQ(f->spiel().feldNachbau, Feld{});
+        tun();
+        EXPECT_FALSE(f->cmdRueckgaengig->isEnabled());
+        EXPECT_EQ(f->cmdWiederholen->text(), QStringLiteral("Wiederholen: Zelle c5"));
+        f->cmdWiederholen->trigger();
+        EXPECT_EQ(f->spiel().feldNachbau(2, 3), Katzenauge);
+        f->cmdRueckgaengig->trigger();
+    }
+}
+
 TEST_F(RueckgaengigTest, MenuSitsAfterTheCheckWithTheOnlyShortcuts)
 {
     EXPECT_EQ(f->cmdSpielregeln->shortcuts(), QList<QKeySequence>{QKeySequence(Qt::Key_F1)});

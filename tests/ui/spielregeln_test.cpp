@@ -10,7 +10,10 @@
 #include <QSet>
 #include <QTest>
 
+#include <algorithm>
+#include <climits>
 #include <string>
+#include <vector>
 
 #include "model/regelbeispiel.h"
 #include "render/aussehen.h"
@@ -38,6 +41,18 @@ int umOrt(const Rasterflaeche& f, Ort o, QColor c)
     for (double dy = -0.3; dy <= 0.3; dy += 1.0 / regelbildZelle)
         for (double dx = -0.3; dx <= 0.3; dx += 1.0 / regelbildZelle)
             n += f.farbeBei(o.x + 0.5 + dx, o.y + 0.5 + dy) == c;
+    return n;
+}
+
+// Pixels where two pictures of one size differ; all of them when the sizes differ.
+int abweichend(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return a.width() * a.height();
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
     return n;
 }
 
@@ -75,6 +90,90 @@ TEST(RulesPicture, MarkersAndTrailShowWhereTheProbeWent)
                     << "segment " << k;
             }
         }
+}
+
+namespace {
+
+// A picture drawn with hard edges, so that every pixel shows one colour drawn.
+void hartZeichnen(Rasterflaeche& f, const Regelbeispiel& b)
+{
+    f.masseSetzen(QSize(regelbildSeite, regelbildSeite), 1.0);
+    f.kantenglaettungSetzen(false);
+    regelbildZeichnen(f, b);
+}
+
+} // namespace
+
+// The example board lacked the grid marks of its right and bottom edge.
+TEST(RulesPicture, GridMarksOnEveryGridPointUpToTheFarEdges)
+{
+    for (int code = 0; code < anzahlCodes; ++code) {
+        SCOPED_TRACE("code " + std::to_string(code));
+        Rasterflaeche f;
+        hartZeichnen(f, regelbeispiel(code, nord));
+        for (int y = 0; y <= beispielGroesse; ++y)
+            for (int x = 0; x <= beispielGroesse; ++x)
+                EXPECT_EQ(f.farbeBei(x, y), als(gitterFarbe)) << x << "," << y;
+    }
+    Rasterflaeche danach;
+    danach.masseSetzen(QSize(danachbildSeite, danachbildSeite), 1.0);
+    danachbildZeichnen(danach, regelbeispiel(Falltuer, nord));
+    for (int y = 0; y <= 1; ++y)
+        for (int x = 0; x <= 1; ++x)
+            EXPECT_EQ(danach.farbeBei(x, y), als(gitterFarbe)) << "afterwards " << x << "," << y;
+}
+
+// A black hole's picture showed a white exit marker on the hole. The hole's
+// spiral is white in its middle too, so the marker's dark rim tells.
+TEST(RulesPicture, HeldProbeGetsNoExitMarkerOnTheHole)
+{
+    for (const Einlauf& e : einlaeufe) {
+        SCOPED_TRACE(e.buchstabe);
+        Rasterflaeche f;
+        hartZeichnen(f, regelbeispiel(SchwarzesLoch, e.richtung));
+        EXPECT_EQ(umOrt(f, {beispielMitte, beispielMitte}, als(markerRand)), 0);
+    }
+}
+
+// The pictures showed the object as the probe left it, a trapdoor as the
+// cat's eye it becomes: what the object turns into must not show.
+TEST(RulesPicture, ObjectIsShownAsItWasBeforeTheProbe)
+{
+    for (int code : {DrehspiegelWaagerecht, DrehspiegelSenkrecht, Falltuer})
+        for (const Einlauf& e : einlaeufe) {
+            SCOPED_TRACE("code " + std::to_string(code) + " heading " + e.buchstabe);
+            const Regelbeispiel b = regelbeispiel(code, e.richtung);
+            Regelbeispiel unveraendert = b;
+            unveraendert.codeDanach = b.code;
+            const QImage bild = Spielregeln::regelbild(b, 1.0).toImage();
+            EXPECT_EQ(abweichend(bild, Spielregeln::regelbild(unveraendert, 1.0).toImage()), 0);
+            if (b.codeDanach != b.code) {
+                Regelbeispiel alsDanach = b;
+                alsDanach.code = b.codeDanach;
+                EXPECT_GT(abweichend(bild, Spielregeln::regelbild(alsDanach, 1.0).toImage()), 0);
+            }
+        }
+}
+
+// Painted at ratio 1 and scaled up, the pictures came out blurred on a
+// screen at ratio 2: they hold the pixels the surface paints at that ratio.
+TEST(RulesPicture, PaintedAtTheScreensPixelRatio)
+{
+    const Regelbeispiel b = regelbeispiel(DrehspiegelSenkrecht, ost);
+    const QPixmap bild = Spielregeln::regelbild(b, 2.0);
+    EXPECT_EQ(bild.devicePixelRatio(), 2.0);
+    EXPECT_EQ(bild.deviceIndependentSize(), QSizeF(regelbildSeite, regelbildSeite));
+    Rasterflaeche f;
+    f.masseSetzen(QSize(regelbildSeite, regelbildSeite), 2.0);
+    regelbildZeichnen(f, b);
+    EXPECT_EQ(abweichend(bild.toImage(), f.bild()), 0);
+
+    const QPixmap danach = Spielregeln::danachbild(b, 2.0);
+    EXPECT_EQ(danach.devicePixelRatio(), 2.0);
+    Rasterflaeche g;
+    g.masseSetzen(QSize(danachbildSeite, danachbildSeite), 2.0);
+    danachbildZeichnen(g, b);
+    EXPECT_EQ(abweichend(danach.toImage(), g.bild()), 0);
 }
 
 class RulesWindow : public ::testing::Test {
@@ -157,6 +256,29 @@ TEST_F(RulesWindow, ShowsEveryCodeFromEverySideAsTheRulesRunIt)
                 EXPECT_NE(danach->pixmap().toImage(), Spielregeln::danachbild(anders, verhaeltnis).toImage());
             }
         }
+}
+
+// The pictures of mirror 5 stood under mirror 4's line and the other way
+// round: every code's pictures lie below its own line and above the next.
+TEST_F(RulesWindow, EachCodesPicturesStandUnderItsOwnLine)
+{
+    std::vector<std::pair<int, int>> zeilen;  // height in the window, code
+    for (const QLabel* l : r.inhalt()->findChildren<QLabel*>())
+        if (l->text().startsWith(QStringLiteral("Nummer ")))
+            zeilen.emplace_back(l->mapTo(r.inhalt(), QPoint()).y(), l->text().mid(7).section(u':', 0, 0).toInt());
+    std::sort(zeilen.begin(), zeilen.end());
+    ASSERT_EQ(zeilen.size(), static_cast<std::size_t>(anzahlCodes - 1));
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        const auto [oben, code] = zeilen[i];
+        const int unten = i + 1 < zeilen.size() ? zeilen[i + 1].first : INT_MAX;
+        for (const Einlauf& e : einlaeufe) {
+            const QLabel* l = bild(QStringLiteral("regelbild-") + kennung(code, e));
+            ASSERT_NE(l, nullptr) << code << e.buchstabe;
+            const int y = l->mapTo(r.inhalt(), QPoint()).y();
+            EXPECT_TRUE(y > oben && y < unten) << "Nummer " << code << " " << e.buchstabe << " at " << y
+                                               << ", its line at " << oben << ", the next at " << unten;
+        }
+    }
 }
 
 namespace {
