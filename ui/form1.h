@@ -11,7 +11,7 @@
 #include "model/beobachtungen.h"
 #include "model/feld.h"
 #include "model/generator.h"
-#include "model/sondenanzeige.h"
+#include "model/sondenlauf.h"
 #include "ui/dienste.h"
 
 class QAction;
