@@ -7,8 +7,7 @@
 #include "render/farbe.h"
 #include "render/zeichenflaeche.h"
 
-// What tells the boards apart. The game's fields are 8 cells and labelled,
-// the hidden one titled; a rules picture's board is a few bare cells.
+// What tells the boards apart; a rules picture's board is a few bare cells.
 struct Brettart {
     int groesse = feldGroesse;       // cells along each side, from (0, 0)
     Farbe flaeche{};                 // the fill and the strips between the grid crosses
@@ -19,7 +18,8 @@ struct Brettart {
     bool alterStift = false;
 };
 
-// The board of a field in the game.
+// A field's board in the game: 8 cells, labelled in the side's colour, the
+// hidden one titled.
 Brettart spielbrett(Seite seite);
 
 // Board area, full grid lines, the strips that cut them back to crosses at
@@ -27,7 +27,7 @@ Brettart spielbrett(Seite seite);
 // the title; on a surface already scaled to board units. Leaves the pen width at 1.
 void brettZeichnen(Zeichenflaeche& flaeche, const Brettart& art);
 
-// The board of a field in the game.
+// brettZeichnen with spielbrett(seite).
 void spielfeldZeichnen(Zeichenflaeche& flaeche, Seite seite);
 
 // Wipes the blind's notes: its background, the white grid, then the notes' pen.
