@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "model/pruefen.h"
-#include "model/schritt.h"
+#include "model/schrittregel.h"
 
 // 200 launches into `kiste` as a player makes them, every start place in
 // turn, every fifth launch stopped after a few steps and the next one going
@@ -24,13 +24,13 @@ inline std::vector<Beobachtung> beobachtungsreihe(const Feld& kiste)
         // A loop is stopped after 2000 steps: half a minute at the top speed.
         const long long halt = k % 5 == 0 ? 3 : 2000;
         for (;;) {
-            const Schrittergebnis e = verborgenerSchritt(feld, p);
+            const Schrittergebnis e = schrittRegel(feld, p, Randverhalten::Verlassen);
             ++b.schritte;
             b.kontakte += e.kontakt;
             if (e.zelleGeaendert)
                 feld(e.zelleX, e.zelleY) = e.neuerCode;
             p = e.sonde;
-            if (e.ausgang) {
+            if (e.amRand) {
                 b.ende = Beobachtung::Ende::Ausgang;
                 b.endeX = p.x;
                 b.endeY = p.y;

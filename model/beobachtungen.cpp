@@ -1,7 +1,7 @@
 // Recording launches and replaying them, in their order, on a copy of the model field.
 #include "model/beobachtungen.h"
 
-#include "model/schritt.h"
+#include "model/schrittregel.h"
 
 LaufendeBeobachtung beobachtungBeginnen(const Spielstand& s)
 {
@@ -45,12 +45,12 @@ Laufausgang laufen(Feld& feld, Sonde p, long long hoechstens)
 {
     Laufausgang a{Laufausgang::Art::Endlos, 0, 0, 0, 0};
     while (a.schritte < hoechstens) {
-        const Schrittergebnis e = verborgenerSchritt(feld, p);
+        const Schrittergebnis e = schrittRegel(feld, p, Randverhalten::Verlassen);
         ++a.schritte;
         if (e.zelleGeaendert)
             feld(e.zelleX, e.zelleY) = e.neuerCode;
         p = e.sonde;
-        if (e.ausgang)
+        if (e.amRand)
             return {Laufausgang::Art::Ausgang, p.x, p.y, a.schritte, a.kontakte};
         if (e.gefangen)
             return {Laufausgang::Art::Loch, 0, 0, a.schritte, a.kontakte};

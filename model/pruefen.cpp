@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "model/schritt.h"
+#include "model/schrittregel.h"
 
 namespace {
 
@@ -92,7 +92,7 @@ Laufausgang Laeufe::lauf(Sonde start)
     eigene_.clear();
     Laufausgang ende;
     for (;;) {
-        const Schrittergebnis e = verborgenerSchritt(feld, z.sonde);
+        const Schrittergebnis e = schrittRegel(feld, z.sonde, Randverhalten::Verlassen);
         ++schritte;
         z.sonde = e.sonde;
         bool neuBeginnen = false;
@@ -103,7 +103,7 @@ Laufausgang Laeufe::lauf(Sonde start)
             code = e.neuerCode;
             z.anders ^= zellbit(e.zelleX, e.zelleY);
         }
-        if (e.ausgang) {
+        if (e.amRand) {
             ende = {Laufausgang::Art::Ausgang, z.sonde.x, z.sonde.y, schritte, kontakte};
             break;
         }

@@ -1,7 +1,7 @@
 // The examples of the rules pictures, computed with the hidden step's own rules.
 #include "model/regelbeispiel.h"
 
-#include "model/schritt.h"
+#include "model/schrittregel.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ Regelbeispiel regelbeispiel(int code, Richtung richtung)
     b.weg.push_back(start);
 
     for (int n = 0; n < schrittGrenze; ++n) {
-        const Schrittergebnis e = verborgenerSchritt(feld, p);
+        const Schrittergebnis e = schrittRegel(feld, p, Randverhalten::Verlassen);
         if (e.zelleGeaendert)
             feld(e.zelleX, e.zelleY) = e.neuerCode;
         p = e.sonde;

@@ -41,7 +41,7 @@ struct Regelbeispiel {
 Ort beispielStart(Richtung richtung);
 
 // Runs a probe heading `richtung` (nord, ost, sued or west) into the example
-// field holding `code` in its middle, step by step with verborgenerSchritt,
+// field holding `code` in its middle, step by step with schrittRegel,
 // until it stands on the border ring or is held. A code outside 0..11 or a
 // standing heading gives an example with an empty path.
 Regelbeispiel regelbeispiel(int code, Richtung richtung);

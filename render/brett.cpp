@@ -1,7 +1,8 @@
-// The board of a field picture and the drawing part of the game's set-up.
+// The one board routine and the drawing part of the game's set-up.
 #include "render/brett.h"
 
 #include <array>
+#include <utility>
 
 #include "render/geometrie.h"
 #include "render/kompass.h"
@@ -13,23 +14,19 @@ constexpr std::array<const char*, feldGroesse> spaltenBuchstaben{"a", "b", "c", 
 
 constexpr int rolloNotizStift = 3;
 
-// Lines k of the full grid; on a board the strips later cut them back to
+// The full grid of n cells; on a board the strips later cut it back to
 // crosses at the grid points.
-void gitterlinien(Zeichenflaeche& flaeche, int k, Farbe farbe)
+void gitter(Zeichenflaeche& flaeche, int n, Farbe farbe)
 {
-    flaeche.linie(k, 0, k, feldGroesse, farbe);
-    flaeche.linie(0, k, feldGroesse, k, farbe);
+    for (int k = 0; k <= n; ++k) {
+        flaeche.linie(k, 0, k, n, farbe);
+        flaeche.linie(0, k, n, k, farbe);
+    }
 }
 
-// Column k and row k: the strips that leave only 0.1 of every grid line
-// around the grid points, then the letters and numbers of that column and row.
-void streifenUndBeschriftung(Zeichenflaeche& flaeche, Seite seite, int k)
+void beschriftung(Zeichenflaeche& flaeche, int k, Farbe schrift)
 {
-    const Farbe brett = brettFarbe(seite);
-    flaeche.rechteckFuellen(k + 0.1, 0, k + 0.9, feldGroesse, brett);
-    flaeche.rechteckFuellen(0, k + 0.1, feldGroesse, k + 0.9, brett);
-
-    flaeche.vordergrundSetzen(beschriftungsFarbe(seite));
+    flaeche.vordergrundSetzen(schrift);
     const char* buchstabe = spaltenBuchstaben[static_cast<std::size_t>(k)];
     flaeche.text(k + 0.4, feldGroesse, buchstabe);
     flaeche.text(k + 0.4, -0.3, buchstabe);
@@ -38,78 +35,61 @@ void streifenUndBeschriftung(Zeichenflaeche& flaeche, Seite seite, int k)
     flaeche.text(-0.3, k + 0.4, zahl);
 }
 
-void titel(Zeichenflaeche& flaeche)
+// Pen width 1, the white grid, then the notes' pen.
+void rolloGitter(Zeichenflaeche& rollo)
 {
-    flaeche.vordergrundSetzen(titelFarbe);
-    flaeche.text(3.5, -0.9, "Tarnkiste");
-}
-
-void streifenBeschriftungTitel(Zeichenflaeche& flaeche, Seite seite)
-{
-    for (int k = 0; k < feldGroesse; ++k)
-        streifenUndBeschriftung(flaeche, seite, k);
-    if (seite == Seite::Vorgabe)
-        titel(flaeche);
+    rollo.stiftbreiteSetzen(1);
+    gitter(rollo, feldGroesse, rolloWeiss);
+    rollo.stiftbreiteSetzen(rolloNotizStift);
 }
 
 } // namespace
 
-void brettFlaecheFuellen(Zeichenflaeche& flaeche, Seite seite)
+Brettart spielbrett(Seite seite)
 {
-    flaeche.rechteckFuellen(0, 0, feldGroesse, feldGroesse, brettFarbe(seite));
+    return {.flaeche = brettFarbe(seite), .schrift = beschriftungsFarbe(seite), .titel = seite == Seite::Vorgabe};
 }
 
-void brettOhneFlaecheZeichnen(Zeichenflaeche& flaeche, Seite seite)
+void brettZeichnen(Zeichenflaeche& flaeche, const Brettart& art)
 {
-    for (int k = 0; k <= feldGroesse; ++k)
-        gitterlinien(flaeche, k, gitterFarbe);
-    streifenBeschriftungTitel(flaeche, seite);
+    const int n = art.groesse;
+    if (!art.alterStift)
+        flaeche.stiftbreiteSetzen(1);
+    flaeche.rechteckFuellen(0, 0, n, n, art.flaeche);
+    if (art.alterStift)
+        flaeche.stiftbreiteSetzen(1);
+    gitter(flaeche, n, gitterFarbe);
+    for (int k = 0; k < n; ++k) {
+        // Column k and row k: only 0.1 of every grid line stays around the grid points.
+        flaeche.rechteckFuellen(k + 0.1, 0, k + 0.9, n, art.flaeche);
+        flaeche.rechteckFuellen(0, k + 0.1, n, k + 0.9, art.flaeche);
+        if (art.schrift)
+            beschriftung(flaeche, k, *art.schrift);
+    }
+    if (art.titel) {
+        flaeche.vordergrundSetzen(titelFarbe);
+        flaeche.text(3.5, -0.9, "Tarnkiste");
+    }
 }
 
-void spielfeldZeichnen(Zeichenflaeche& flaeche, Seite seite)
-{
-    flaeche.stiftbreiteSetzen(1);
-    brettFlaecheFuellen(flaeche, seite);
-    brettOhneFlaecheZeichnen(flaeche, seite);
-}
+void spielfeldZeichnen(Zeichenflaeche& flaeche, Seite seite) { brettZeichnen(flaeche, spielbrett(seite)); }
 
 void rolloWischen(Zeichenflaeche& rollo)
 {
     rollo.leeren();
-    rollo.stiftbreiteSetzen(1);
-    for (int k = 0; k <= feldGroesse; ++k)
-        gitterlinien(rollo, k, rolloWeiss);
-    rollo.stiftbreiteSetzen(rolloNotizStift);
+    rolloGitter(rollo);
 }
 
 void spielAufbauZeichnen(Zeichenflaeche& vorgabe, Zeichenflaeche& nachbau,
                          Zeichenflaeche& kompass, Zeichenflaeche& rollo)
 {
-    vorgabe.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
-    nachbau.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
+    for (auto [flaeche, seite] : {std::pair{&vorgabe, Seite::Vorgabe}, {&nachbau, Seite::Nachbau}}) {
+        flaeche->massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
+        spielfeldZeichnen(*flaeche, seite);
+    }
     kompass.massstabSetzen(-kompassRand, -kompassRand, kompassRand, kompassRand);
-    vorgabe.stiftbreiteSetzen(1);
-    nachbau.stiftbreiteSetzen(1);
-    brettFlaecheFuellen(vorgabe, Seite::Vorgabe);
-    brettFlaecheFuellen(nachbau, Seite::Nachbau);
-
     rollo.hintergrundSetzen(rolloTuerkis);
     rollo.vordergrundSetzen(rolloWeiss);
     rollo.massstabSetzen(0, 0, feldGroesse, feldGroesse);
-    rollo.stiftbreiteSetzen(1);
-
-    for (int k = 0; k <= feldGroesse; ++k) {
-        gitterlinien(vorgabe, k, gitterFarbe);
-        gitterlinien(nachbau, k, gitterFarbe);
-        gitterlinien(rollo, k, rolloWeiss);
-    }
-    rollo.stiftbreiteSetzen(rolloNotizStift);
-
-    // The passes alternate between the fields as the grid loop does; each
-    // field's own drawing order is that of its board.
-    for (int k = 0; k < feldGroesse; ++k) {
-        streifenUndBeschriftung(vorgabe, Seite::Vorgabe, k);
-        streifenUndBeschriftung(nachbau, Seite::Nachbau, k);
-    }
-    titel(vorgabe);
+    rolloGitter(rollo);
 }

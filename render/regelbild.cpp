@@ -2,6 +2,7 @@
 #include "render/regelbild.h"
 
 #include "render/aussehen.h"
+#include "render/brett.h"
 #include "render/geometrie.h"
 #include "render/glyphen.h"
 #include "render/spur.h"
@@ -17,21 +18,11 @@ constexpr int markerInnen = 9;
 // probe comes out where it went in.
 constexpr double markerAbstand = 0.22;
 
-// Board area from (0, 0) to (n, n) with the game's grid crosses at the grid
-// points: full grid lines first, then the strips between them cut them back.
+// The model field's bare board of n cells on its background.
 void kleinesBrett(Zeichenflaeche& flaeche, int n)
 {
     flaeche.hintergrundSetzen(hintergrundFarbe(seite));
-    flaeche.stiftbreiteSetzen(1);
-    flaeche.rechteckFuellen(0, 0, n, n, brettFarbe(seite));
-    for (int k = 0; k <= n; ++k) {
-        flaeche.linie(k, 0, k, n, gitterFarbe);
-        flaeche.linie(0, k, n, k, gitterFarbe);
-    }
-    for (int k = 0; k < n; ++k) {
-        flaeche.rechteckFuellen(k + 0.1, 0, k + 0.9, n, brettFarbe(seite));
-        flaeche.rechteckFuellen(0, k + 0.1, n, k + 0.9, brettFarbe(seite));
-    }
+    brettZeichnen(flaeche, {.groesse = n, .flaeche = brettFarbe(seite)});
 }
 
 void marker(Zeichenflaeche& flaeche, double x, double y, Farbe fuellung)

@@ -15,9 +15,9 @@ void spurZeichnen(Zeichenflaeche& flaeche, double x1, double y1, double x2, doub
 void spurLoeschen(Zeichenflaeche& flaeche, const Feld& feldNachbau)
 {
     flaeche.leeren();
-    brettFlaecheFuellen(flaeche, Seite::Nachbau);
-    flaeche.stiftbreiteSetzen(1);
-    brettOhneFlaecheZeichnen(flaeche, Seite::Nachbau);
+    Brettart brett = spielbrett(Seite::Nachbau);
+    brett.alterStift = true;
+    brettZeichnen(flaeche, brett);
     for (int x = 0; x < feldGroesse; ++x)
         for (int y = 0; y < feldGroesse; ++y)
             zelleZeichnen(flaeche, Seite::Nachbau, feldNachbau(x, y), x, y);

@@ -1,7 +1,7 @@
 // The window's side of the probe display: what a step asks of the window, done with its controls.
 #pragma once
 
-#include "model/sondenanzeige.h"
+#include "model/sondenlauf.h"
 
 class Form1;
 

@@ -10,7 +10,7 @@
 #include <climits>
 
 #include "model/pruefen.h"
-#include "model/schritt.h"
+#include "model/sondenlauf.h"
 #include "model/zahltext.h"
 #include "ui/form1.h"
 

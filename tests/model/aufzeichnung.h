@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "model/sondenanzeige.h"
+#include "model/sondenlauf.h"
 
 class Aufzeichnung : public SondenAnzeige {
 public:

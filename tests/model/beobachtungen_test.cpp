@@ -9,7 +9,7 @@
 #include "model/feldoperationen.h"
 #include "model/generator.h"
 #include "model/pruefen.h"
-#include "model/schritt.h"
+#include "model/sondenlauf.h"
 #include "tests/model/aufzeichnung.h"
 #include "tests/model/felder.h"
 
@@ -207,12 +207,12 @@ std::vector<Nachspiel> vonHand(const std::vector<Beobachtung>& zeilen, const Fel
         Laufausgang a{Art::Endlos, 0, 0, 0, 0};
         Feld nachGrenze = feld;
         for (long long n = 1;; ++n) {
-            const Schrittergebnis e = verborgenerSchritt(feld, p);
+            const Schrittergebnis e = schrittRegel(feld, p, Randverhalten::Verlassen);
             if (e.zelleGeaendert)
                 feld(e.zelleX, e.zelleY) = e.neuerCode;
             p = e.sonde;
-            if (e.ausgang || e.gefangen) {
-                a = {e.ausgang ? Art::Ausgang : Art::Loch, e.ausgang ? p.x : 0, e.ausgang ? p.y : 0, n, a.kontakte};
+            if (e.amRand || e.gefangen) {
+                a = {e.amRand ? Art::Ausgang : Art::Loch, e.amRand ? p.x : 0, e.amRand ? p.y : 0, n, a.kontakte};
                 break;
             }
             a.kontakte += e.kontakt;

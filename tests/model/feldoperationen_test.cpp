@@ -3,7 +3,7 @@
 
 #include "model/feldoperationen.h"
 #include "model/generator.h"
-#include "model/schritt.h"
+#include "model/sondenlauf.h"
 #include "tests/model/aufzeichnung.h"
 #include "tests/model/felder.h"
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "model/objektregeln.h"
-#include "model/schritt.h"
+#include "model/sondenlauf.h"
 #include "tests/model/aufzeichnung.h"
 #include "tests/model/felder.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/regelbeispiel.h"
-#include "model/schritt.h"
+#include "model/schrittregel.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ TEST(RulesExample, EveryObjectSendsTheProbeOutWhereAPlayerExpects)
         }
 }
 
-// The examples come from the hidden step itself: stepping verborgenerSchritt
+// The examples come from the hidden step itself: stepping schrittRegel
 // by hand, with the object somewhere else in a full field, gives the same
 // places, the same end and the same object afterwards.
 TEST(RulesExample, FollowsTheHiddenStep)
@@ -97,7 +97,7 @@ TEST(RulesExample, FollowsTheHiddenStep)
             std::vector<Ort> weg{{p.x - ox + beispielMitte, p.y - oy + beispielMitte}};
             bool gefangen = false;
             for (int n = 0; n < 10; ++n) {
-                const Schrittergebnis e = verborgenerSchritt(feld, p);
+                const Schrittergebnis e = schrittRegel(feld, p, Randverhalten::Verlassen);
                 if (e.zelleGeaendert)
                     feld(e.zelleX, e.zelleY) = e.neuerCode;
                 p = e.sonde;

@@ -5,8 +5,7 @@
 #include <iostream>
 #include <random>
 
-#include "model/objektregeln.h"
-#include "model/schritt.h"
+#include "model/sondenlauf.h"
 #include "tests/model/aufzeichnung.h"
 #include "tests/model/felder.h"
 
@@ -304,68 +303,6 @@ TEST(ObjectChanges, RotatingMirrorTurnsOnlyAfterReflectingTheProbe)
         EXPECT_EQ(l.vorgabeBisEnde(), 2);
         EXPECT_EQ(l.s.feldVorgabe(7, 1), DrehspiegelWaagerecht);
         EXPECT_EQ(l.a.nur("zelle"), std::vector<std::string>{"zelle V 4 7 1"});
-    }
-}
-
-TEST(ObjectRules, EveryCodeAndHeading)
-{
-    struct Zeile {
-        const char* name;
-        int code;
-        Richtung n, o, s, w;  // outgoing heading for incoming N, O, S, W
-    };
-    const Zeile tabelle[] = {
-        {"empty", Leer, nord, ost, sued, west},
-        {"cat's eye", Katzenauge, sued, west, nord, ost},
-        {"rising mirror", UmlenkspiegelSteigend, ost, nord, west, sued},
-        {"falling mirror", UmlenkspiegelFallend, west, sued, ost, nord},
-        {"rotating lying", DrehspiegelWaagerecht, sued, ost, nord, west},
-        {"rotating standing", DrehspiegelSenkrecht, nord, west, sued, ost},
-        {"half NO", HalbspiegelNO, nord, ost, ost, nord},
-        {"half SW", HalbspiegelSW, west, sued, sued, west},
-        {"half NW", HalbspiegelNW, nord, nord, west, west},
-        {"half SO", HalbspiegelSO, ost, ost, sued, sued},
-        {"trapdoor", Falltuer, nord, ost, sued, west},
-    };
-    for (const auto& z : tabelle) {
-        EXPECT_EQ(objektWirkung(z.code, nord).richtung, z.n) << z.name;
-        EXPECT_EQ(objektWirkung(z.code, ost).richtung, z.o) << z.name;
-        EXPECT_EQ(objektWirkung(z.code, sued).richtung, z.s) << z.name;
-        EXPECT_EQ(objektWirkung(z.code, west).richtung, z.w) << z.name;
-        EXPECT_FALSE(objektWirkung(z.code, nord).gefangen) << z.name;
-    }
-    for (Richtung r : {nord, ost, sued, west, steht})
-        EXPECT_EQ(objektWirkung(SchwarzesLoch, r).richtung, steht);
-}
-
-TEST(ObjectRules, HalfMirrorsReflectWithAToneAndPassSilently)
-{
-    // Row 4 from either side onto a half mirror at (2,4) or (6,4).
-    struct Zeile {
-        const char* name;
-        int code;
-        Rand rand;
-        int index;
-        Sonde danach;  // on the mirror's cell
-        int toene;
-    };
-    const Zeile tabelle[] = {
-        {"6 heading east passes", HalbspiegelNO, Rand::Links, 4, {2, 4, 1, 0}, 0},
-        {"6 heading west turns north", HalbspiegelNO, Rand::Rechts, 4, {6, 4, 0, -1}, 1},
-        {"7 heading east turns south", HalbspiegelSW, Rand::Links, 4, {2, 4, 0, 1}, 1},
-        {"7 heading west passes", HalbspiegelSW, Rand::Rechts, 4, {6, 4, -1, 0}, 0},
-        {"8 heading east turns north", HalbspiegelNW, Rand::Links, 4, {2, 4, 0, -1}, 1},
-        {"8 heading west passes", HalbspiegelNW, Rand::Rechts, 4, {6, 4, -1, 0}, 0},
-        {"9 heading east passes", HalbspiegelSO, Rand::Links, 4, {2, 4, 1, 0}, 0},
-        {"9 heading west turns south", HalbspiegelSO, Rand::Rechts, 4, {6, 4, 0, 1}, 1},
-    };
-    for (const auto& z : tabelle) {
-        Lauf l;
-        l.s.feldNachbau(z.rand == Rand::Links ? 2 : 6, 4) = z.code;
-        l.s.sondeNachbau = sondeAmRand(z.rand, z.index);
-        l.nachbau(z.rand == Rand::Links ? 3 : 2);
-        EXPECT_EQ(l.s.sondeNachbau, z.danach) << z.name;
-        EXPECT_EQ(static_cast<int>(l.a.nur("ton").size()), z.toene) << z.name;
     }
 }
 
