@@ -1,7 +1,6 @@
 // Build tool: paints the legend's black hole, the one picture too slow to paint at start, for the program's resources.
 #include <QDir>
 #include <QGuiApplication>
-#include <QPixmap>
 #include <QString>
 
 #include <cstdio>

@@ -16,65 +16,67 @@
 #include "ui/qtfarbe.h"
 #include "ui/qtzeichenflaeche.h"
 
-void Fensteranzeige::ereignisseAbarbeiten()
-{
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
+// Holds no state of its own: every call reads the window's controls afresh.
+class Fensteranzeige final : public SondenAnzeige {
+public:
+    explicit Fensteranzeige(Form1& fenster) : f_(fenster) {}
 
-void Fensteranzeige::warten(int millisekunden)
-{
-    f_.dienste_.zeitgeber->warten(millisekunden);
-}
+    void ereignisseAbarbeiten() override
+    {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
 
-void Fensteranzeige::markerSchieben(Seite seite, double ddx, double ddy)
-{
-    Marker* m = seite == Seite::Vorgabe ? f_.shpBallVorgabe : f_.shpBallNachbau;
-    const QRect vorher = m->geometry();
-    m->verschieben(ddx, ddy);
-    // Shown at once: the steps do not let events run between their slides.
-    if (m->isVisible())
-        f_.bild(seite).repaint(vorher.united(m->geometry()));
-}
+    void warten(int millisekunden) override { f_.dienste_.zeitgeber->warten(millisekunden); }
 
-void Fensteranzeige::spurZeichnen(double x1, double y1, double x2, double y2)
-{
-    ::spurZeichnen(*f_.picNachbau, x1, y1, x2, y2);
-}
+    void markerSchieben(Seite seite, double ddx, double ddy) override
+    {
+        Marker* m = seite == Seite::Vorgabe ? f_.shpBallVorgabe : f_.shpBallNachbau;
+        const QRect vorher = m->geometry();
+        m->verschieben(ddx, ddy);
+        // Shown at once: the steps do not let events run between their slides.
+        if (m->isVisible())
+            f_.bild(seite).repaint(vorher.united(m->geometry()));
+    }
 
-void Fensteranzeige::zelleZeichnen(Seite seite, int code, int x, int y)
-{
-    ::zelleZeichnen(f_.bild(seite), seite, code, x, y);
-    // Every change of either field passes here: a model cell changes the
-    // marks, a hidden field with new contents empties the record.
-    f_.beobachtungenVormerken();
-}
+    void spurZeichnen(double x1, double y1, double x2, double y2) override
+    {
+        ::spurZeichnen(*f_.picNachbau, x1, y1, x2, y2);
+    }
 
-void Fensteranzeige::kompassZeigen(Richtung r)
-{
-    ::kompassZeigen(*f_.pickompass, r);
-}
+    void zelleZeichnen(Seite seite, int code, int x, int y) override
+    {
+        ::zelleZeichnen(f_.bild(seite), seite, code, x, y);
+        // Every change of either field passes here: a model cell changes the
+        // marks, a hidden field with new contents empties the record.
+        f_.beobachtungenVormerken();
+    }
 
-void Fensteranzeige::ortZeigen(int x, int y)
-{
-    f_.txtOrtx->setText(QString::number(x));
-    f_.txtOrty->setText(QString::number(y));
-}
+    void kompassZeigen(Richtung r) override { ::kompassZeigen(*f_.pickompass, r); }
 
-void Fensteranzeige::markerAusgang()
-{
-    f_.shpBallVorgabe->fuellungSetzen(qtFarbe(markerAusgangWeiss));
-    if (f_.shpBallVorgabe->isVisible())
-        f_.shpBallVorgabe->repaint();
-}
+    void ortZeigen(int x, int y) override
+    {
+        f_.txtOrtx->setText(QString::number(x));
+        f_.txtOrty->setText(QString::number(y));
+    }
 
-void Fensteranzeige::ton(int hertz, int millisekunden)
-{
-    f_.dienste_.tonausgabe->ton(hertz, millisekunden);
-}
+    void markerAusgang() override
+    {
+        f_.shpBallVorgabe->fuellungSetzen(qtFarbe(markerAusgangWeiss));
+        if (f_.shpBallVorgabe->isVisible())
+            f_.shpBallVorgabe->repaint();
+    }
 
-// The thumb's place, not the value: while the player drags it in the middle of
-// a run, the pace follows from the next step on.
-int Fensteranzeige::geschwindigkeit() { return f_.hscV->sliderPosition(); }
-bool Fensteranzeige::tonAn() { return f_.chkTon->checkState() == Qt::Checked; }
-bool Fensteranzeige::spurAn() { return f_.chkSpur->checkState() == Qt::Checked; }
+    void ton(int hertz, int millisekunden) override { f_.dienste_.tonausgabe->ton(hertz, millisekunden); }
+
+    // The thumb's place, not the value: while the player drags it in the middle of
+    // a run, the pace follows from the next step on.
+    int geschwindigkeit() override { return f_.hscV->sliderPosition(); }
+    bool tonAn() override { return f_.chkTon->checkState() == Qt::Checked; }
+    bool spurAn() override { return f_.chkSpur->checkState() == Qt::Checked; }
+
+private:
+    Form1& f_;
+};
+
+std::unique_ptr<SondenAnzeige> fensteranzeige(Form1& fenster) { return std::make_unique<Fensteranzeige>(fenster); }

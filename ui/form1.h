@@ -2,7 +2,7 @@
 //
 // Handlers run inside handlers. A hidden launch, the N steps and the blind's
 // animation let pending window events run between their steps
-// (Fensteranzeige::ereignisseAbarbeiten), so any enabled control's handler may
+// (SondenAnzeige::ereignisseAbarbeiten), so any enabled control's handler may
 // run in the middle of them, and nothing is locked. Every handler therefore
 // reads the game state afresh after each pump instead of keeping references
 // across one, leaves the state whole at every pump (a field, a probe and the
@@ -259,7 +259,7 @@ private:
     Spielstand spiel_;
     Dienste dienste_;
     // The display the probe steps and field operations report to.
-    Fensteranzeige anzeige_{*this};
+    std::unique_ptr<SondenAnzeige> anzeige_ = fensteranzeige(*this);
     int rolloStift = 0;
     // What the shared file dialog's name box last held.
     QString cdlDateiName;

@@ -14,7 +14,7 @@ void Form1::nachbauBearbeiten(const QString& text, const std::function<void()>& 
         return;
     verlauf_->push(new Bearbeitungsschritt(
         text, std::move(aenderungen), [this](const std::vector<Zellaenderung>& a, bool rueckgaengig) {
-            aenderungenAnwenden(spiel_.feldNachbau, a, rueckgaengig, Seite::Nachbau, anzeige_);
+            aenderungenAnwenden(spiel_.feldNachbau, a, rueckgaengig, Seite::Nachbau, *anzeige_);
         }));
 }
 

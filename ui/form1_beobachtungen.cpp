@@ -1,5 +1,4 @@
 // The record of launches: its window, keeping it up to date, and a row's start place for the model probe.
-#include <QAction>
 #include <QTimer>
 
 #include "model/editieren.h"

@@ -77,8 +77,8 @@ void Form1::spielAufbau()
     spiel_.feldVorgabe = Feld{};
     spiel_.feldNachbau = Feld{};
     spiel_.sondeNachbau = Sonde{-1, 7, 0, 0};
-    anzeige_.kompassZeigen(spiel_.sondeNachbau.richtung());
-    anzeige_.ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
+    anzeige_->kompassZeigen(spiel_.sondeNachbau.richtung());
+    anzeige_->ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
     spiel_.sondeVorgabe.x = nichtGesetztX;
     spiel_.sondeVorgabe.y = nichtGesetztY;
     shpBallNachbau->ortSetzen(alsPunkt(markerParkplatzNachbau));
@@ -99,7 +99,7 @@ void Form1::cmdTarnkiste_Click()
     e.erlaubt = erlaubnis();
     e.genau = optMaxGenau[1]->isChecked();
     e.anzahl = anzahlAusText(txtAnzahl->text().toStdString());
-    generieren(spiel_, e, *dienste_.zufall, dienste_.tageszeit(), anzeige_);
+    generieren(spiel_, e, *dienste_.zufall, dienste_.tageszeit(), *anzeige_);
 }
 
 void Form1::chkErlaubnis_Click(int)
@@ -116,17 +116,17 @@ void Form1::chkErlaubnis_Click(int)
 
 void Form1::cmdDelN_Click()
 {
-    nachbauBearbeiten(QStringLiteral("Feld löschen"), [this] { nachbauLoeschen(spiel_, anzeige_); });
+    nachbauBearbeiten(QStringLiteral("Feld löschen"), [this] { nachbauLoeschen(spiel_, *anzeige_); });
 }
-void Form1::cmdDelVor_Click() { vorgabeLoeschen(spiel_, anzeige_); }
-void Form1::cmdWiederherstellen_Click() { vorgabeWiederherstellen(spiel_, anzeige_); }
+void Form1::cmdDelVor_Click() { vorgabeLoeschen(spiel_, *anzeige_); }
+void Form1::cmdWiederherstellen_Click() { vorgabeWiederherstellen(spiel_, *anzeige_); }
 
 void Form1::cmdUebernehmen_Click(int index)
 {
     if (index == 0)
-        nachbauBearbeiten(QStringLiteral("von links nach rechts kopieren"), [this] { linksNachRechts(spiel_, anzeige_); });
+        nachbauBearbeiten(QStringLiteral("von links nach rechts kopieren"), [this] { linksNachRechts(spiel_, *anzeige_); });
     else
-        rechtsNachLinks(spiel_, anzeige_);
+        rechtsNachLinks(spiel_, *anzeige_);
 }
 
 void Form1::cmdSpurClear_Click() { spurLoeschen(*picNachbau, spiel_.feldNachbau); }
@@ -158,7 +158,7 @@ void Form1::cmdoeffnen_Click()
     const std::string pfad = lokalerPfad(*gewaehlt);
     if (!endetAufTkx(pfad))
         return;
-    vorgabeLaden(pfad, spiel_, anzeige_);
+    vorgabeLaden(pfad, spiel_, *anzeige_);
 }
 
 // --- Codes on the clipboard ---
@@ -172,7 +172,7 @@ void Form1::cmdTextKopieren_Click()
 void Form1::cmdTextEinfuegen_Click()
 {
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    if (const auto fehler = vorgabeAusCode(text, spiel_, anzeige_)) {
+    if (const auto fehler = vorgabeAusCode(text, spiel_, *anzeige_)) {
         dienste_.dialoge->meldung(this, titel(),
                                   QStringLiteral("Der Text ist keine Tarnkiste. ") + textfehlerGrund(*fehler), true);
     }
@@ -196,14 +196,14 @@ void Form1::sondeSetzen(Seite seite, double X, double Y)
     } else {
         shpBallNachbau->ortSetzen(ort);
         spiel_.sondeNachbau = sondeAmRand(*rand, index);
-        anzeige_.kompassZeigen(spiel_.sondeNachbau.richtung());
+        anzeige_->kompassZeigen(spiel_.sondeNachbau.richtung());
     }
 }
 
 void Form1::picVorgabe_MouseDown(int, double X, double Y)
 {
     sondeSetzen(Seite::Vorgabe, X, Y);
-    anzeige_.ortZeigen(spiel_.sondeVorgabe.x, spiel_.sondeVorgabe.y);
+    anzeige_->ortZeigen(spiel_.sondeVorgabe.x, spiel_.sondeVorgabe.y);
 }
 
 void Form1::picNachbau_MouseDown(int knopf, double X, double Y)
@@ -214,12 +214,12 @@ void Form1::picNachbau_MouseDown(int knopf, double X, double Y)
         nachbauBearbeiten(name, [&] {
             int& zelle = spiel_.feldNachbau(zone.x, zone.y);
             zelle = naechsterCode(zelle, knopf, erlaubnis());
-            anzeige_.zelleZeichnen(Seite::Nachbau, zelle, zone.x, zone.y);
+            anzeige_->zelleZeichnen(Seite::Nachbau, zelle, zone.x, zone.y);
         });
     } else {
         sondeSetzen(Seite::Nachbau, X, Y);
     }
-    anzeige_.ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
+    anzeige_->ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
 }
 
 void Form1::koordinatenZeigen(Seite seite, double X, double Y)

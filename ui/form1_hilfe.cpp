@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 
 #include "ui/fensterflaeche.h"

@@ -76,7 +76,7 @@ void Form1::Command5_Click()
     do {
         if (chkSchrittezaehlen->checkState() == Qt::Checked)
             erhoehen(txtZaehlerVorgabe);
-        const Schrittergebnis e = schrittVorgabe(spiel_, anzeige_);
+        const Schrittergebnis e = schrittVorgabe(spiel_, *anzeige_);
         schrittBeobachten(laufende_[dieser], e.kontakt);
         gefangen = e.gefangen;
     } while (spiel_.ausgangVorgabe == 0 && spiel_.abbruchVorgabe == 0);
@@ -92,7 +92,7 @@ void Form1::cmdSchritt_Click()
 {
     spiel_.lochNachbau = 0;
     erhoehen(txtZaehler);
-    schrittNachbau(spiel_, anzeige_);
+    schrittNachbau(spiel_, *anzeige_);
 }
 
 void Form1::cmdZehn_Click()

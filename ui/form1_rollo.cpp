@@ -1,6 +1,5 @@
 // The roller blind: its height, the animated raising and lowering, notes and wiping.
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScrollBar>
 
 #include "render/aussehen.h"
@@ -20,8 +19,8 @@ void Form1::cmdJalousieRauf_Click()
 {
     const int v = vscRollo->value();
     for (int i = v; i >= 1; --i) {
-        anzeige_.ereignisseAbarbeiten();
-        anzeige_.warten(1);
+        anzeige_->ereignisseAbarbeiten();
+        anzeige_->warten(1);
         vscRollo->setValue(i);
     }
 }
@@ -30,8 +29,8 @@ void Form1::cmdJalousieRunter_Click()
 {
     const int v = vscRollo->value();
     for (int i = v; i <= rolloWeg; ++i) {
-        anzeige_.ereignisseAbarbeiten();
-        anzeige_.warten(1);
+        anzeige_->ereignisseAbarbeiten();
+        anzeige_->warten(1);
         vscRollo->setValue(i);
     }
 }

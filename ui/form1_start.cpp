@@ -14,7 +14,7 @@ void Form1::cmdStart_Click()
 {
     // No tone can sound on the start screen; from here on one can.
     dienste_.tonausgabe->vorbereiten();
-    anzeige_.ereignisseAbarbeiten();
+    anzeige_->ereignisseAbarbeiten();
     Frame1->setEnabled(true);
     Frame2->setEnabled(true);
     fraCockpit->setEnabled(true);

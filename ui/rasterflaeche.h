@@ -58,7 +58,6 @@ public:
     // Smooth edges for lines, circles, text and larger dots; on by default.
     // Pixel-exact comparisons turn it off.
     void kantenglaettungSetzen(bool an) { kantenglaettung_ = an; }
-    bool kantenglaettung() const { return kantenglaettung_; }
 
     // The picture, at image pixels, carrying its device pixel ratio.
     const QImage& bild() const { return bild_; }
