@@ -2,8 +2,10 @@
 #include "ui/form1.h"
 
 #include <QAction>
+#include <QBackingStore>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -17,6 +19,7 @@
 #include "ui/festesbild.h"
 #include "ui/marker.h"
 #include "ui/qtzeichenflaeche.h"
+#include "ui/vorbelegen.h"
 
 namespace {
 
@@ -176,6 +179,13 @@ void Form1::closeEvent(QCloseEvent* ereignis)
 void Form1::showEvent(QShowEvent* ereignis)
 {
     QMainWindow::showEvent(ereignis);
+    // The window exists but is not mapped yet: its buffer made and backed
+    // now leaves only the painting between the map and the first frame.
+    if (QBackingStore* puffer = backingStore(); puffer && puffer->size() != size()) {
+        puffer->resize(size());
+        if (const auto* bild = dynamic_cast<const QImage*>(puffer->paintDevice()))
+            bildVorbelegen(*bild);
+    }
     // No text box starts with the caret: on the start screen the start button
     // holds the focus, so Space starts the game. A click on the bare surface
     // takes the focus from a text box.

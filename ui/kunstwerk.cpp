@@ -270,7 +270,7 @@ QPixmap startKnopfBild(qreal pixelVerhaeltnis)
     return QPixmap::fromImage(std::move(bild));
 }
 
-QPixmap startBild(qreal pixelVerhaeltnis)
+QImage startBildMalen(qreal pixelVerhaeltnis)
 {
     const int breite = 345;
     const int hoehe = 348;
@@ -287,8 +287,10 @@ QPixmap startBild(qreal pixelVerhaeltnis)
     glatt(p);
     wuerfelZeichnen(p, QRectF(breite / 2.0 - 88, hoehe / 2.0 - 90, 176, 176));
     p.end();
-    return QPixmap::fromImage(std::move(bild));
+    return bild;
 }
+
+QPixmap startBild(qreal pixelVerhaeltnis) { return QPixmap::fromImage(startBildMalen(pixelVerhaeltnis)); }
 
 QPixmap stopBild(qreal pixelVerhaeltnis)
 {

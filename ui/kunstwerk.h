@@ -35,8 +35,10 @@ inline constexpr QSize kopierPfeilGroesse{32, 24};
 QPixmap startKnopfBild(qreal pixelVerhaeltnis = 1.0);
 
 // 345 x 348: the start screen's cover for the hidden board, a white 8 x 8
-// grid on teal with a dark cube bearing a white question mark.
+// grid on teal with a dark cube bearing a white question mark. As an image
+// it may be painted in any thread.
 QPixmap startBild(qreal pixelVerhaeltnis = 1.0);
+QImage startBildMalen(qreal pixelVerhaeltnis = 1.0);
 
 // 49 x 48: a red octagonal STOP sign, transparent around it.
 QPixmap stopBild(qreal pixelVerhaeltnis = 1.0);

@@ -167,7 +167,9 @@ QPixmap legendenBild(int bild, qreal pixelVerhaeltnis)
         for (int v : vorabVerhaeltnisse) {
             if (pixelVerhaeltnis != v)
                 continue;
-            QPixmap vorab(QStringLiteral(":/tarnkiste/vorab/") + vorabLochName(v));
+            // Read as PNG by name: a picture of unknown format has Qt load every
+            // image plugin (and libjpeg) to ask it.
+            QPixmap vorab(QStringLiteral(":/tarnkiste/vorab/") + vorabLochName(v), "PNG");
             if (!vorab.isNull()) {
                 vorab.setDevicePixelRatio(v);
                 return vorab;

@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "ui/qtfarbe.h"
+#include "ui/vorbelegen.h"
 
 namespace {
 
@@ -69,6 +70,7 @@ bool Rasterflaeche::masseSetzen(QSize groesse, qreal verhaeltnis)
     const qreal dpi = schirm ? schirm->logicalDotsPerInch() : 96.0;
     neu.setDotsPerMeterX(qRound(dpi / 0.0254));
     neu.setDotsPerMeterY(qRound(dpi / 0.0254));
+    bildVorbelegen(neu);
     neu.fill(rgb(hintergrund_));
     if (!bild_.isNull()) {
         QPainter p(&neu);
