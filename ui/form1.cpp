@@ -106,9 +106,11 @@ void Form1::verbinden()
             const QPointF p = feld->nachEinheiten(ort);
             vorgabe ? picVorgabe_MouseMove(p.x(), p.y()) : picNachbau_MouseMove(p.x(), p.y());
         });
-        connect(feld, &QtZeichenflaeche::taste, this, [this, vorgabe](int taste, Qt::KeyboardModifiers umschalt) {
-            vorgabe ? picVorgabe_KeyDown(taste, umschalt) : picNachbau_KeyDown(taste, umschalt);
-        });
+        connect(feld, &QtZeichenflaeche::taste, this,
+                [this, vorgabe](int taste, Qt::KeyboardModifiers umschalt, bool wiederholt) {
+                    vorgabe ? picVorgabe_KeyDown(taste, umschalt, wiederholt)
+                            : picNachbau_KeyDown(taste, umschalt, wiederholt);
+                });
         connect(feld, &QtZeichenflaeche::fokus, this, [this, vorgabe](bool erhalten) {
             if (erhalten)
                 vorgabe ? picVorgabe_GotFocus() : picNachbau_GotFocus();

@@ -207,9 +207,10 @@ public:
 
     // --- Handlers: keys on the boards and the focus (form1_tasten.cpp) ---
     // The arrows move the board's cursor; Space does there what a click
-    // does, Return launches (hidden board) or steps (model).
-    void picVorgabe_KeyDown(int taste, Qt::KeyboardModifiers umschalt);
-    void picNachbau_KeyDown(int taste, Qt::KeyboardModifiers umschalt);
+    // does, Return launches (hidden board) or steps (model); a held Return
+    // (wiederholt) does nothing more.
+    void picVorgabe_KeyDown(int taste, Qt::KeyboardModifiers umschalt, bool wiederholt = false);
+    void picNachbau_KeyDown(int taste, Qt::KeyboardModifiers umschalt, bool wiederholt = false);
     void picVorgabe_GotFocus();
     void picNachbau_GotFocus();
     void picVorgabe_LostFocus();
@@ -273,7 +274,7 @@ private:
     void koordinatenZeigen(Seite seite, double X, double Y);
     void rolloHoeheSetzen(int wert);
     static std::size_t seitenIndex(Seite seite) { return seite == Seite::Vorgabe ? 0 : 1; }
-    void feldTaste(Seite seite, int taste, Qt::KeyboardModifiers umschalt);
+    void feldTaste(Seite seite, int taste, Qt::KeyboardModifiers umschalt, bool wiederholt);
     // The frame at the cursor, and the help line and boxes as a pointer resting there shows them.
     void cursorZeigen(Seite seite);
     // The board's accessible name is its cursor's text; a change is announced.

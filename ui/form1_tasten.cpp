@@ -40,14 +40,20 @@ bool nimmtFokus(const QWidget* w)
 
 } // namespace
 
-void Form1::picVorgabe_KeyDown(int taste, Qt::KeyboardModifiers umschalt) { feldTaste(Seite::Vorgabe, taste, umschalt); }
-void Form1::picNachbau_KeyDown(int taste, Qt::KeyboardModifiers umschalt) { feldTaste(Seite::Nachbau, taste, umschalt); }
+void Form1::picVorgabe_KeyDown(int taste, Qt::KeyboardModifiers umschalt, bool wiederholt)
+{
+    feldTaste(Seite::Vorgabe, taste, umschalt, wiederholt);
+}
+void Form1::picNachbau_KeyDown(int taste, Qt::KeyboardModifiers umschalt, bool wiederholt)
+{
+    feldTaste(Seite::Nachbau, taste, umschalt, wiederholt);
+}
 void Form1::picVorgabe_GotFocus() { cursorZeigen(Seite::Vorgabe); }
 void Form1::picNachbau_GotFocus() { cursorZeigen(Seite::Nachbau); }
 void Form1::picVorgabe_LostFocus() { cursorRahmen_[seitenIndex(Seite::Vorgabe)]->hide(); }
 void Form1::picNachbau_LostFocus() { cursorRahmen_[seitenIndex(Seite::Nachbau)]->hide(); }
 
-void Form1::feldTaste(Seite seite, int taste, Qt::KeyboardModifiers umschalt)
+void Form1::feldTaste(Seite seite, int taste, Qt::KeyboardModifiers umschalt, bool wiederholt)
 {
     Feldcursor& c = cursor_[seitenIndex(seite)];
     if (const auto richtung = pfeilRichtung(taste)) {
@@ -69,7 +75,9 @@ void Form1::feldTaste(Seite seite, int taste, Qt::KeyboardModifiers umschalt)
         else
             picNachbau_MouseDown(knopfDerLeertaste(umschalt), X, Y);
         cursorZeigen(seite);
-    } else if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+    } else if ((taste == Qt::Key_Return || taste == Qt::Key_Enter) && !wiederholt) {
+        // A launch or step lets events run; the repeats of a held key would
+        // start one launch inside another, whose record nobody can read.
         vorgabe ? Command5_Click() : cmdSchritt_Click();
     }
 }

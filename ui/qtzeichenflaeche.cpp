@@ -72,7 +72,7 @@ void QtZeichenflaeche::keyPressEvent(QKeyEvent* ereignis)
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        emit taste(ereignis->key(), ereignis->modifiers());
+        emit taste(ereignis->key(), ereignis->modifiers(), ereignis->isAutoRepeat());
         break;
     default:
         QWidget::keyPressEvent(ereignis);

@@ -32,7 +32,8 @@ signals:
     void gedrueckt(Qt::MouseButton knopf, QPointF ort);
     void bewegt(QPointF ort);
     void losgelassen(Qt::MouseButton knopf, QPointF ort);
-    void taste(int taste, Qt::KeyboardModifiers umschalt);
+    // wiederholt: sent again by the key held down.
+    void taste(int taste, Qt::KeyboardModifiers umschalt, bool wiederholt);
     void fokus(bool erhalten);
 
 protected:

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -240,6 +241,26 @@ TEST_F(TastenTest, KeysRefuseAndInformAsTheMouseDoes)
     cursorNach(Seite::Nachbau, 8, 5);
     taste(Qt::Key_Space);
     EXPECT_EQ(f->spiel().sondeNachbau, vorher) << "the right border is locked";
+}
+
+// A launch lets events run between its steps; the repeats of a Return held
+// down must not start launches inside it, which would spoil the record.
+TEST_F(TastenTest, HeldReturnLaunchesOnce)
+{
+    starten();
+    taste(Qt::Key_F6);
+    cursorNach(Seite::Vorgabe, 3, 8);
+    taste(Qt::Key_Space);
+    const long long vorDemLauf = u.zeit->aufrufe;
+    u.zeit->beiWarten = [this, vorDemLauf](long long aufruf) {
+        if (aufruf == vorDemLauf + 30)
+            QCoreApplication::postEvent(f->picVorgabe, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, {}, QString(), true));
+    };
+    taste(Qt::Key_Return);
+    u.zeit->beiWarten = nullptr;
+    ASSERT_EQ(f->spiel().beobachtungen.size(), 1u);
+    EXPECT_FALSE(f->spiel().beobachtungen[0].verschachtelt);
+    EXPECT_EQ(f->txtZaehlerVorgabe->text(), QStringLiteral("9"));
 }
 
 } // namespace
