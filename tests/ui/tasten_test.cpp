@@ -138,7 +138,10 @@ TEST_F(TastenTest, WholeGameFromTheKeyboard)
     EXPECT_EQ(fokus(), f->picVorgabe);
     EXPECT_EQ(f->cursor(Seite::Vorgabe), (Feldcursor{spalte, 8})) << "the cursor stays where it was";
 
-    f->cmdPruefen->trigger();
+    // The menu bar by Alt: "Datei", "?", "Prüfen".
+    taste(Qt::Key_Alt);
+    taste(Qt::Key_Right, {}, 2);
+    taste(Qt::Key_Return);
     ASSERT_FALSE(u.dialoge->meldungen.empty());
     EXPECT_TRUE(u.dialoge->meldungen.back().text.startsWith(QStringLiteral("Gelöst!")))
         << u.dialoge->meldungen.back().text.toStdString();
