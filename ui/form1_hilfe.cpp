@@ -99,7 +99,7 @@ void Form1::zugaenglichkeitSetzen()
         if (w && w->accessibleName().isEmpty())
             w->setAccessibleName(name);
     };
-    // The red and pink "x" would be read as the letter: they are named by what they wipe.
+    // The three "x" that wipe a field or the blind would be read as the letter: named by what they wipe.
     for (QPushButton* w : {cmdDelN, cmdDelVor, cmdRolloClear})
         benennen(w, *hilfeText(w));
     for (QWidget* w : flaeche->findChildren<QWidget*>()) {

@@ -211,7 +211,7 @@ TEST_F(TastenTest, ScreenReaderHearsThePlaceAndOnlyTheModelsContent)
     taste(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(zugangsName(f->picNachbau), QStringLiteral("Nachbau d4: leer")) << "undo is heard too";
 
-    // The red and pink "x" buttons are read by what they wipe.
+    // The three "x" buttons that wipe are read by what they wipe.
     EXPECT_EQ(zugangsName(f->cmdDelN), QStringLiteral("Feld löschen"));
     EXPECT_EQ(zugangsName(f->cmdDelVor), QStringLiteral("Vorgabefeld löschen"));
     EXPECT_EQ(zugangsName(f->cmdRolloClear), QStringLiteral("Rollobeschriftung löschen"));
