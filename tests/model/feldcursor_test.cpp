@@ -1,4 +1,4 @@
-// The keyboard cursor: its places, its moves onto and along the border ring, and what it names.
+// The keyboard cursor: its places and its moves onto and along the border ring.
 #include <gtest/gtest.h>
 
 #include "model/feld.h"
@@ -22,24 +22,4 @@ TEST(Feldcursor, ArrowsStepBetweenCellsAndStartPlacesAndStopAtTheEnds)
         for (int y = -2; y <= 9; ++y)
             plaetze += cursorplatz(x, y);
     EXPECT_EQ(plaetze, 64 + 32);
-}
-
-TEST(Feldcursor, TextNamesPlaceAndModelContentButNeverAHiddenCell)
-{
-    Spielstand s;
-    s.feldNachbau(3, 4) = Katzenauge;
-    s.feldNachbau(7, 7) = HalbspiegelSO;
-    EXPECT_EQ(cursorText(s, Seite::Nachbau, {3, 4}), "Nachbau d4: Katzenauge");
-    EXPECT_EQ(cursorText(s, Seite::Nachbau, {0, 0}), "Nachbau a8: leer");
-    EXPECT_EQ(cursorText(s, Seite::Nachbau, {7, 7}), "Nachbau h1: Halbdurchlässiger Spiegel, spiegelt unten rechts");
-    EXPECT_EQ(cursorText(s, Seite::Vorgabe, {2, 8}), "Vorgabe unten c: Startplatz");
-    EXPECT_EQ(cursorText(s, Seite::Nachbau, {-1, 0}), "Nachbau links 8: Startplatz, gesperrt");
-    randFreigabeUmschalten(s, Rand::Links);
-    EXPECT_EQ(cursorText(s, Seite::Nachbau, {-1, 0}), "Nachbau links 8: Startplatz");
-    EXPECT_EQ(cursorText(s, Seite::Vorgabe, {8, 0}), "Vorgabe rechts 8: Startplatz, gesperrt");
-
-    for (int code = 0; code < anzahlCodes; ++code) {
-        s.feldVorgabe(3, 4) = code;
-        EXPECT_EQ(cursorText(s, Seite::Vorgabe, {3, 4}), "Vorgabe d4: Zelle") << code;
-    }
 }
