@@ -44,5 +44,10 @@ inline constexpr Farbe randschalterAnfang{128, 255, 128};
 inline constexpr Farbe fensterLinienGrau{128, 128, 128};
 inline constexpr Farbe loeschKnopfRot{255, 0, 0};
 
+// The keyboard cursor's frame: magenta between two black lines, so that it
+// stands out on both boards, their margins, the blind and its white notes.
+inline constexpr Farbe cursorFarbe{255, 0, 255};
+inline constexpr Farbe cursorKontur{0, 0, 0};
+
 // The blind's travel: its scroll bar runs 1..78, a tenth of a field unit per step.
 inline constexpr int rolloWeg = 78;

@@ -4,10 +4,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 
 #include <cstdio>
+#include <initializer_list>
 #include <memory>
 #include <random>
 #include <string>
@@ -23,6 +25,7 @@
 #include "ui/beobachtungsfenster.h"
 #include "ui/form1.h"
 #include "ui/kunstwerk.h"
+#include "ui/qtzeichenflaeche.h"
 #include "ui/rasterflaeche.h"
 #include "ui/spielregeln.h"
 #include "tools/glyphenbogen.h"
@@ -66,6 +69,34 @@ bool bretterUndKompasse(const QDir& ordner)
         for (int verhaeltnis : {1, 2})
             gut = speichern(kompassBild(r, verhaeltnis), ordner.filePath(kompassBildName(r, verhaeltnis))) && gut;
     return gut;
+}
+
+// The boards with the keyboard cursor, side by side: on the blind, on the
+// hidden board's margin, and on the model over a glyph and the trail. Only
+// the focused board shows its cursor, so each is grabbed in turn.
+QImage cursorBilder(Form1& f)
+{
+    f.activateWindow();
+    QApplication::processEvents();
+    const auto gezeigt = [&f](QtZeichenflaeche* feld, std::initializer_list<Qt::Key> tasten) {
+        feld->setFocus();
+        for (Qt::Key t : tasten)
+            feld == f.picVorgabe ? f.picVorgabe_KeyDown(t, {}) : f.picNachbau_KeyDown(t, {});
+        QApplication::processEvents();
+        return feld->grab().toImage();
+    };
+    const QImage bilder[] = {
+        gezeigt(f.picVorgabe, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}),
+        gezeigt(f.picVorgabe, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                               Qt::Key_Down}),
+        gezeigt(f.picNachbau, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                               Qt::Key_Down}),
+    };
+    QImage alle(bilder[0].width() * 3, bilder[0].height(), QImage::Format_RGB32);
+    QPainter p(&alle);
+    for (int i = 0; i < 3; ++i)
+        p.drawImage(bilder[0].width() * i, 0, bilder[i]);
+    return alle;
 }
 
 // The window on the start screen, just after the start, and in play: a
@@ -114,6 +145,7 @@ bool fenster(const QDir& ordner, const QString& bildschirmfoto)
     gut = speichern(imSpiel, ordner.filePath(QStringLiteral("fenster-im-spiel.png"))) && gut;
     if (!bildschirmfoto.isEmpty())
         gut = speichern(imSpiel, bildschirmfoto) && gut;
+    gut = speichern(cursorBilder(f), ordner.filePath(QStringLiteral("fenster-cursor.png"))) && gut;
 
     // The record of launches, with a second launch from the exit place, and
     // launches past the model's objects, where it may well differ.
@@ -147,7 +179,6 @@ bool spielregeln(const QDir& ordner)
     QApplication::processEvents();
     return speichern(regeln.inhalt()->grab().toImage(), ordner.filePath(QStringLiteral("spielregeln.png")));
 }
-
 } // namespace
 
 // Usage: tarnkiste_bilder ORDNER [BILDSCHIRMFOTO]

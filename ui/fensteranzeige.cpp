@@ -48,8 +48,10 @@ public:
     {
         ::zelleZeichnen(f_.bild(seite), seite, code, x, y);
         // Every change of either field passes here: a model cell changes the
-        // marks, a hidden field with new contents empties the record.
+        // marks, a hidden field with new contents empties the record, and the
+        // screen reader's name of a cell under a cursor follows its content.
         f_.beobachtungenVormerken();
+        f_.cursorZelleGezeichnet(seite, x, y);
     }
 
     void kompassZeigen(Richtung r) override { ::kompassZeigen(*f_.pickompass, r); }

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QUndoStack>
 
 #include "model/editieren.h"
@@ -106,6 +107,17 @@ void Form1::verbinden()
             const QPointF p = feld->nachEinheiten(ort);
             vorgabe ? picVorgabe_MouseMove(p.x(), p.y()) : picNachbau_MouseMove(p.x(), p.y());
         });
+        connect(feld, &QtZeichenflaeche::taste, this,
+                [this, vorgabe](int taste, Qt::KeyboardModifiers umschalt, bool wiederholt) {
+                    vorgabe ? picVorgabe_KeyDown(taste, umschalt, wiederholt)
+                            : picNachbau_KeyDown(taste, umschalt, wiederholt);
+                });
+        connect(feld, &QtZeichenflaeche::fokus, this, [this, vorgabe](bool erhalten) {
+            if (erhalten)
+                vorgabe ? picVorgabe_GotFocus() : picNachbau_GotFocus();
+            else
+                vorgabe ? picVorgabe_LostFocus() : picNachbau_LostFocus();
+        });
     }
     connect(picRollo, &QtZeichenflaeche::gedrueckt, this, [this] { picRollo_MouseDown(); });
     connect(picRollo, &QtZeichenflaeche::bewegt, this, [this](QPointF ort) {
@@ -130,6 +142,7 @@ void Form1::verbinden()
     connect(cmdRueckgaengig, &QAction::triggered, this, [this] { cmdRueckgaengig_Click(); });
     connect(cmdWiederholen, &QAction::triggered, this, [this] { cmdWiederholen_Click(); });
     connect(cmdSpielregeln, &QAction::triggered, this, [this] { cmdSpielregeln_Click(); });
+    connect(cmdFokusWechsel, &QShortcut::activated, this, [this] { cmdFokusWechsel_Click(); });
     for (QAction* a : menuBar()->findChildren<QAction*>())
         connect(a, &QAction::hovered, this, [this, a] {
             if (!a->statusTip().isEmpty())

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -21,6 +22,7 @@
 
 #include "model/beobachtungen.h"
 #include "model/feld.h"
+#include "model/feldcursor.h"
 #include "model/generator.h"
 #include "ui/dienste.h"
 #include "ui/fensteranzeige.h"
@@ -35,9 +37,11 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QShortcut;
 class FestesBild;
 class Marker;
 class QtZeichenflaeche;
+class Cursorrahmen;
 class Fensterflaeche;
 class QUndoStack;
 class Beobachtungsfenster;
@@ -52,6 +56,7 @@ class Spielregeln;
 //   form1_lauf.cpp          runs, counters, speed, the check
 //   form1_beobachtungen.cpp the record of launches
 //   form1_bearbeiten.cpp    undo and redo of the model's edits
+//   form1_tasten.cpp        the boards' keyboard cursors, their keys, F6 and what a screen reader hears
 //   form1_rollo.cpp         the blind
 //   form1_start.cpp         start screen, setup panel, info box, the end
 //   fensteranzeige.cpp      what a probe step asks of the window
@@ -142,6 +147,8 @@ public:
     QAction* cmdRueckgaengig = nullptr;
     QAction* cmdWiederholen = nullptr;
     QAction* cmdSpielregeln = nullptr;
+    // F6, a key of the whole window and no menu entry.
+    QShortcut* cmdFokusWechsel = nullptr;
 
     // The client area below the menu bar; bare window surface.
     Fensterflaeche* flaeche = nullptr;
@@ -198,6 +205,21 @@ public:
     void cmdRueckgaengig_Click();
     void cmdWiederholen_Click();
 
+    // --- Handlers: keys on the boards and the focus (form1_tasten.cpp) ---
+    // The arrows move the board's cursor; Space does there what a click
+    // does, Return launches (hidden board) or steps (model); a held Return
+    // (wiederholt) does nothing more.
+    void picVorgabe_KeyDown(int taste, Qt::KeyboardModifiers umschalt, bool wiederholt = false);
+    void picNachbau_KeyDown(int taste, Qt::KeyboardModifiers umschalt, bool wiederholt = false);
+    void picVorgabe_GotFocus();
+    void picNachbau_GotFocus();
+    void picVorgabe_LostFocus();
+    void picNachbau_LostFocus();
+    // The focus goes round: controls, hidden board, model board, and back
+    // to the control that had it; a disabled board is passed over.
+    void cmdFokusWechsel_Click();
+    Feldcursor cursor(Seite seite) const { return cursor_[seitenIndex(seite)]; }
+
     // --- Handlers: blind (form1_rollo.cpp) ---
     void cmdJalousieRauf_Click();
     void cmdJalousieRunter_Click();
@@ -251,6 +273,14 @@ private:
     void sondeSetzen(Seite seite, double X, double Y);
     void koordinatenZeigen(Seite seite, double X, double Y);
     void rolloHoeheSetzen(int wert);
+    static std::size_t seitenIndex(Seite seite) { return seite == Seite::Vorgabe ? 0 : 1; }
+    void feldTaste(Seite seite, int taste, Qt::KeyboardModifiers umschalt, bool wiederholt);
+    // The frame at the cursor, and the help line and boxes as a pointer resting there shows them.
+    void cursorZeigen(Seite seite);
+    // The board's accessible name is its cursor's text; a change is announced.
+    void cursorZugangSetzen(Seite seite);
+    // A cell was drawn anew: the name follows when the cursor is on it.
+    void cursorZelleGezeichnet(Seite seite, int x, int y);
     QtZeichenflaeche& bild(Seite seite);
     // Runs an edit of the model field and keeps what it changed for undo,
     // under `text` ("Zelle c4", "Feld löschen").
@@ -279,4 +309,10 @@ private:
     std::vector<LaufendeBeobachtung> laufende_;
     // The edits of the model field since the start click; never saved.
     QUndoStack* verlauf_ = nullptr;
+    // Each board's cursor, hidden board first; it stays where it was while
+    // the board is without the focus.
+    std::array<Feldcursor, 2> cursor_{};
+    std::array<Cursorrahmen*, 2> cursorRahmen_{};
+    // Where F6 returns to from the model board.
+    QPointer<QWidget> letzteSteuerung_;
 };

@@ -251,6 +251,9 @@ void Form1::picRandfreigabe_Click(int index)
     const bool frei = randFrei(spiel_, rand);
     FestesBild* schalter = picRandfreigabe[static_cast<std::size_t>(index)];
     schalter->hintergrundSetzen(qtFarbe(frei ? randschalterFrei : randschalterGesperrt));
+    // A cursor on that border's start place is read as open or locked.
+    cursorZugangSetzen(Seite::Vorgabe);
+    cursorZugangSetzen(Seite::Nachbau);
 }
 
 void Form1::Form_MouseMove()

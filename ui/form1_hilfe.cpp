@@ -98,6 +98,9 @@ void Form1::zugaenglichkeitSetzen()
         if (w && w->accessibleName().isEmpty())
             w->setAccessibleName(name);
     };
+    // The three "x" that wipe a field or the blind would be read as the letter: named by what they wipe.
+    for (QPushButton* w : {cmdDelN, cmdDelVor, cmdRolloClear})
+        benennen(w, *hilfeText(w));
     for (QWidget* w : flaeche->findChildren<QWidget*>()) {
         if (auto* k = qobject_cast<QAbstractButton*>(w); k && !k->text().isEmpty())
             benennen(w, k->text());
@@ -111,8 +114,9 @@ void Form1::zugaenglichkeitSetzen()
     benennen(cmdJalousieRunter, QStringLiteral("Rollo runter"));
     benennen(Picture3, QStringLiteral("Stop"));
     benennen(Picture4, QStringLiteral("Ton"));
-    benennen(picVorgabe, QStringLiteral("Tarnkiste"));
-    benennen(picNachbau, QStringLiteral("Modell der Tarnkiste"));
+    // The boards are named by their cursors' places (form1_tasten.cpp).
+    cursorZugangSetzen(Seite::Vorgabe);
+    cursorZugangSetzen(Seite::Nachbau);
     benennen(picRollo, QStringLiteral("Rollo"));
     benennen(picStart, QStringLiteral("Startbild"));
     benennen(pickompass, QStringLiteral("Kompass"));

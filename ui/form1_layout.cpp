@@ -12,12 +12,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include <future>
 #include <initializer_list>
 #include <memory>
 
 #include "render/aussehen.h"
+#include "ui/cursorrahmen.h"
 #include "ui/fensterflaeche.h"
 #include "ui/festesbild.h"
 #include "ui/form1.h"
@@ -401,6 +403,12 @@ void Form1::felderAufbauen()
     stapeln({cmdDelN, txtNachbauFeldtyp, txtKoordinateNachbau, shpBallNachbau});
     stapeln({cmdDelVor, picStart, txtKoordinateVorgabe, cmdJalousieRauf, cmdJalousieRunter, vscRollo, cmdRolloClear,
              rolloFenster, txtVorgabeFeldtyp, shpBallVorgabe});
+
+    // The boards take the focus from the keyboard only, so that a click stays
+    // what it was; their cursor frames lie over everything on them.
+    for (QtZeichenflaeche* feld : {picVorgabe, picNachbau})
+        feld->setFocusPolicy(Qt::TabFocus);
+    cursorRahmen_ = {new Cursorrahmen(picVorgabe), new Cursorrahmen(picNachbau)};
 }
 
 void Form1::menueAufbauen()
@@ -433,14 +441,16 @@ void Form1::menueAufbauen()
 
 void Form1::tabReihenfolgeSetzen()
 {
-    // Reading order: the hidden field's side, the legend, the model field's
-    // side, then the setup panel and the run panel row by row.
+    // Reading order: the hidden field's side with its board last, the legend,
+    // the model field's side with its board last, then the setup panel and
+    // the run panel row by row. The hidden board does not follow the start
+    // button, which hands the focus on to the next in this order as it hides.
     QWidget* const reihe[] = {
         cmdStart,
-        cmdJalousieRauf, vscRollo, cmdJalousieRunter, cmdRolloClear, txtVorgabeFeldtyp, cmdDelVor,
+        cmdJalousieRauf, vscRollo, cmdJalousieRunter, cmdRolloClear, txtVorgabeFeldtyp, cmdDelVor, picVorgabe,
         chkErlaubnis[1], chkErlaubnis[2], chkErlaubnis[3], chkErlaubnis[5], chkErlaubnis[6], chkErlaubnis[10],
         chkErlaubnis[11], Check1, cmdUebernehmen[0], cmdUebernehmen[1],
-        txtNachbauFeldtyp, cmdDelN,
+        txtNachbauFeldtyp, cmdDelN, picNachbau,
         optMaxGenau[0], txtAnzahl, Command5, optMaxGenau[1], hscMaxZahl, txtZaehlerVorgabe, Command2, cmdTarnkiste,
         chkSchrittezaehlen, chkTon, cmdWiederherstellen,
         cmdSchritt, cmdZehn, cmdSchrittePlus, cmdSchritteMiinus, txtZaehler, cmdZaehler, chkSpur, cmdSpurClear,
@@ -449,4 +459,7 @@ void Form1::tabReihenfolgeSetzen()
     };
     for (std::size_t i = 1; i < std::size(reihe); ++i)
         setTabOrder(reihe[i - 1], reihe[i]);
+    // F6 goes round the controls and the two boards (form1_tasten.cpp).
+    cmdFokusWechsel = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    cmdFokusWechsel->setContext(Qt::WindowShortcut);
 }

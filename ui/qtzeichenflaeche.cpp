@@ -2,6 +2,7 @@
 #include "ui/qtzeichenflaeche.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -59,6 +60,35 @@ void QtZeichenflaeche::mouseMoveEvent(QMouseEvent* ereignis) { emit bewegt(ereig
 void QtZeichenflaeche::mouseReleaseEvent(QMouseEvent* ereignis)
 {
     emit losgelassen(ereignis->button(), ereignis->position());
+}
+
+void QtZeichenflaeche::keyPressEvent(QKeyEvent* ereignis)
+{
+    switch (ereignis->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit taste(ereignis->key(), ereignis->modifiers(), ereignis->isAutoRepeat());
+        break;
+    default:
+        QWidget::keyPressEvent(ereignis);
+    }
+}
+
+void QtZeichenflaeche::focusInEvent(QFocusEvent* ereignis)
+{
+    QWidget::focusInEvent(ereignis);
+    emit fokus(true);
+}
+
+void QtZeichenflaeche::focusOutEvent(QFocusEvent* ereignis)
+{
+    QWidget::focusOutEvent(ereignis);
+    emit fokus(false);
 }
 
 void QtZeichenflaeche::paintEvent(QPaintEvent*)

@@ -9,6 +9,9 @@
 // pinned by ortSetzen's caller); painting copies it to the screen, and
 // nothing drawn into it is ever drawn again. Pointer input is reported in
 // the widget's own pixels; the window maps it to user units and button codes.
+// A surface that takes the focus reports the keys of a board's cursor (the
+// arrows, Space, Return and Enter) and uses them up; other keys go on to the
+// window as usual.
 class QtZeichenflaeche : public QWidget, public Rasterflaeche {
     Q_OBJECT
 public:
@@ -29,12 +32,18 @@ signals:
     void gedrueckt(Qt::MouseButton knopf, QPointF ort);
     void bewegt(QPointF ort);
     void losgelassen(Qt::MouseButton knopf, QPointF ort);
+    // wiederholt: sent again by the key held down.
+    void taste(int taste, Qt::KeyboardModifiers umschalt, bool wiederholt);
+    void fokus(bool erhalten);
 
 protected:
     void gezeichnet() override;
     void mousePressEvent(QMouseEvent* ereignis) override;
     void mouseMoveEvent(QMouseEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
+    void keyPressEvent(QKeyEvent* ereignis) override;
+    void focusInEvent(QFocusEvent* ereignis) override;
+    void focusOutEvent(QFocusEvent* ereignis) override;
     void paintEvent(QPaintEvent* ereignis) override;
     void resizeEvent(QResizeEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;

@@ -1,0 +1,194 @@
+// Playing with the keyboard alone: the boards' cursors and their keys, F6, the cursor's frame on
+// screen only, and what a screen reader is told.
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "model/ortsname.h"
+#include "model/pruefen.h"
+#include "render/aussehen.h"
+#include "tests/ui/fenster.h"
+#include "ui/qtfarbe.h"
+
+namespace {
+
+class TastenTest : public FensterTest {
+protected:
+    void SetUp() override
+    {
+        FensterTest::SetUp();
+        f->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+    }
+    void taste(Qt::Key k, Qt::KeyboardModifiers mit = {}, int mal = 1)
+    {
+        for (int i = 0; i < mal; ++i)
+            QTest::keyClick(f->windowHandle(), k, mit);
+        QCoreApplication::processEvents();
+    }
+    static QWidget* fokus() { return QApplication::focusWidget(); }
+
+    // Walks the focused board's cursor to (x, y) with the arrow keys, across first.
+    void cursorNach(Seite seite, int x, int y)
+    {
+        for (int i = 0; i < 40 && !(f->cursor(seite) == Feldcursor{x, y}); ++i) {
+            const Feldcursor c = f->cursor(seite);
+            if (c.x != x)
+                taste(c.x < x ? Qt::Key_Right : Qt::Key_Left);
+            if (f->cursor(seite) == c && c.y != y)
+                taste(c.y < y ? Qt::Key_Down : Qt::Key_Up);
+        }
+        ASSERT_EQ(f->cursor(seite), (Feldcursor{x, y}));
+    }
+    static QString name(QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); }
+    // Whether the board on screen shows the frame's magenta at the place (x, y).
+    static bool rahmenBei(QtZeichenflaeche* b, int x, int y)
+    {
+        const QPoint p = b->nachPixeln(x, y, 1, 1).topLeft() + QPoint(2, 2);
+        return b->grab().toImage().pixelColor(p) == qtFarbe(cursorFarbe);
+    }
+};
+
+// Start, a box, a launch with Return held, the model built cell by cell with
+// one edit undone, a single step and the check, all on keys.
+TEST_F(TastenTest, WholeGameFromTheKeyboard)
+{
+    ASSERT_EQ(fokus(), f->cmdStart);
+    taste(Qt::Key_F6);
+    EXPECT_EQ(fokus(), f->cmdStart) << "the start screen's boards take no focus";
+    taste(Qt::Key_Space);
+    for (int i = 0; i < 60 && fokus() != f->cmdTarnkiste; ++i)
+        taste(Qt::Key_Tab);
+    taste(Qt::Key_Space);
+    const Feld kiste = f->spiel().feldVorgabeKopie;
+    ASSERT_NE(kiste, Feld{});
+
+    taste(Qt::Key_F6);
+    ASSERT_EQ(fokus(), f->picVorgabe);
+    int spalte = 0;
+    while (verborgenerLauf(kiste, sondeAmRand(Rand::Unten, spalte)).art == Laufausgang::Art::Endlos)
+        ++spalte;
+    cursorNach(Seite::Vorgabe, spalte, 8);
+    taste(Qt::Key_Space);
+    // The repeats of a Return held down start no launch inside the running
+    // one, which would spoil the record.
+    const long long vorDemLauf = u.zeit->aufrufe;
+    u.zeit->beiWarten = [this, vorDemLauf](long long aufruf) {
+        if (aufruf == vorDemLauf + 30)
+            QCoreApplication::postEvent(f->picVorgabe, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, {}, QString(), true));
+    };
+    taste(Qt::Key_Return);
+    u.zeit->beiWarten = nullptr;
+    EXPECT_EQ(f->spiel().beobachtungen.size(), 1u);
+
+    // Every object of the box, Space forwards and Ctrl+Space seven on.
+    taste(Qt::Key_F6);
+    ASSERT_EQ(fokus(), f->picNachbau);
+    for (int y = 0; y < feldGroesse; ++y)
+        for (int x = 0; x < feldGroesse; ++x)
+            if (const int code = kiste(x, y); code != Leer) {
+                cursorNach(Seite::Nachbau, x, y);
+                if (code >= 7)
+                    taste(Qt::Key_Space, Qt::ControlModifier);
+                taste(Qt::Key_Space, {}, code >= 7 ? code - 7 : code);
+            }
+    // An empty cell: a cat's eye undone, a trapdoor by Shift+Space cycled on to empty.
+    int leer = 0;
+    while (kiste(leer, 7) != Leer)
+        ++leer;
+    cursorNach(Seite::Nachbau, leer, 7);
+    taste(Qt::Key_Space);
+    taste(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(f->spiel().feldNachbau(leer, 7), Leer);
+    taste(Qt::Key_Space, Qt::ShiftModifier);
+    EXPECT_EQ(f->spiel().feldNachbau(leer, 7), Falltuer);
+    taste(Qt::Key_Space);
+    EXPECT_EQ(f->spiel().feldNachbau, kiste);
+
+    cursorNach(Seite::Nachbau, leer, 8);
+    taste(Qt::Key_Space);
+    taste(Qt::Key_Return);
+    EXPECT_EQ(f->txtZaehler->text(), QStringLiteral("1"));
+    EXPECT_EQ(f->spiel().sondeNachbau, (Sonde{leer, 7, 0, -1}));
+
+    // Back to the control that had the focus, on to the hidden board's cursor where it was.
+    taste(Qt::Key_F6);
+    EXPECT_EQ(fokus(), f->cmdTarnkiste);
+    taste(Qt::Key_F6);
+    EXPECT_EQ(f->cursor(Seite::Vorgabe), (Feldcursor{spalte, 8}));
+
+    // The menu bar by Alt: "Datei", "?", "Prüfen".
+    taste(Qt::Key_Alt);
+    taste(Qt::Key_Right, {}, 2);
+    taste(Qt::Key_Return);
+    EXPECT_TRUE(u.dialoge->meldungen.back().text.startsWith(QStringLiteral("Gelöst!")));
+}
+
+// The frame shows over the blind, a glyph and the trail, goes
+// with the focus, and is never drawn into the pictures the surfaces keep.
+TEST_F(TastenTest, CursorShowsOnScreenButLeavesTheKeptPicturesAlone)
+{
+    starten();
+    f->spiel().feldNachbau(1, 0) = HalbspiegelNW;
+    f->cmdSpurClear_Click();
+    f->chkSpur->setChecked(true);
+    feldKlicken(f->picNachbau, 1.5, 8.5);
+    f->cmdZehn_Click();
+    const QImage nachbau = f->picNachbau->bild();
+    const QImage vorgabe = f->picVorgabe->bild();
+    const QImage rollo = f->picRollo->bild();
+
+    taste(Qt::Key_F6);
+    EXPECT_TRUE(rahmenBei(f->picVorgabe, 0, 0)) << "on the blind";
+    taste(Qt::Key_F6);
+    EXPECT_FALSE(rahmenBei(f->picVorgabe, 0, 0)) << "gone with the focus";
+    cursorNach(Seite::Nachbau, 1, 0);
+    EXPECT_TRUE(rahmenBei(f->picNachbau, 1, 0)) << "over a glyph and the trail";
+    EXPECT_FALSE(rahmenBei(f->picNachbau, 0, 0)) << "left behind";
+
+    EXPECT_EQ(f->picNachbau->bild(), nachbau);
+    EXPECT_EQ(f->picVorgabe->bild(), vorgabe);
+    EXPECT_EQ(f->picRollo->bild(), rollo);
+}
+
+// The board's accessible name is the cursor's place, with the model's content
+// also after an undo; the hidden board's never tells what a cell holds.
+TEST_F(TastenTest, ScreenReaderHearsThePlaceAndOnlyTheModelsContent)
+{
+    starten();
+    for (int y = 0; y < feldGroesse; ++y)
+        for (int x = 0; x < feldGroesse; ++x)
+            f->spiel().feldVorgabe(x, y) = (x + 3 * y) % anzahlCodes;
+    taste(Qt::Key_F6);
+    for (int y = 0; y < feldGroesse; ++y)
+        for (int x = 0; x < feldGroesse; ++x) {
+            cursorNach(Seite::Vorgabe, y % 2 ? feldGroesse - 1 - x : x, y);
+            const Feldcursor c = f->cursor(Seite::Vorgabe);
+            EXPECT_EQ(name(f->picVorgabe), QString::fromStdString("Vorgabe " + zellenName(c.x, c.y) + ": Zelle"));
+        }
+    cursorNach(Seite::Vorgabe, 2, 8);
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe unten c: Startplatz"));
+    cursorNach(Seite::Vorgabe, -1, 7);
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe links 1: Startplatz, gesperrt"));
+    taste(Qt::Key_Space);
+    EXPECT_FALSE(sondeGesetzt(f->spiel().sondeVorgabe)) << "a locked border takes no probe";
+    f->picRandfreigabe_Click(0);
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe links 1: Startplatz"));
+
+    taste(Qt::Key_F6);
+    cursorNach(Seite::Nachbau, 3, 4);
+    EXPECT_EQ(name(f->picNachbau), QStringLiteral("Nachbau d4: leer"));
+    taste(Qt::Key_Space);
+    EXPECT_EQ(name(f->picNachbau), QStringLiteral("Nachbau d4: Katzenauge"));
+    taste(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(name(f->picNachbau), QStringLiteral("Nachbau d4: leer"));
+
+    EXPECT_EQ(name(f->cmdDelN), QStringLiteral("Feld löschen"));
+    EXPECT_EQ(name(f->cmdDelVor), QStringLiteral("Vorgabefeld löschen"));
+    EXPECT_EQ(name(f->cmdRolloClear), QStringLiteral("Rollobeschriftung löschen"));
+}
+
+} // namespace
