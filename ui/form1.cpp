@@ -16,6 +16,7 @@
 
 #include "model/editieren.h"
 #include "ui/beobachtungsfenster.h"
+#include "ui/erstesbild.h"
 #include "ui/fensterflaeche.h"
 #include "ui/festesbild.h"
 #include "ui/marker.h"
@@ -196,8 +197,13 @@ void Form1::showEvent(QShowEvent* ereignis)
     // now leaves only the painting between the map and the first frame.
     if (QBackingStore* puffer = backingStore(); puffer && puffer->size() != size()) {
         puffer->resize(size());
-        if (const auto* bild = dynamic_cast<const QImage*>(puffer->paintDevice()))
+        auto* bild = dynamic_cast<QImage*>(puffer->paintDevice());
+        if (bild)
             bildVorbelegen(*bild);
+        // The first frame shows the moment the window maps; taken back once
+        // the map is on its way, which the show sends before any queued call.
+        if (erstesBildVorlegen(*this, bild))
+            QMetaObject::invokeMethod(this, [this] { erstesBildZuruecknehmen(*this); }, Qt::QueuedConnection);
     }
     // No text box starts with the caret: on the start screen the start button
     // holds the focus, so Space starts the game. A click on the bare surface

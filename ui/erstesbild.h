@@ -1,0 +1,19 @@
+// The window's first frame handed to the X server before the map, so that the window appears finished.
+#pragma once
+
+class QImage;
+class QWidget;
+
+// Paints the top-level `fenster`, created but not yet mapped, as its next
+// paint will, and makes the picture its X window's background. The server
+// shows a window's background the moment it maps it, while the toolkit's
+// own first paint waits for the server's expose event and then for its
+// flush to be shown (15 to 50 ms on a busy machine), with the very same
+// pixels. Returns false, and changes nothing, off X or where the server's
+// picture format is not 32 bits per pixel. Paints into `leinwand` where it
+// has the window's size in device pixels and the server's format.
+bool erstesBildVorlegen(QWidget& fenster, QImage* leinwand = nullptr);
+
+// Takes the background back once the window is mapped, so that the server
+// frees the picture and later exposures show no stale frame.
+void erstesBildZuruecknehmen(QWidget& fenster);
