@@ -494,11 +494,16 @@ int main(int argc, char* argv[])
     std::printf("%-34s %-26s %-26s %s\n", "", "game", "floor", "ratio");
     bool gut = true;
     zeile("exec until the window is mapped", karte, "ms", 1);
-    gut = zeile("exec until the picture is finished", fertig, "ms", 1, 1.20) && gut;
+    gut = zeile("exec until the picture is finished", fertig, "ms", 1, 0.85) && gut;
     zeile("last change after the map", nachKarte, "ms", 1);
+    // One frame: the player sees no picture build up after the window appears.
+    const bool einBild = median(nachKarte.spiel) <= 16.0;
+    std::printf("%-34s game %.1f ms   <= 16 ms %s\n", "  (the game's, against one frame)", median(nachKarte.spiel),
+                einBild ? "met" : "MISSED");
+    gut = einBild && gut;
     zeile("start click until the last change", nachKlick, "ms", 1);
     zeile("peak memory idle (VmHWM)", ruheSpeicher, "MB", 1);
-    gut = zeile("peak memory as played (VmHWM)", gespieltSpeicher, "MB", 1, 1.15) && gut;
+    gut = zeile("peak memory as played (VmHWM)", gespieltSpeicher, "MB", 1, 1.05) && gut;
     std::printf("%-34s %.3f s (max %.3f)   %.3f s (max %.3f)\n", "CPU while the picture stood still",
                 median(ruheCpu.spiel), quantil(ruheCpu.spiel, 1), median(ruheCpu.boden), quantil(ruheCpu.boden, 1));
     std::printf("%-34s %.1f s: start, \"Tarnkiste erstellen\", probe below column d, launch, %.0f s still\n",
