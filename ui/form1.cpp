@@ -49,7 +49,15 @@ Form1::Form1(Dienste dienste, QWidget* parent) : QMainWindow(parent), dienste_(s
     spielAufbau();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The base class closes the window after this part is gone, and the
+    // board that held the focus then reports losing it: no handler of this
+    // window may run by then.
+    for (QtZeichenflaeche* feld : {picVorgabe, picNachbau})
+        if (feld)
+            disconnect(feld, nullptr, this, nullptr);
+}
 
 void Form1::verbinden()
 {
