@@ -24,8 +24,7 @@ protected:
     {
         FensterTest::SetUp();
         starten();
-        f->spiel().feldVorgabe = kiste;
-        vorgabeGegeben(f->spiel());
+        vorgabe(kiste);
     }
     void starteUnten(double spalte)
     {

@@ -58,4 +58,10 @@ protected:
         f->cmdStart_Click();
         QCoreApplication::processEvents();
     }
+    // A hidden box as given, as a load would leave it.
+    void vorgabe(const Feld& feld)
+    {
+        f->spiel().feldVorgabe = feld;
+        vorgabeGegeben(f->spiel());
+    }
 };

@@ -29,12 +29,6 @@ protected:
         feldKlicken(f->picVorgabe, 3.5, 8.5);
         klicken(f->Command5);
     }
-    // A hidden box as given, as a load would leave it.
-    void vorgabe(const Feld& feld)
-    {
-        f->spiel().feldVorgabe = feld;
-        vorgabeGegeben(f->spiel());
-    }
     static QString geloest(int sonden)
     {
         return QStringLiteral("Gelöst! Dein Nachbau verhält sich an allen 32 Startplätzen wie die Tarnkiste. "

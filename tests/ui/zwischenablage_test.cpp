@@ -24,8 +24,7 @@ protected:
     {
         FensterTest::SetUp();
         starten();
-        f->spiel().feldVorgabe = kiste;
-        vorgabeGegeben(f->spiel());
+        vorgabe(kiste);
     }
     // A launch up column b, which closes the trapdoor at b4.
     void starteSonde()
