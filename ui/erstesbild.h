@@ -1,7 +1,6 @@
 // The window's first frame handed to the X server before the map, so that the window appears finished.
 #pragma once
 
-class QImage;
 class QWidget;
 
 // Paints the top-level `fenster`, created but not yet mapped, as its next
@@ -10,9 +9,8 @@ class QWidget;
 // own first paint waits for the server's expose event and then for its
 // flush to be shown (15 to 50 ms on a busy machine), with the very same
 // pixels. Returns false, and changes nothing, off X or where the server's
-// picture format is not 32 bits per pixel. Paints into `leinwand` where it
-// has the window's size in device pixels and the server's format.
-bool erstesBildVorlegen(QWidget& fenster, QImage* leinwand = nullptr);
+// picture format is not 32 bits per pixel.
+bool erstesBildVorlegen(QWidget& fenster);
 
 // Takes the background back once the window is mapped, so that the server
 // frees the picture and later exposures show no stale frame.

@@ -201,17 +201,18 @@ void Form1::closeEvent(QCloseEvent* ereignis)
 void Form1::showEvent(QShowEvent* ereignis)
 {
     QMainWindow::showEvent(ereignis);
-    // The window exists but is not mapped yet: its buffer made and backed
-    // now leaves only the painting between the map and the first frame.
+    // The window exists but is not mapped yet. The first frame shows the
+    // moment the window maps; taken back once the map is on its way, which
+    // the show sends before any queued call. Elsewhere the buffer made and
+    // backed now leaves only the painting between the map and the first frame.
     if (QBackingStore* puffer = backingStore(); puffer && puffer->size() != size()) {
-        puffer->resize(size());
-        auto* bild = dynamic_cast<QImage*>(puffer->paintDevice());
-        if (bild)
-            bildVorbelegen(*bild);
-        // The first frame shows the moment the window maps; taken back once
-        // the map is on its way, which the show sends before any queued call.
-        if (erstesBildVorlegen(*this, bild))
+        if (erstesBildVorlegen(*this)) {
             QMetaObject::invokeMethod(this, [this] { erstesBildZuruecknehmen(*this); }, Qt::QueuedConnection);
+        } else {
+            puffer->resize(size());
+            if (auto* bild = dynamic_cast<QImage*>(puffer->paintDevice()))
+                bildVorbelegen(*bild);
+        }
     }
     // No text box starts with the caret: on the start screen the start button
     // holds the focus, so Space starts the game. A click on the bare surface
