@@ -41,8 +41,6 @@ Form1::Form1(Dienste dienste, QWidget* parent) : QMainWindow(parent), dienste_(s
 {
     aufbauen();
     verlauf_ = new QUndoStack(this);
-    // Made hidden with the window, so that verbinden wires it; shown on demand.
-    beobachtungsfenster_ = new Beobachtungsfenster(this);
     verbinden();
     hilfeEinrichten();
     zugaenglichkeitSetzen();
@@ -157,8 +155,6 @@ void Form1::verbinden()
             if (!a->statusTip().isEmpty())
                 txtHilfe->setText(a->statusTip());
         });
-    connect(beobachtungsfenster_, &Beobachtungsfenster::zeileGewaehlt, this,
-            [this](const Beobachtung& b) { beobachtungGewaehlt(b); });
 
     // The undo entries name what they would undo or redo, and are greyed when there is nothing.
     const auto folgen = [this](QAction* eintrag, const QString& wort, void (QUndoStack::*textGeaendert)(const QString&),

@@ -49,12 +49,12 @@ class Spielregeln;
 
 // The handlers keep the names of the controls and events they answer
 // (control_Event). The source is spread by topic, one file per group below:
-//   form1.cpp               construction, every signal connection (verbinden), close and show
+//   form1.cpp               construction, the controls' signal connections (verbinden), close and show
 //   form1_layout.cpp        every control at its place, the menu bar, the tab order
 //   form1_hilfe.cpp         the help line, accessible names, the rules window
 //   form1_felder.cpp        fields, set-up, generator, field files, mouse editing and probes
 //   form1_lauf.cpp          runs, counters, speed, the check
-//   form1_beobachtungen.cpp the record of launches
+//   form1_beobachtungen.cpp the record of launches, its window made and wired on first use
 //   form1_bearbeiten.cpp    undo and redo of the model's edits
 //   form1_tasten.cpp        the boards' keyboard cursors, their keys, F6 and what a screen reader hears
 //   form1_rollo.cpp         the blind
@@ -194,7 +194,7 @@ public:
     void cmdBeobachtungen_Click();
     // A double-clicked row: the model probe goes to its start place.
     void beobachtungGewaehlt(const Beobachtung& beobachtung);
-    Beobachtungsfenster* beobachtungsfenster() const { return beobachtungsfenster_; }
+    Beobachtungsfenster* beobachtungsfenster();
 
     // --- Handlers: the rules window (form1_hilfe.cpp) ---
     // Opens "Spielregeln", or raises it; F1 too.

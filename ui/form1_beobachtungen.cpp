@@ -5,6 +5,17 @@
 #include "ui/beobachtungsfenster.h"
 #include "ui/form1.h"
 
+Beobachtungsfenster* Form1::beobachtungsfenster()
+{
+    // Made on first use, like the rules window: its table is some 3 ms of the start.
+    if (!beobachtungsfenster_) {
+        beobachtungsfenster_ = new Beobachtungsfenster(this);
+        connect(beobachtungsfenster_, &Beobachtungsfenster::zeileGewaehlt, this,
+                [this](const Beobachtung& b) { beobachtungGewaehlt(b); });
+    }
+    return beobachtungsfenster_;
+}
+
 void Form1::cmdBeobachtungen_Click()
 {
     beobachtungenZeigen();
@@ -16,7 +27,7 @@ void Form1::cmdBeobachtungen_Click()
 void Form1::beobachtungenVormerken()
 {
     // A closed window is shown anew when it opens.
-    if (!beobachtungsfenster_->isVisible() || beobachtungenVorgemerkt_)
+    if (!beobachtungsfenster_ || !beobachtungsfenster_->isVisible() || beobachtungenVorgemerkt_)
         return;
     beobachtungenVorgemerkt_ = true;
     QTimer::singleShot(0, this, [this] { beobachtungenZeigen(); });
@@ -25,7 +36,7 @@ void Form1::beobachtungenVormerken()
 void Form1::beobachtungenZeigen()
 {
     beobachtungenVorgemerkt_ = false;
-    beobachtungsfenster_->zeigen(spiel_.beobachtungen, spiel_.feldNachbau);
+    beobachtungsfenster()->zeigen(spiel_.beobachtungen, spiel_.feldNachbau);
 }
 
 void Form1::beobachtungGewaehlt(const Beobachtung& b)
