@@ -254,7 +254,7 @@ QPixmap smiley(int groesse)
 
 } // namespace
 
-QPixmap startKnopfBild(qreal pixelVerhaeltnis)
+QImage startKnopfBildMalen(qreal pixelVerhaeltnis)
 {
     QImage bild = leinwand(startKnopfGroesse.width(), startKnopfGroesse.height(), pixelVerhaeltnis, Qt::black);
     QPainter p(&bild);
@@ -267,8 +267,10 @@ QPixmap startKnopfBild(qreal pixelVerhaeltnis)
     p.setBrush(Qt::white);
     p.drawPath(eingepasst(QStringLiteral("Start"), serif(QFont::Normal, true), QRectF(13, 26, 62, 35)));
     p.end();
-    return QPixmap::fromImage(std::move(bild));
+    return bild;
 }
+
+QPixmap startKnopfBild(qreal pixelVerhaeltnis) { return QPixmap::fromImage(startKnopfBildMalen(pixelVerhaeltnis)); }
 
 QImage startBildMalen(qreal pixelVerhaeltnis)
 {

@@ -31,8 +31,10 @@ inline constexpr QSize tarnkisteErstellenGroesse{330, 64};
 inline constexpr QSize pfeilGroesse{12, 15};
 inline constexpr QSize kopierPfeilGroesse{32, 24};
 
-// 88 x 87: "Start" in white italics on black inside a grey dashed frame.
+// 88 x 87: "Start" in white italics on black inside a grey dashed frame. As
+// an image it may be painted in any thread.
 QPixmap startKnopfBild(qreal pixelVerhaeltnis = 1.0);
+QImage startKnopfBildMalen(qreal pixelVerhaeltnis = 1.0);
 
 // 345 x 348: the start screen's cover for the hidden board, a white 8 x 8
 // grid on teal with a dark cube bearing a white question mark. As an image
@@ -52,8 +54,9 @@ QPixmap startSondeBild(qreal pixelVerhaeltnis = 1.0);
 
 // The outline of the lettering "Tarnkiste erstellen", fitted to its picture.
 // Qt's outlines of a face shift by up to 1/32 pixel once text in that face
-// has been painted (the help line is in the same bold serif), so the window
-// takes this outline before its first paint and paints the picture later.
+// has been painted in that thread (the help line is in the same bold serif),
+// so the window takes this outline on a thread of its own and paints the
+// picture later.
 QPainterPath tarnkisteErstellenSchrift();
 // 330 x 64: "Tarnkiste erstellen" in light grey on black.
 QPixmap tarnkisteErstellenBild(qreal pixelVerhaeltnis = 1.0,
