@@ -38,17 +38,18 @@ bool zweiunddreissigBit(const xcb_setup_t* setup, std::uint8_t tiefe)
     return false;
 }
 
-// What the window is painted into: its size in device pixels, the server's
-// format for its depth, and the window's pixel ratio.
+// What the window is painted into: its size in device pixels, the depth of
+// its X window, and its pixel ratio.
 struct Leinwand {
     QSize pixel;
-    QImage::Format format;
+    std::uint8_t tiefe;
     qreal faktor;
 
     std::size_t bytes() const { return static_cast<std::size_t>(pixel.width()) * 4 * static_cast<std::size_t>(pixel.height()); }
     // A picture over `daten` where given, of its own otherwise.
     QImage bild(uchar* daten = nullptr) const
     {
+        const QImage::Format format = tiefe == 32 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
         QImage b = daten ? QImage(daten, pixel.width(), pixel.height(), pixel.width() * 4, format) : QImage(pixel, format);
         b.setDevicePixelRatio(faktor);
         bildVorbelegen(b);
@@ -80,8 +81,7 @@ bool teiltSpeicher(xcb_connection_t* c)
 // a pixmap in that memory: the 3 MB of a window took 15 ms through a busy
 // machine's socket and a further 14 until the server had read them. Returns
 // false, having sent nothing, where the server or the system cannot share.
-bool ueberGeteiltenSpeicher(xcb_connection_t* c, QWidget& fenster, const Leinwand& l, xcb_pixmap_t pixmap,
-                            std::uint8_t tiefe)
+bool ueberGeteiltenSpeicher(xcb_connection_t* c, QWidget& fenster, const Leinwand& l, xcb_pixmap_t pixmap)
 {
     if (!teiltSpeicher(c))
         return false;
@@ -105,7 +105,7 @@ bool ueberGeteiltenSpeicher(xcb_connection_t* c, QWidget& fenster, const Leinwan
         // so ours may go at once. A pixmap needs its memory writable.
         xcb_shm_attach_fd(c, segment, fd, 0);
         xcb_shm_create_pixmap(c, pixmap, static_cast<xcb_window_t>(fenster.winId()),
-                              static_cast<std::uint16_t>(bild.width()), static_cast<std::uint16_t>(bild.height()), tiefe,
+                              static_cast<std::uint16_t>(bild.width()), static_cast<std::uint16_t>(bild.height()), l.tiefe,
                               segment, 0);
         xcb_shm_detach(c, segment);
     }
@@ -116,12 +116,11 @@ bool ueberGeteiltenSpeicher(xcb_connection_t* c, QWidget& fenster, const Leinwan
 // Paints the window into a picture of its own and sends it through the
 // connection: whole rows, as many as one request may carry (the maximum is
 // in words and includes the request's own header).
-void ueberDieVerbindung(xcb_connection_t* c, QWidget& fenster, const Leinwand& l, xcb_pixmap_t pixmap,
-                        std::uint8_t tiefe)
+void ueberDieVerbindung(xcb_connection_t* c, QWidget& fenster, const Leinwand& l, xcb_pixmap_t pixmap)
 {
     QImage bild = l.bild();
     fenster.render(&bild);
-    xcb_create_pixmap(c, tiefe, pixmap, static_cast<xcb_window_t>(fenster.winId()),
+    xcb_create_pixmap(c, l.tiefe, pixmap, static_cast<xcb_window_t>(fenster.winId()),
                       static_cast<std::uint16_t>(bild.width()), static_cast<std::uint16_t>(bild.height()));
     const xcb_gcontext_t gc = xcb_generate_id(c);
     xcb_create_gc(c, gc, pixmap, 0, nullptr);
@@ -131,7 +130,7 @@ void ueberDieVerbindung(xcb_connection_t* c, QWidget& fenster, const Leinwand& l
     for (int y = 0; y < bild.height(); y += zeilenJeAnfrage) {
         const int n = std::min(zeilenJeAnfrage, bild.height() - y);
         xcb_put_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, pixmap, gc, static_cast<std::uint16_t>(bild.width()),
-                      static_cast<std::uint16_t>(n), 0, static_cast<std::int16_t>(y), 0, tiefe,
+                      static_cast<std::uint16_t>(n), 0, static_cast<std::int16_t>(y), 0, l.tiefe,
                       static_cast<std::uint32_t>(zeile * static_cast<std::size_t>(n)), bild.constScanLine(y));
     }
     xcb_free_gc(c, gc);
@@ -155,14 +154,13 @@ bool erstesBildVorlegen(QWidget& fenster)
     // The X window still has its first size here; the toolkit gives it the
     // widget's before it maps it.
     const qreal r = fenster.devicePixelRatioF();
-    const Leinwand l{{qRound(fenster.width() * r), qRound(fenster.height() * r)},
-                     tiefe == 32 ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32, r};
+    const Leinwand l{{qRound(fenster.width() * r), qRound(fenster.height() * r)}, tiefe, r};
     if (l.pixel.width() < 1 || l.pixel.height() < 1 || l.pixel.width() > 32767 || l.pixel.height() > 32767)
         return false;
 
     const xcb_pixmap_t pixmap = xcb_generate_id(c);
-    if (!ueberGeteiltenSpeicher(c, fenster, l, pixmap, tiefe))
-        ueberDieVerbindung(c, fenster, l, pixmap, tiefe);
+    if (!ueberGeteiltenSpeicher(c, fenster, l, pixmap))
+        ueberDieVerbindung(c, fenster, l, pixmap);
     xcb_change_window_attributes(c, w, XCB_CW_BACK_PIXMAP, &pixmap);
     // The window holds the picture now.
     xcb_free_pixmap(c, pixmap);
