@@ -403,7 +403,9 @@ void Form1::felderAufbauen()
     rolloFenster = new QWidget(picVorgabe);
     rolloFenster->setGeometry(tw(840, 720, 5295, 4575));
     picRollo = new QtZeichenflaeche(rolloFenster);
-    picRollo->ortSetzen(QRect(0, 0, rolloFenster->width(), rolloFenster->height()));
+    // Only placed here: the set-up gives the blind its size on the board, and
+    // a picture of this size would be made, filled and copied for nothing.
+    picRollo->setGeometry(QRect(0, 0, rolloFenster->width(), rolloFenster->height()));
     picRollo->hintergrundSetzen(rolloWeiss);
     txtVorgabeFeldtyp = textfeld(picVorgabe, tw(5880, 0, 615, 285), QString(), s975);
     shpBallVorgabe = new Marker(picVorgabe);
