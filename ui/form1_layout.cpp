@@ -18,6 +18,7 @@
 #include <future>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "render/aussehen.h"
 #include "ui/cursorrahmen.h"
@@ -74,13 +75,30 @@ void grafisch(QPushButton* knopf, const QColor& farbe)
     knopf->setAutoFillBackground(true);
 }
 
-// A picture painted on a second core while the window is built, for the
-// first paint to find ready; any later request paints it anew.
-Bildmaler nebenbei(std::function<QImage()> malen)
+// Pictures painted one after another on a second core while the window is
+// built, for the first paints to find ready; any later request paints anew.
+std::vector<Bildmaler> nebenbeiAlle(std::vector<std::function<QImage()>> maler)
 {
-    auto vorab = std::make_shared<std::future<QImage>>(std::async(std::launch::async, malen));
-    return [malen = std::move(malen), vorab] { return QPixmap::fromImage(vorab->valid() ? vorab->get() : malen()); };
+    auto vorab = std::make_shared<std::shared_future<std::vector<QImage>>>(std::async(std::launch::async, [maler] {
+                                                                                 std::vector<QImage> bilder;
+                                                                                 for (const auto& malen : maler)
+                                                                                     bilder.push_back(malen());
+                                                                                 return bilder;
+                                                                             }).share());
+    std::vector<Bildmaler> ergebnis;
+    for (std::size_t i = 0; i < maler.size(); ++i)
+        ergebnis.push_back([malen = maler[i], vorab, i]() mutable {
+            if (!vorab)
+                return QPixmap::fromImage(malen());
+            QImage bild = vorab->get()[i];
+            // The last to take its picture frees the others' copies.
+            vorab.reset();
+            return QPixmap::fromImage(std::move(bild));
+        });
+    return ergebnis;
 }
+
+Bildmaler nebenbei(std::function<QImage()> malen) { return std::move(nebenbeiAlle({std::move(malen)}).front()); }
 
 // The picture is painted when the button is first shown, at the size given.
 void bildKnopf(QPushButton* knopf, QSize groesse, Bildmaler malen)
@@ -253,13 +271,18 @@ void Form1::legendeAufbauen()
 {
     QWidget* f = Frame2;
     const QFont normal = standardSchrift();
+    // The legend's pictures, 1 ms of the first paint.
+    std::vector<std::function<QImage()>> maler;
+    for (const Legendeneintrag& e : legende())
+        maler.push_back([bild = e.bild, r = devicePixelRatioF()] { return legendenBildLeinwand(bild, r); });
+    std::vector<Bildmaler> bilder = nebenbeiAlle(std::move(maler));
     for (const Legendeneintrag& e : legende()) {
         chkErlaubnis[static_cast<std::size_t>(e.erlaubnis)] =
             kontrollkaestchen(f, tw(960, e.oben, 255, 255), QString(), true, normal);
         // The first picture stands on the frame's grey, the others on white.
         auto* b = festesBild(f, tw(240, e.oben, e.kante, e.kante),
                              e.bild == 0 ? palette().color(QPalette::Button) : QColor(Qt::white));
-        b->bildSetzen([bild = e.bild, r = devicePixelRatioF()] { return legendenBild(bild, r); });
+        b->bildSetzen(std::move(bilder[static_cast<std::size_t>(&e - legende().data())]));
         b->rahmenSetzen(true);
         Picture1[static_cast<std::size_t>(e.bild)] = b;
     }

@@ -160,25 +160,9 @@ const Legendeneintrag* legendeneintrag(int bild)
 
 QString vorabLochName(int verhaeltnis) { return QStringLiteral("schwarzes-loch@%1x.png").arg(verhaeltnis); }
 
-// Painted at start the hole would cost 7.7 ms at ratio 1 and 14 ms at ratio 2 of the first paint (render_bench).
-QPixmap legendenBild(int bild, qreal pixelVerhaeltnis)
-{
-    if (bild == legendeSchwarzesLoch)
-        for (int v : vorabVerhaeltnisse) {
-            if (pixelVerhaeltnis != v)
-                continue;
-            // Read as PNG by name: a picture of unknown format has Qt load every
-            // image plugin (and libjpeg) to ask it.
-            QPixmap vorab(QStringLiteral(":/tarnkiste/vorab/") + vorabLochName(v), "PNG");
-            if (!vorab.isNull()) {
-                vorab.setDevicePixelRatio(v);
-                return vorab;
-            }
-        }
-    return legendenBildMalen(bild, pixelVerhaeltnis);
-}
+namespace {
 
-QPixmap legendenBildMalen(int bild, qreal pixelVerhaeltnis)
+QImage legendeMalen(int bild, qreal pixelVerhaeltnis)
 {
     const Legendeneintrag* e = legendeneintrag(bild);
     if (!e)
@@ -192,5 +176,32 @@ QPixmap legendenBildMalen(int bild, qreal pixelVerhaeltnis)
     default: glyphMalen(z, e->code); break;
     }
     p.end();
-    return QPixmap::fromImage(std::move(leinwandBild));
+    return leinwandBild;
 }
+
+} // namespace
+
+// Painted at start the hole would cost 7.7 ms at ratio 1 and 14 ms at ratio 2 of the first paint (render_bench).
+QImage legendenBildLeinwand(int bild, qreal pixelVerhaeltnis)
+{
+    if (bild == legendeSchwarzesLoch)
+        for (int v : vorabVerhaeltnisse) {
+            if (pixelVerhaeltnis != v)
+                continue;
+            // Read as PNG by name: a picture of unknown format has Qt load every
+            // image plugin (and libjpeg) to ask it.
+            QImage vorab(QStringLiteral(":/tarnkiste/vorab/") + vorabLochName(v), "PNG");
+            if (!vorab.isNull()) {
+                vorab.setDevicePixelRatio(v);
+                return vorab;
+            }
+        }
+    return legendeMalen(bild, pixelVerhaeltnis);
+}
+
+QPixmap legendenBild(int bild, qreal pixelVerhaeltnis)
+{
+    return QPixmap::fromImage(legendenBildLeinwand(bild, pixelVerhaeltnis));
+}
+
+QPixmap legendenBildMalen(int bild, qreal pixelVerhaeltnis) { return QPixmap::fromImage(legendeMalen(bild, pixelVerhaeltnis)); }

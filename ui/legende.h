@@ -2,6 +2,7 @@
 // picture and of the box that allows the object, what a screen reader and the help line say, and its painter.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -35,6 +36,8 @@ QPixmap legendenBildMalen(int bild, qreal pixelVerhaeltnis = 1.0);
 // The same, the black hole taken from the program's resources where the
 // build painted it (ratios 1 and 2 of the game's executable).
 QPixmap legendenBild(int bild, qreal pixelVerhaeltnis = 1.0);
+// legendenBild as an image, which any thread may make.
+QImage legendenBildLeinwand(int bild, qreal pixelVerhaeltnis = 1.0);
 
 inline constexpr int legendeSchwarzesLoch = 3;
 inline constexpr int vorabVerhaeltnisse[] = {1, 2};
