@@ -79,12 +79,14 @@ void grafisch(QPushButton* knopf, const QColor& farbe)
 // built, for the first paints to find ready; any later request paints anew.
 std::vector<Bildmaler> nebenbeiAlle(std::vector<std::function<QImage()>> maler)
 {
-    auto vorab = std::make_shared<std::shared_future<std::vector<QImage>>>(std::async(std::launch::async, [maler] {
-                                                                                 std::vector<QImage> bilder;
-                                                                                 for (const auto& malen : maler)
-                                                                                     bilder.push_back(malen());
-                                                                                 return bilder;
-                                                                             }).share());
+    auto alleMalen = [maler] {
+        std::vector<QImage> bilder;
+        for (const auto& malen : maler)
+            bilder.push_back(malen());
+        return bilder;
+    };
+    auto vorab = std::make_shared<std::shared_future<std::vector<QImage>>>(
+        std::async(std::launch::async, std::move(alleMalen)).share());
     std::vector<Bildmaler> ergebnis;
     for (std::size_t i = 0; i < maler.size(); ++i)
         ergebnis.push_back([malen = maler[i], vorab, i]() mutable {
@@ -271,18 +273,20 @@ void Form1::legendeAufbauen()
 {
     QWidget* f = Frame2;
     const QFont normal = standardSchrift();
+    const qreal r = devicePixelRatioF();
     // The legend's pictures, 1 ms of the first paint.
     std::vector<std::function<QImage()>> maler;
     for (const Legendeneintrag& e : legende())
-        maler.push_back([bild = e.bild, r = devicePixelRatioF()] { return legendenBildLeinwand(bild, r); });
+        maler.push_back([bild = e.bild, r] { return legendenBildLeinwand(bild, r); });
     std::vector<Bildmaler> bilder = nebenbeiAlle(std::move(maler));
-    for (const Legendeneintrag& e : legende()) {
+    for (std::size_t i = 0; i < legende().size(); ++i) {
+        const Legendeneintrag& e = legende()[i];
         chkErlaubnis[static_cast<std::size_t>(e.erlaubnis)] =
             kontrollkaestchen(f, tw(960, e.oben, 255, 255), QString(), true, normal);
         // The first picture stands on the frame's grey, the others on white.
         auto* b = festesBild(f, tw(240, e.oben, e.kante, e.kante),
                              e.bild == 0 ? palette().color(QPalette::Button) : QColor(Qt::white));
-        b->bildSetzen(std::move(bilder[static_cast<std::size_t>(&e - legende().data())]));
+        b->bildSetzen(std::move(bilder[i]));
         b->rahmenSetzen(true);
         Picture1[static_cast<std::size_t>(e.bild)] = b;
     }
