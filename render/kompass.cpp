@@ -8,12 +8,19 @@ void kompassZeigen(Zeichenflaeche& flaeche, Richtung richtung)
     const Farbe schwarz = paletteFarbe(0);
     flaeche.leeren();
 
-    // Wide rings 0.1 apart close up into a disc. The radius is summed, so the
-    // last sum lies just above 1.4 and the last ring drawn is 1.3.
+    // The white disc is what wide rings 0.1 apart close up into, each
+    // overlapping the next: a disc to the middle of the last ring, and that
+    // ring over its edge, give the very same pixels at a fifteenth of the
+    // strokes (each a quarter of a millisecond, at every step). The radius
+    // is summed as the rings' was, so the last sum lies just above 1.4 and
+    // the last ring is 1.3.
+    double aussen = 0.0;
+    for (double radius = 0.0; radius <= 1.4; radius += 0.1)
+        aussen = radius;
     flaeche.vordergrundSetzen(paletteFarbe(15));
     flaeche.stiftbreiteSetzen(6);
-    for (double radius = 0.0; radius <= 1.4; radius += 0.1)
-        flaeche.kreis(0, 0, radius);
+    flaeche.kreisflaeche(0, 0, aussen);
+    flaeche.kreis(0, 0, aussen);
 
     flaeche.vordergrundSetzen(schwarz);
     flaeche.stiftbreiteSetzen(1);

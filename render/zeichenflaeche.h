@@ -37,6 +37,8 @@ public:
     void punkt(double x, double y) { punkt(x, y, vordergrund()); }
     // A circle line in the foreground colour; the radius is measured along x.
     virtual void kreis(double x, double y, double radius) = 0;
+    // The disc inside that circle, filled in the foreground colour.
+    virtual void kreisflaeche(double x, double y, double radius) = 0;
     // UTF-8 text in the foreground colour, its top-left corner at (x, y),
     // with nothing drawn behind the letters.
     virtual void text(double x, double y, std::string_view text) = 0;

@@ -198,6 +198,21 @@ void Rasterflaeche::kreis(double x, double y, double radius)
     gezeichnet();
 }
 
+void Rasterflaeche::kreisflaeche(double x, double y, double radius)
+{
+    letzterPunkt_.gueltig = false;
+    const double r = std::min(std::abs(radius * sx_), grenzeWeit);
+    QPainter p(&bild_);
+    malerEinrichten(p);
+    p.setPen(Qt::NoPen);
+    p.setBrush(qtFarbe(vordergrund_));
+    // Centred where a circle of the current pen would be, so that one drawn
+    // over it shares its middle.
+    p.drawEllipse(mitte(x, y, bildBreiteFuer(stiftbreite_)) / verhaeltnis_, r, r);
+    p.end();
+    gezeichnet();
+}
+
 void Rasterflaeche::text(double x, double y, std::string_view text)
 {
     letzterPunkt_.gueltig = false;

@@ -49,6 +49,7 @@ public:
     using Zeichenflaeche::punkt;
     void punkt(double x, double y, Farbe farbe) override;
     void kreis(double x, double y, double radius) override;
+    void kreisflaeche(double x, double y, double radius) override;
     void text(double x, double y, std::string_view text) override;
 
     // The font text is written in; its size is measured at the screen's

@@ -59,6 +59,10 @@ void Aufzeichnungsflaeche::rechteckFuellen(double x1, double y1, double x2, doub
 void Aufzeichnungsflaeche::punkt(double x, double y, Farbe farbe) { schreiben("punkt", {x, y}, &farbe); }
 
 void Aufzeichnungsflaeche::kreis(double x, double y, double radius) { schreiben("kreis", {x, y, radius}, &vordergrund_); }
+void Aufzeichnungsflaeche::kreisflaeche(double x, double y, double radius)
+{
+    schreiben("kreisflaeche", {x, y, radius}, &vordergrund_);
+}
 
 void Aufzeichnungsflaeche::text(double x, double y, std::string_view text)
 {

@@ -31,6 +31,7 @@ public:
     using Zeichenflaeche::punkt;
     void punkt(double x, double y, Farbe farbe) override;
     void kreis(double x, double y, double radius) override;
+    void kreisflaeche(double x, double y, double radius) override;
     void text(double x, double y, std::string_view text) override;
 
 private:
