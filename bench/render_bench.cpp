@@ -1,6 +1,7 @@
 // Timing of the heaviest redraws a player can cause: a field full of black holes, clearing the trail over it,
-// and the launch record's window shown anew after an edit.
+// the launch record's window shown anew after an edit, and the whole window painted again.
 #include <QApplication>
+#include <QPixmapCache>
 #include <benchmark/benchmark.h>
 
 #include "bench/beobachtungsreihe.h"
@@ -10,6 +11,7 @@
 #include "render/spur.h"
 #include "tests/model/felder.h"
 #include "ui/beobachtungsfenster.h"
+#include "ui/form1.h"
 #include "ui/legende.h"
 #include "ui/qtzeichenflaeche.h"
 #include "ui/rasterflaeche.h"
@@ -112,6 +114,25 @@ void beobachtungenNurGemalt(benchmark::State& state)
         fenster.repaint();
 }
 
+// The whole game window past its start screen painted again, as when it is
+// uncovered, with the style's painted copies kept (Qt's default) and with
+// none kept, as the program runs.
+void ganzesFenster(benchmark::State& state)
+{
+    const int vorher = QPixmapCache::cacheLimit();
+    QPixmapCache::setCacheLimit(state.range(0) ? vorher : 0);
+    {
+        Form1 fenster;
+        fenster.show();
+        fenster.cmdStart_Click();
+        QCoreApplication::processEvents();
+        for (auto _ : state)
+            fenster.repaint();
+    }
+    QPixmapCache::clear();
+    QPixmapCache::setCacheLimit(vorher);
+}
+
 // The legend's black hole painted as the window would at its first paint if
 // the build had not painted it; the cat's eye's picture beside it.
 void legendenBildGemalt(benchmark::State& state, int bild)
@@ -126,6 +147,7 @@ BENCHMARK_CAPTURE(legendenBildGemalt, schwarzesLoch, legendeSchwarzesLoch)->ArgN
 BENCHMARK_CAPTURE(legendenBildGemalt, katzenauge, 0)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(beobachtungenNachEinerAenderung)->Unit(benchmark::kMillisecond);
 BENCHMARK(beobachtungenNurGemalt)->Unit(benchmark::kMillisecond);
+BENCHMARK(ganzesFenster)->ArgName("vorrat")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 // A frame is 16 ms: every redraw here has to stay well inside one.
 BENCHMARK(brett)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
