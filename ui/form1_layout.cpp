@@ -356,7 +356,9 @@ void Form1::einstellPanelAufbauen()
     const qreal r = devicePixelRatioF();
     Picture4->bildSetzen([r] { return lautsprecherBild(r); });
     Picture3 = festesBild(f, tw(4800, 840, 735, 735), palette().color(QPalette::Window));
-    Picture3->bildSetzen([r] { return stopBild(r); });
+    // Its lettering's font is loaded on the second core and let go with the
+    // thread: the window paints no other text in it.
+    Picture3->bildSetzen(nebenbei([r] { return stopBildMalen(r); }));
     for (int i : {1, 0}) {
         auto* o = new QRadioButton(i == 0 ? QStringLiteral("maximal") : QStringLiteral("genau"), f);
         o->setGeometry(tw(240, i == 0 ? 240 : 600, 975, 255));
@@ -414,8 +416,11 @@ void Form1::felderAufbauen()
     grafisch(cmdDelVor, qtFarbe(loeschKnopfRot));
     picStart = festesBild(picVorgabe, tw(840, 720, 5175, 5055), qtFarbe(rolloTuerkis));
     const qreal r = devicePixelRatioF();
-    // The first paint's largest picture (4.7 ms); not kept, later paints paint it anew.
-    picStart->bildSetzen(nebenbei([r] { return startBildMalen(r); }), true, false);
+    // The first paint's largest picture (4.7 ms), kept while the start screen
+    // shows: the toolkit paints the window again once it is mapped, and a
+    // picture painted anew there would load its two fonts on this thread
+    // for the program's life. The start click lets it go.
+    picStart->bildSetzen(nebenbei([r] { return startBildMalen(r); }), true);
     txtKoordinateVorgabe = textfeld(picVorgabe, tw(0, 0, 615, 285), QString(), s975);
     txtKoordinateVorgabe->hide();
     cmdJalousieRauf = knopf(picVorgabe, tw(0, 240, 255, 375), QString(), s975);

@@ -1,6 +1,7 @@
 // The start screen's click, the safety box, the count slider, the info box and the end.
 #include <QCheckBox>
 #include <QFrame>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,6 +23,9 @@ void Form1::cmdStart_Click()
     picNachbau->setEnabled(true);
     picStart->hide();
     cmdStart->hide();
+    // The start screen does not come back: its pictures are let go.
+    picStart->bildSetzen({});
+    cmdStart->setIcon(QIcon());
     cmdJalousieRauf_Click();
     cmdTarnkiste_Click();
     txtAnzahl->setText(QStringLiteral("0"));

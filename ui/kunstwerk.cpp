@@ -297,7 +297,9 @@ QImage startBildMalen(qreal pixelVerhaeltnis)
 
 QPixmap startBild(qreal pixelVerhaeltnis) { return QPixmap::fromImage(startBildMalen(pixelVerhaeltnis)); }
 
-QPixmap stopBild(qreal pixelVerhaeltnis)
+QPixmap stopBild(qreal pixelVerhaeltnis) { return QPixmap::fromImage(stopBildMalen(pixelVerhaeltnis)); }
+
+QImage stopBildMalen(qreal pixelVerhaeltnis)
 {
     QImage bild = leinwand(49, 48, pixelVerhaeltnis, Qt::transparent);
     QPainter p(&bild);
@@ -315,7 +317,7 @@ QPixmap stopBild(qreal pixelVerhaeltnis)
     p.setBrush(Qt::white);
     p.drawPath(eingepasst(QStringLiteral("STOP"), sans(QFont::Bold), QRectF(9.5, 17.5, 30, 13)));
     p.end();
-    return QPixmap::fromImage(std::move(bild));
+    return bild;
 }
 
 QPixmap lautsprecherBild(qreal pixelVerhaeltnis)

@@ -44,6 +44,7 @@ QImage startBildMalen(qreal pixelVerhaeltnis = 1.0);
 
 // 49 x 48: a red octagonal STOP sign, transparent around it.
 QPixmap stopBild(qreal pixelVerhaeltnis = 1.0);
+QImage stopBildMalen(qreal pixelVerhaeltnis = 1.0);
 
 // 54 x 51: a red round sign with a white loudspeaker, transparent around it.
 QPixmap lautsprecherBild(qreal pixelVerhaeltnis = 1.0);
