@@ -26,6 +26,7 @@
 #include "model/generator.h"
 #include "ui/dienste.h"
 #include "ui/fensteranzeige.h"
+#include "ui/nebenbei.h"
 
 class QAction;
 class QCheckBox;
@@ -288,6 +289,8 @@ private:
 
     Spielstand spiel_;
     Dienste dienste_;
+    // Paints the first paint's pictures while the window is built.
+    Nebenbei nebenbei_;
     // The display the probe steps and field operations report to.
     std::unique_ptr<SondenAnzeige> anzeige_ = fensteranzeige(*this);
     int rolloStift = 0;

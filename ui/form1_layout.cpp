@@ -75,32 +75,18 @@ void grafisch(QPushButton* knopf, const QColor& farbe)
     knopf->setAutoFillBackground(true);
 }
 
-// Pictures painted one after another on a second core while the window is
-// built, for the first paints to find ready; any later request paints anew.
-std::vector<Bildmaler> nebenbeiAlle(std::vector<std::function<QImage()>> maler)
+// A picture painted on the second core while the window is built, for the
+// first paint to find ready; any later request paints anew.
+Bildmaler nebenbei(Nebenbei& faden, std::function<QImage()> malen)
 {
-    auto alleMalen = [maler] {
-        std::vector<QImage> bilder;
-        for (const auto& malen : maler)
-            bilder.push_back(malen());
-        return bilder;
+    return [malen, vorab = faden.dazu(malen)]() mutable {
+        if (!vorab.valid())
+            return QPixmap::fromImage(malen());
+        QImage bild = vorab.get();
+        vorab = {};
+        return QPixmap::fromImage(std::move(bild));
     };
-    auto vorab = std::make_shared<std::shared_future<std::vector<QImage>>>(
-        std::async(std::launch::async, std::move(alleMalen)).share());
-    std::vector<Bildmaler> ergebnis;
-    for (std::size_t i = 0; i < maler.size(); ++i)
-        ergebnis.push_back([malen = maler[i], vorab, i]() mutable {
-            if (!vorab)
-                return QPixmap::fromImage(malen());
-            QImage bild = vorab->get()[i];
-            // The last to take its picture frees the others' copies.
-            vorab.reset();
-            return QPixmap::fromImage(std::move(bild));
-        });
-    return ergebnis;
 }
-
-Bildmaler nebenbei(std::function<QImage()> malen) { return std::move(nebenbeiAlle({std::move(malen)}).front()); }
 
 // The picture is painted when the button is first shown, at the size given.
 void bildKnopf(QPushButton* knopf, QSize groesse, Bildmaler malen)
@@ -214,7 +200,7 @@ void Form1::fensterFlaecheAufbauen()
     cmdStart->setStyle(breiterKnopf);
     const qreal r = devicePixelRatioF();
     // The start screen's lettering, 2.5 ms of the first paint.
-    bildKnopf(cmdStart, startKnopfGroesse, nebenbei([r] { return startKnopfBildMalen(r); }));
+    bildKnopf(cmdStart, startKnopfGroesse, nebenbei(nebenbei_, [r] { return startKnopfBildMalen(r); }));
 
     auto verborgenesKaestchen = [&](int index, const QRect& ort, const QString& text) {
         chkErlaubnis[static_cast<std::size_t>(index)] = kontrollkaestchen(f, ort, text, true, normal);
@@ -274,19 +260,14 @@ void Form1::legendeAufbauen()
     QWidget* f = Frame2;
     const QFont normal = standardSchrift();
     const qreal r = devicePixelRatioF();
-    // The legend's pictures, 1 ms of the first paint.
-    std::vector<std::function<QImage()>> maler;
-    for (const Legendeneintrag& e : legende())
-        maler.push_back([bild = e.bild, r] { return legendenBildLeinwand(bild, r); });
-    std::vector<Bildmaler> bilder = nebenbeiAlle(std::move(maler));
-    for (std::size_t i = 0; i < legende().size(); ++i) {
-        const Legendeneintrag& e = legende()[i];
+    // The legend's pictures, 1 ms of the first paint, painted on the second core.
+    for (const Legendeneintrag& e : legende()) {
         chkErlaubnis[static_cast<std::size_t>(e.erlaubnis)] =
             kontrollkaestchen(f, tw(960, e.oben, 255, 255), QString(), true, normal);
         // The first picture stands on the frame's grey, the others on white.
         auto* b = festesBild(f, tw(240, e.oben, e.kante, e.kante),
                              e.bild == 0 ? palette().color(QPalette::Button) : QColor(Qt::white));
-        b->bildSetzen(std::move(bilder[i]));
+        b->bildSetzen(nebenbei(nebenbei_, [bild = e.bild, r] { return legendenBildLeinwand(bild, r); }));
         b->rahmenSetzen(true);
         Picture1[static_cast<std::size_t>(e.bild)] = b;
     }
@@ -358,7 +339,7 @@ void Form1::einstellPanelAufbauen()
     Picture3 = festesBild(f, tw(4800, 840, 735, 735), palette().color(QPalette::Window));
     // Its lettering's font is loaded on the second core and let go with the
     // thread: the window paints no other text in it.
-    Picture3->bildSetzen(nebenbei([r] { return stopBildMalen(r); }));
+    Picture3->bildSetzen(nebenbei(nebenbei_, [r] { return stopBildMalen(r); }));
     for (int i : {1, 0}) {
         auto* o = new QRadioButton(i == 0 ? QStringLiteral("maximal") : QStringLiteral("genau"), f);
         o->setGeometry(tw(240, i == 0 ? 240 : 600, 975, 255));
@@ -374,7 +355,7 @@ void Form1::einstellPanelAufbauen()
     // The lettering is scaled into the button, which is lower than the picture.
     // Its outline comes from a font no text has been painted in yet (see
     // tarnkisteErstellenSchrift), taken on a second core: 1.3 ms of the start.
-    const auto schrift = std::async(std::launch::async, tarnkisteErstellenSchrift).share();
+    const auto schrift = nebenbei_.dazu(tarnkisteErstellenSchrift);
     cmdTarnkiste->setIcon(spaetesSymbol(tarnkisteErstellenGroesse, [r, schrift] {
         return tarnkisteErstellenBild(r, schrift.get());
     }));
@@ -420,7 +401,7 @@ void Form1::felderAufbauen()
     // shows: the toolkit paints the window again once it is mapped, and a
     // picture painted anew there would load its two fonts on this thread
     // for the program's life. The start click lets it go.
-    picStart->bildSetzen(nebenbei([r] { return startBildMalen(r); }), true);
+    picStart->bildSetzen(nebenbei(nebenbei_, [r] { return startBildMalen(r); }), true);
     txtKoordinateVorgabe = textfeld(picVorgabe, tw(0, 0, 615, 285), QString(), s975);
     txtKoordinateVorgabe->hide();
     cmdJalousieRauf = knopf(picVorgabe, tw(0, 240, 255, 375), QString(), s975);
