@@ -11,7 +11,7 @@ void kompassZeigen(Zeichenflaeche& flaeche, Richtung richtung)
     // The white disc is what wide rings 0.1 apart close up into, each
     // overlapping the next: a disc to the middle of the last ring, and that
     // ring over its edge, give the very same pixels at a fifteenth of the
-    // strokes (each a quarter of a millisecond, at every step). The radius
+    // strokes, half the compass's drawing at every step. The radius
     // is summed as the rings' was, so the last sum lies just above 1.4 and
     // the last ring is 1.3.
     double aussen = 0.0;

@@ -7,9 +7,9 @@
 
 FestesBild::FestesBild(QWidget* parent) : QWidget(parent) {}
 
-void FestesBild::bildSetzen(Bildmaler malen, bool strecken, bool behalten)
+void FestesBild::bildSetzen(Bildmaler malen, bool strecken)
 {
-    bild_ = SpaetesBild(std::move(malen), behalten);
+    bild_ = SpaetesBild(std::move(malen));
     strecken_ = strecken;
     update();
 }

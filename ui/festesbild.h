@@ -12,10 +12,8 @@ public:
     explicit FestesBild(QWidget* parent = nullptr);
 
     // The picture `malen` paints, painted when the control is first shown
-    // and kept. A picture not to be kept is painted anew at every paint:
-    // for a large one that seldom needs painting, such as the start
-    // picture, whose copy would cost more memory than its painting costs time.
-    void bildSetzen(Bildmaler malen, bool strecken = false, bool behalten = true);
+    // and kept; an empty painter lets the picture go.
+    void bildSetzen(Bildmaler malen, bool strecken = false);
     void hintergrundSetzen(const QColor& farbe);
     // A thin sunken border, as picture boxes have.
     void rahmenSetzen(bool an);
