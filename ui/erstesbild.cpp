@@ -1,11 +1,15 @@
 // The first frame as the background pixmap of the window's X window, handed to the server through shared memory or the connection.
 #include "ui/erstesbild.h"
 
+#include <QGuiApplication>
+#include <QWidget>
+
+// Only where the toolkit has its X platform and the build found XCB.
+#if QT_CONFIG(xcb) && defined(TARNKISTE_XCB)
+
 #include "ui/vorbelegen.h"
 
-#include <QGuiApplication>
 #include <QImage>
-#include <QWidget>
 
 #include <xcb/shm.h>
 #include <xcb/xcb.h>
@@ -176,3 +180,10 @@ void erstesBildZuruecknehmen(QWidget& fenster)
     xcb_change_window_attributes(c, static_cast<xcb_window_t>(fenster.winId()), XCB_CW_BACK_PIXMAP, &keins);
     xcb_flush(c);
 }
+
+#else
+
+bool erstesBildVorlegen(QWidget&) { return false; }
+void erstesBildZuruecknehmen(QWidget&) {}
+
+#endif

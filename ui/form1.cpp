@@ -5,6 +5,7 @@
 #include <QBackingStore>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,10 +84,15 @@ void Form1::verbinden()
                 [this, i] { cmdUebernehmen_Click(i); });
 
     // A check box's click also fires when the program changes its state.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    constexpr auto geaendert = &QCheckBox::checkStateChanged;
+#else
+    constexpr auto geaendert = &QCheckBox::stateChanged;
+#endif
     for (int i = 0; i < anzahlCodes; ++i)
-        connect(chkErlaubnis[static_cast<std::size_t>(i)], &QCheckBox::stateChanged, this,
+        connect(chkErlaubnis[static_cast<std::size_t>(i)], geaendert, this,
                 [this, i] { chkErlaubnis_Click(i); });
-    connect(Check1, &QCheckBox::stateChanged, this, [this] { Check1_Click(); });
+    connect(Check1, geaendert, this, [this] { Check1_Click(); });
 
     connect(hscV, &QScrollBar::valueChanged, this, [this] { hscV_Change(); });
     connect(hscMaxZahl, &QScrollBar::valueChanged, this, [this] { hscMaxZahl_Change(); });
@@ -197,14 +203,16 @@ void Form1::closeEvent(QCloseEvent* ereignis)
 void Form1::showEvent(QShowEvent* ereignis)
 {
     QMainWindow::showEvent(ereignis);
-    // The window exists but is not mapped yet. The first frame shows the
-    // moment the window maps; taken back once the map is on its way, which
-    // the show sends before any queued call. Elsewhere the buffer made and
-    // backed now leaves only the painting between the map and the first frame.
+    // The window exists but is not mapped yet. On X the first frame shows
+    // the moment the window maps; taken back once the map is on its way,
+    // which the show sends before any queued call. Where X cannot take it,
+    // the buffer made and backed now leaves only the painting between the
+    // map and the first frame. Only X's buffer is a picture before the first
+    // paint: Wayland's has no memory until then, and asking for it crashes.
     if (QBackingStore* puffer = backingStore(); puffer && puffer->size() != size()) {
         if (erstesBildVorlegen(*this)) {
             QMetaObject::invokeMethod(this, [this] { erstesBildZuruecknehmen(*this); }, Qt::QueuedConnection);
-        } else {
+        } else if (QGuiApplication::platformName() == QLatin1String("xcb")) {
             puffer->resize(size());
             if (auto* bild = dynamic_cast<QImage*>(puffer->paintDevice()))
                 bildVorbelegen(*bild);
