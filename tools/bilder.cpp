@@ -184,6 +184,7 @@ bool spielregeln(const QDir& ordner)
 // Usage: tarnkiste_bilder ORDNER [BILDSCHIRMFOTO]
 int main(int argc, char* argv[])
 {
+    schriftenFestlegen();
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: tarnkiste_bilder ORDNER [SCREENSHOT.png]\n");

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QVersionNumber>
 
 #include "render/brett.h"
 #include "render/geometrie.h"
@@ -11,6 +13,11 @@
 #include "render/kompass.h"
 #include "render/spur.h"
 #include "ui/rasterflaeche.h"
+
+void schriftenFestlegen()
+{
+    qputenv("FONTCONFIG_FILE", TARNKISTE_SCHRIFTEN_KONF);
+}
 
 QImage glyphenBogen(Seite seite, int verhaeltnis)
 {
@@ -77,4 +84,10 @@ QString kompassBildName(Richtung r, int verhaeltnis)
 {
     const char* name = r == nord ? "nord" : r == ost ? "ost" : r == sued ? "sued" : r == west ? "west" : "steht";
     return QStringLiteral("kompass_%1_%2x.png").arg(QString::fromLatin1(name)).arg(verhaeltnis);
+}
+
+QString bildOrdnerDerVersion()
+{
+    const QVersionNumber v = QLibraryInfo::version();
+    return QStringLiteral("qt%1.%2").arg(v.majorVersion()).arg(v.minorVersion());
 }

@@ -7,6 +7,11 @@
 
 #include "model/feld.h"
 
+// Points fontconfig at the font environment of the tests and of this tool's
+// pictures: the Liberation faces alone, rendered as on a bare Debian. Call
+// before the application object is made, which reads the fonts.
+void schriftenFestlegen();
+
 // The sheet is six cells wide and two high with half a cell of margin, at
 // the boards' scale of 40 pixels a cell; code c sits in column c % 6 and row
 // c / 6.
@@ -28,5 +33,8 @@ QImage brettBild(Seite seite, int verhaeltnis);
 QImage kompassBild(Richtung r, int verhaeltnis);
 
 // The kept file names: brett_Vorgabe_1x.png, kompass_nord_2x.png, ...
+// Their text is rasterised a little differently by each minor version of the
+// toolkit, so each keeps its own in a folder named by bildOrdnerDerVersion, "qt6.4".
 QString brettBildName(Seite seite, int verhaeltnis);
 QString kompassBildName(Richtung r, int verhaeltnis);
+QString bildOrdnerDerVersion();

@@ -1,11 +1,15 @@
-// Entry of the window tests: a headless application around the test run.
+// Entry of the window tests: a headless application in the tests' own fonts around the test run.
 #include <QApplication>
 #include <gtest/gtest.h>
+
+#include "tools/glyphenbogen.h"
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Pictures with text come out the same on every machine.
+    schriftenFestlegen();
     testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
