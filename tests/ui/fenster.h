@@ -1,6 +1,7 @@
 // A window under test: real controls, test seams, and pointer input in field units.
 #pragma once
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTest>
 
@@ -26,6 +27,24 @@ protected:
         f = std::make_unique<Form1>(u.dienste());
         f->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(f.get()));
+    }
+
+    // Gives the window the input focus, as a window manager would. A
+    // compositor without a seat, as the suite's headless Wayland one, gives
+    // no window the focus, and the toolkit offers no activation there, so it
+    // is told which window is active.
+    void aktivieren()
+    {
+        f->activateWindow();
+        if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+            QT_WARNING_PUSH
+            QT_WARNING_DISABLE_DEPRECATED
+            QApplication::setActiveWindow(f.get());
+            QT_WARNING_POP
+            ASSERT_TRUE(f->isActiveWindow());
+        } else {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        }
     }
 
     QPoint imFenster(QWidget* w, QPoint p) const { return w->mapTo(f.get(), p); }

@@ -71,8 +71,7 @@ protected:
     void SetUp() override
     {
         FensterTest::SetUp();
-        f->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(f.get()));
+        aktivieren();
     }
     void taste(Qt::Key k)
     {

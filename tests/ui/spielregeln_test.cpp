@@ -287,6 +287,7 @@ namespace {
 // on the start screen and in the middle of a run, and the game goes on as it was.
 TEST_F(FensterTest, RulesOpenWithF1AtAnyTimeAndChangeNothing)
 {
+    aktivieren();
     const Spielstand vorher = f->spiel();
     QTest::keyClick(f->windowHandle(), Qt::Key_F1);
     QCoreApplication::processEvents();
