@@ -146,8 +146,10 @@ TEST_F(BeobachtungenTest, ALaunchInTheMiddleOfAnotherMarksBoth)
     oeffnen();
     ASSERT_EQ(f->beobachtungsfenster()->modell().rowCount(), 4);
     // What the box held after the two is not known until it is given again.
-    for (int r = 0; r < 3; ++r)
+    for (int r = 0; r < 3; ++r) {
         EXPECT_EQ(zeile(r)[5], QStringLiteral("–")) << r;
+        EXPECT_EQ(zeile(r)[6], QString()) << "a made-up model run in row " << r;
+    }
     EXPECT_EQ(zeile(3)[5], QStringLiteral("✗ weicht ab"));
 }
 
@@ -172,6 +174,24 @@ TEST_F(BeobachtungenTest, DoubleClickPutsTheModelProbeOnTheStartPlace)
     doppelklick(1);  // "im Feld e4": no border place to go to
     EXPECT_EQ(f->spiel().sondeNachbau, sondeAmRand(Rand::Unten, 6));
     EXPECT_EQ(f->spiel().feldNachbau, modell) << "the double click edited the model cell e4";
+}
+
+// A model probe caught between a closed trapdoor and a cat's eye was shown
+// as ", 40 Schritte, 3 Kontakte", as if it had come out nowhere.
+TEST(Beobachtungsmodell, AModelRunWithoutEndReadsThatItNeverComesOut)
+{
+    Beobachtung b;
+    b.start = sondeAmRand(Rand::Unten, 3);
+    b.ende = Beobachtung::Ende::Ausgang;
+    b.endeX = 3;
+    b.endeY = 8;
+    b.schritte = 18;
+    const Feld falle = feldAus({"........", "........", "...K....", "........",
+                                "........", "...T....", "........", "........"});
+    Beobachtungsmodell m;
+    m.zeigen({b}, falle);
+    EXPECT_EQ(m.data(m.index(0, 5)).toString(), QStringLiteral("✗ weicht ab"));
+    EXPECT_EQ(m.data(m.index(0, 6)).toString(), QStringLiteral("kommt nie heraus"));
 }
 
 } // namespace
