@@ -157,6 +157,36 @@ TEST(Artwork, OnlyTheFormsLegendPicturesExist)
         EXPECT_TRUE(legendenBild(i).isNull()) << i;
 }
 
+// The legend showed the falling mirror twice and the rising one nowhere: each
+// picture shows an object of its own, and each mirror lies on its diagonal.
+TEST(Artwork, EveryLegendPictureShowsItsOwnObject)
+{
+    std::vector<QImage> bilder;
+    for (const Legendeneintrag& e : legende())
+        bilder.push_back(argb(legendenBild(e.bild)));
+    for (std::size_t i = 0; i < bilder.size(); ++i)
+        for (std::size_t j = i + 1; j < bilder.size(); ++j)
+            EXPECT_NE(bilder[i], bilder[j]) << legende()[i].name << " and " << legende()[j].name;
+
+    // Blue at a quarter of the way along the mirror's diagonal, black on the other.
+    const auto blau = [](const QImage& b, double a, double c) {
+        const QColor farbe = b.pixelColor(qRound(a * (b.width() - 1)), qRound(c * (b.height() - 1)));
+        return farbe.blue() > 128 && farbe.red() < 128;
+    };
+    // By the name a screen reader reads, which says which way it lies.
+    for (const Legendeneintrag& e : legende()) {
+        const std::string name = e.name;
+        if (name.rfind("Umlenkspiegel", 0) != 0)
+            continue;
+        const QImage b = argb(legendenBild(e.bild));
+        const bool steigend = name == "Umlenkspiegel steigend";
+        EXPECT_EQ(blau(b, 0.35, 0.65), steigend) << e.name;
+        EXPECT_EQ(blau(b, 0.65, 0.35), steigend) << e.name;
+        EXPECT_EQ(blau(b, 0.35, 0.35), !steigend) << e.name;
+        EXPECT_EQ(blau(b, 0.65, 0.65), !steigend) << e.name;
+    }
+}
+
 // The trapdoor's legend is the dark hatch with pure yellow corner marks: no
 // olive of the board glyph's cross, no yellow blended into the dark.
 TEST(Artwork, TrapdoorLegendShowsNoOliveAtAnyDensity)
