@@ -3,24 +3,33 @@
 
 #include "model/schrittregel.h"
 
-LaufendeBeobachtung beobachtungBeginnen(const Spielstand& s)
+void Laufbuch::beginnen(const Spielstand& s)
 {
-    LaufendeBeobachtung lauf;
+    LaufendeBeobachtung& lauf = laufende_.emplace_back();
     lauf.zeile.start = s.sondeVorgabe;
     lauf.zeile.wiederhergestellt = s.wiederherstellungen;
     lauf.neueVorgaben = s.neueVorgaben;
-    return lauf;
+    if (laufende_.size() > 1)
+        for (LaufendeBeobachtung& l : laufende_)
+            l.zeile.verschachtelt = true;
 }
 
-void schrittBeobachten(LaufendeBeobachtung& lauf, bool kontakt)
+void Laufbuch::schritt(bool kontakt)
 {
-    ++lauf.zeile.schritte;
+    if (laufende_.empty())
+        return;
+    Beobachtung& b = laufende_.back().zeile;
+    ++b.schritte;
     if (kontakt)
-        ++lauf.zeile.kontakte;
+        ++b.kontakte;
 }
 
-void beobachtungBeenden(Spielstand& s, LaufendeBeobachtung lauf, bool gefangen)
+void Laufbuch::beenden(Spielstand& s, bool gefangen)
 {
+    if (laufende_.empty())
+        return;
+    LaufendeBeobachtung lauf = std::move(laufende_.back());
+    laufende_.pop_back();
     if (lauf.neueVorgaben != s.neueVorgaben)
         return;
     Beobachtung& b = lauf.zeile;
@@ -37,6 +46,21 @@ void beobachtungBeenden(Spielstand& s, LaufendeBeobachtung lauf, bool gefangen)
     s.beobachtungen.push_back(b);
 }
 
+void vorgabeLaufen(Spielstand& s, Laufbuch& buch, SondenAnzeige& anzeige, const std::function<void()>& vorSchritt)
+{
+    vorgabeStarten(s);
+    buch.beginnen(s);
+    bool gefangen = false;
+    do {
+        if (vorSchritt)
+            vorSchritt();
+        const Schrittergebnis e = schrittVorgabe(s, anzeige);
+        buch.schritt(e.kontakt);
+        gefangen = e.gefangen;
+    } while (s.ausgangVorgabe == 0 && s.abbruchVorgabe == 0);
+    buch.beenden(s, gefangen);
+}
+
 namespace {
 
 // Up to `hoechstens` steps of the hidden rules from `p`, written into `feld`;
@@ -47,9 +71,7 @@ Laufausgang laufen(Feld& feld, Sonde p, long long hoechstens)
     while (a.schritte < hoechstens) {
         const Schrittergebnis e = schrittRegel(feld, p, Randverhalten::Verlassen);
         ++a.schritte;
-        if (e.zelleGeaendert)
-            feld(e.zelleX, e.zelleY) = e.neuerCode;
-        p = e.sonde;
+        anwenden(feld, p, e);
         if (e.amRand)
             return {Laufausgang::Art::Ausgang, p.x, p.y, a.schritte, a.kontakte};
         if (e.gefangen)

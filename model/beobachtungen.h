@@ -1,11 +1,13 @@
 // The record of the player's hidden launches, and which of them the model field explains.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "model/feld.h"
 #include "model/pruefen.h"
+#include "model/sondenlauf.h"
 
 // A launch under way: the row it will become, and when its box was given.
 struct LaufendeBeobachtung {
@@ -13,16 +15,31 @@ struct LaufendeBeobachtung {
     long long neueVorgaben = 0;
 };
 
-// Begins the row of a launch from the probe as it stands now.
-LaufendeBeobachtung beobachtungBeginnen(const Spielstand& s);
+// The launches under way and the rows they become. A launch may begin while
+// another runs, its handler run between two of the other's steps: both rows
+// are then marked, and the inner one, begun last, ends first, so that a step
+// always counts for the launch begun last.
+class Laufbuch {
+public:
+    // Begins the row of a launch from the probe as it stands now.
+    void beginnen(const Spielstand& s);
+    // Counts one step of the launch begun last, and its contact.
+    void schritt(bool kontakt);
+    // Ends the launch begun last: out on the border (the probe's place), held
+    // by a black hole, or stopped, and adds its row. A run during which the
+    // hidden field got new contents adds nothing: the list it belonged to is gone.
+    void beenden(Spielstand& s, bool gefangen);
+    bool laeuft() const { return !laufende_.empty(); }
 
-// Counts one step of the run and its contact, from the step's result.
-void schrittBeobachten(LaufendeBeobachtung& lauf, bool kontakt);
+private:
+    std::vector<LaufendeBeobachtung> laufende_;
+};
 
-// Ends the run: out on the border (the probe's place), held by a black hole,
-// or stopped, and adds its row. A run during which the hidden field got new
-// contents adds nothing: the list it belonged to is gone.
-void beobachtungBeenden(Spielstand& s, LaufendeBeobachtung lauf, bool gefangen);
+// A launch of the hidden probe from where it stands, as the player makes it:
+// the run's flags cleared, then hidden steps until the probe leaves, is held
+// or is stopped, every step recorded in `buch`. `vorSchritt` runs before each
+// step (the window counts the step there).
+void vorgabeLaufen(Spielstand& s, Laufbuch& buch, SondenAnzeige& anzeige, const std::function<void()>& vorSchritt = {});
 
 // One row held against the model.
 struct Nachspiel {

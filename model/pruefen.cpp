@@ -94,15 +94,13 @@ Laufausgang Laeufe::lauf(Sonde start)
     for (;;) {
         const Schrittergebnis e = schrittRegel(feld, z.sonde, Randverhalten::Verlassen);
         ++schritte;
-        z.sonde = e.sonde;
         bool neuBeginnen = false;
         if (e.zelleGeaendert) {
-            int& code = feld(e.zelleX, e.zelleY);
             // A closed trapdoor never opens again: no earlier state can come back.
-            neuBeginnen = code == Falltuer;
-            code = e.neuerCode;
+            neuBeginnen = feld(e.zelleX, e.zelleY) == Falltuer;
             z.anders ^= zellbit(e.zelleX, e.zelleY);
         }
+        anwenden(feld, z.sonde, e);
         if (e.amRand) {
             ende = {Laufausgang::Art::Ausgang, z.sonde.x, z.sonde.y, schritte, kontakte};
             break;

@@ -43,9 +43,7 @@ Regelbeispiel regelbeispiel(int code, Richtung richtung)
 
     for (int n = 0; n < schrittGrenze; ++n) {
         const Schrittergebnis e = schrittRegel(feld, p, Randverhalten::Verlassen);
-        if (e.zelleGeaendert)
-            feld(e.zelleX, e.zelleY) = e.neuerCode;
-        p = e.sonde;
+        anwenden(feld, p, e);
         b.weg.push_back({p.x - versatz, p.y - versatz});
         if (e.kontakt)
             ++b.kontakte;

@@ -40,3 +40,23 @@ Schrittergebnis schrittRegel(const Feld& feld, const Sonde& p, Randverhalten ran
     }
     return e;
 }
+
+void ortAnwenden(Feld& feld, Sonde& p, const Schrittergebnis& e)
+{
+    if (e.zelleGeaendert)
+        feld(e.zelleX, e.zelleY) = e.neuerCode;
+    p.x = e.sonde.x;
+    p.y = e.sonde.y;
+}
+
+void richtungAnwenden(Sonde& p, const Schrittergebnis& e)
+{
+    p.dx = e.sonde.dx;
+    p.dy = e.sonde.dy;
+}
+
+void anwenden(Feld& feld, Sonde& p, const Schrittergebnis& e)
+{
+    ortAnwenden(feld, p, e);
+    richtungAnwenden(p, e);
+}

@@ -24,3 +24,10 @@ struct Schrittergebnis {
 // cell, then lets the border or the object there act. Writes nothing: the
 // caller applies the result to its field and probe.
 Schrittergebnis schrittRegel(const Feld& feld, const Sonde& p, Randverhalten rand);
+
+// Writes a step's outcome into the field it ran in and into its probe: the
+// cell left behind and the new place, then the heading. The animated steps
+// show the move before the turn and so take the two halves apart.
+void ortAnwenden(Feld& feld, Sonde& p, const Schrittergebnis& e);
+void richtungAnwenden(Sonde& p, const Schrittergebnis& e);
+void anwenden(Feld& feld, Sonde& p, const Schrittergebnis& e);

@@ -26,21 +26,12 @@ void markerGleiten(Seite seite, const Sonde& p, SondenAnzeige& anzeige, bool mit
     }
 }
 
-// The cell left behind, then the new place; the heading is the caller's.
+// The cell left behind, shown, and the new place; the heading is the caller's.
 void zelleUndOrt(Feld& feld, Seite seite, Sonde& p, const Schrittergebnis& e, SondenAnzeige& anzeige)
 {
-    if (e.zelleGeaendert) {
-        feld(e.zelleX, e.zelleY) = e.neuerCode;
+    ortAnwenden(feld, p, e);
+    if (e.zelleGeaendert)
         anzeige.zelleZeichnen(seite, e.neuerCode, e.zelleX, e.zelleY);
-    }
-    p.x = e.sonde.x;
-    p.y = e.sonde.y;
-}
-
-void richtungUebernehmen(Sonde& p, const Schrittergebnis& e)
-{
-    p.dx = e.sonde.dx;
-    p.dy = e.sonde.dy;
 }
 
 } // namespace
@@ -56,12 +47,12 @@ void schrittNachbau(Spielstand& s, SondenAnzeige& anzeige)
     anzeige.ortZeigen(p.x, p.y);
 
     if (e.amRand || e.kontakt) {
-        richtungUebernehmen(p, e);
+        richtungAnwenden(p, e);
         anzeige.kompassZeigen(p.richtung());
         anzeige.ton(kontaktTonHz, kontaktTonMs);
     } else if (e.gefangen) {
         anzeige.ton(lochTonHz, lochTonMs);
-        richtungUebernehmen(p, e);
+        richtungAnwenden(p, e);
         s.lochNachbau = 1;
         anzeige.kompassZeigen(p.richtung());
     }
@@ -80,15 +71,15 @@ Schrittergebnis schrittVorgabe(Spielstand& s, SondenAnzeige& anzeige)
 
     if (e.amRand) {
         anzeige.markerAusgang();
-        richtungUebernehmen(p, e);
+        richtungAnwenden(p, e);
         s.ausgangVorgabe = 1;
         anzeige.ton(kontaktTonHz, kontaktTonMs);
     } else if (e.gefangen) {
         s.abbruchVorgabe = 1;
         anzeige.ton(lochTonHz, lochTonMs);
-        richtungUebernehmen(p, e);
+        richtungAnwenden(p, e);
     } else if (e.kontakt) {
-        richtungUebernehmen(p, e);
+        richtungAnwenden(p, e);
         if (anzeige.tonAn())
             anzeige.ton(kontaktTonHz, kontaktTonMs);
     }

@@ -309,7 +309,7 @@ private:
     Spielregeln* spielregeln_ = nullptr;
     bool beobachtungenVorgemerkt_ = false;
     // The hidden launches under way, the innermost last.
-    std::vector<LaufendeBeobachtung> laufende_;
+    Laufbuch laufbuch_;
     // The edits of the model field since the start click; never saved.
     QUndoStack* verlauf_ = nullptr;
     // Each board's cursor, hidden board first; it stays where it was while

@@ -9,6 +9,7 @@
 
 #include <climits>
 
+#include "model/beobachtungen.h"
 #include "model/pruefen.h"
 #include "model/sondenlauf.h"
 #include "model/zahltext.h"
@@ -63,26 +64,11 @@ void Form1::Command5_Click()
                                   false);
         return;
     }
-    vorgabeStarten(spiel_);
     txtZaehlerVorgabe->setText(QString());
-    // A launch in the middle of another run marks both rows; the inner run
-    // ends first, so this one is the last under way again when it ends.
-    laufende_.push_back(beobachtungBeginnen(spiel_));
-    const std::size_t dieser = laufende_.size() - 1;
-    if (dieser > 0)
-        for (LaufendeBeobachtung& l : laufende_)
-            l.zeile.verschachtelt = true;
-    bool gefangen = false;
-    do {
+    vorgabeLaufen(spiel_, laufbuch_, *anzeige_, [this] {
         if (chkSchrittezaehlen->checkState() == Qt::Checked)
             erhoehen(txtZaehlerVorgabe);
-        const Schrittergebnis e = schrittVorgabe(spiel_, *anzeige_);
-        schrittBeobachten(laufende_[dieser], e.kontakt);
-        gefangen = e.gefangen;
-    } while (spiel_.ausgangVorgabe == 0 && spiel_.abbruchVorgabe == 0);
-    LaufendeBeobachtung lauf = std::move(laufende_.back());
-    laufende_.pop_back();
-    beobachtungBeenden(spiel_, std::move(lauf), gefangen);
+    });
     beobachtungenVormerken();
 }
 

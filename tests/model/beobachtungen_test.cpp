@@ -30,17 +30,12 @@ Spielstand mitKiste()
 // A launch as the window makes it, stopped after `halt` steps when given.
 void starten(Spielstand& s, Aufzeichnung& a, int halt = -1)
 {
-    vorgabeStarten(s);
-    LaufendeBeobachtung lauf = beobachtungBeginnen(s);
-    bool gefangen = false;
-    do {
-        const Schrittergebnis e = schrittVorgabe(s, a);
-        schrittBeobachten(lauf, e.kontakt);
-        gefangen = e.gefangen;
+    Laufbuch buch;
+    // Stop pressed during the last step, as the window's Stop sets the flag.
+    vorgabeLaufen(s, buch, a, [&s, &halt] {
         if (--halt == 0)
             s.abbruchVorgabe = 1;
-    } while (!s.ausgangVorgabe && !s.abbruchVorgabe);
-    beobachtungBeenden(s, lauf, gefangen);
+    });
 }
 
 void startenVon(Spielstand& s, Aufzeichnung& a, Rand rand, int index, int halt = -1)
@@ -146,11 +141,12 @@ TEST(LaunchRecord, ReopeningInTheMiddleReplaysLaterRowsFromTheBoxAsGiven)
     // it and the rows after it stay uncompared until the box is given again.
     vorgabeStarten(s);
     s.sondeVorgabe = sondeAmRand(Rand::Links, 1);
-    LaufendeBeobachtung lauf = beobachtungBeginnen(s);
+    Laufbuch buch;
+    buch.beginnen(s);
     vorgabeWiederherstellen(s, a);
     for (int i = 0; i < 9; ++i)
-        schrittBeobachten(lauf, schrittVorgabe(s, a).kontakt);
-    beobachtungBeenden(s, lauf, false);
+        buch.schritt(schrittVorgabe(s, a).kontakt);
+    buch.beenden(s, false);
     startenVon(s, a, Rand::Unten, 6);
     vorgabeWiederherstellen(s, a);
     startenVon(s, a, Rand::Unten, 6);
@@ -178,10 +174,11 @@ TEST(LaunchRecord, EmptiesWhenTheHiddenFieldGetsNewContents)
         ASSERT_EQ(s.beobachtungen.size(), 1u);
         // A run under way when the box changes adds no row to the new list.
         vorgabeStarten(s);
-        LaufendeBeobachtung lauf = beobachtungBeginnen(s);
+        Laufbuch buch;
+        buch.beginnen(s);
         ereignis(s, a);
         EXPECT_TRUE(s.beobachtungen.empty());
-        beobachtungBeenden(s, lauf, false);
+        buch.beenden(s, false);
         EXPECT_TRUE(s.beobachtungen.empty());
     }
 }
@@ -208,9 +205,7 @@ std::vector<Nachspiel> vonHand(const std::vector<Beobachtung>& zeilen, const Fel
         Feld nachGrenze = feld;
         for (long long n = 1;; ++n) {
             const Schrittergebnis e = schrittRegel(feld, p, Randverhalten::Verlassen);
-            if (e.zelleGeaendert)
-                feld(e.zelleX, e.zelleY) = e.neuerCode;
-            p = e.sonde;
+            anwenden(feld, p, e);
             if (e.amRand || e.gefangen) {
                 a = {e.amRand ? Art::Ausgang : Art::Loch, e.amRand ? p.x : 0, e.amRand ? p.y : 0, n, a.kontakte};
                 break;
