@@ -19,11 +19,8 @@ void schrittBeobachten(LaufendeBeobachtung& lauf, bool kontakt)
         ++lauf.zeile.kontakte;
 }
 
-void beobachtungBeenden(Spielstand& s, LaufendeBeobachtung lauf, bool gefangen)
+Beobachtung beobachtungAbschliessen(const Spielstand& s, Beobachtung b, bool gefangen)
 {
-    if (lauf.neueVorgaben != s.neueVorgaben)
-        return;
-    Beobachtung& b = lauf.zeile;
     if (s.ausgangVorgabe) {
         b.ende = Beobachtung::Ende::Ausgang;
         b.endeX = s.sondeVorgabe.x;
@@ -34,7 +31,15 @@ void beobachtungBeenden(Spielstand& s, LaufendeBeobachtung lauf, bool gefangen)
     // The next row begins on the box this run left, reopened or not.
     b.unterbrochen = b.wiederhergestellt != s.wiederherstellungen;
     b.wiederhergestellt = s.wiederherstellungen;
-    s.beobachtungen.push_back(b);
+    return b;
+}
+
+bool beobachtungBeenden(Spielstand& s, LaufendeBeobachtung lauf, bool gefangen)
+{
+    if (lauf.neueVorgaben != s.neueVorgaben)
+        return false;
+    s.beobachtungen.push_back(beobachtungAbschliessen(s, std::move(lauf.zeile), gefangen));
+    return true;
 }
 
 namespace {

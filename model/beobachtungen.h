@@ -19,10 +19,13 @@ LaufendeBeobachtung beobachtungBeginnen(const Spielstand& s);
 // Counts one step of the run and its contact, from the step's result.
 void schrittBeobachten(LaufendeBeobachtung& lauf, bool kontakt);
 
-// Ends the run: out on the border (the probe's place), held by a black hole,
-// or stopped, and adds its row. A run during which the hidden field got new
-// contents adds nothing: the list it belonged to is gone.
-void beobachtungBeenden(Spielstand& s, LaufendeBeobachtung lauf, bool gefangen);
+// The row of a run that has just ended: out on the border (the probe's
+// place), held by a black hole, or stopped.
+Beobachtung beobachtungAbschliessen(const Spielstand& s, Beobachtung zeile, bool gefangen);
+
+// Ends the run and adds its row; true when it was added. A run during which
+// the hidden field got new contents adds nothing: the list it belonged to is gone.
+bool beobachtungBeenden(Spielstand& s, LaufendeBeobachtung lauf, bool gefangen);
 
 // One row held against the model.
 struct Nachspiel {
