@@ -4,11 +4,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
 #include <climits>
 
+#include "model/ansage.h"
+#include "model/beobachtungen.h"
 #include "model/pruefen.h"
 #include "model/sondenlauf.h"
 #include "model/zahltext.h"
@@ -68,6 +71,7 @@ void Form1::Command5_Click()
     // A launch in the middle of another run marks both rows; the inner run
     // ends first, so this one is the last under way again when it ends.
     laufende_.push_back(beobachtungBeginnen(spiel_));
+    anhaltenFreigeben();
     const std::size_t dieser = laufende_.size() - 1;
     if (dieser > 0)
         for (LaufendeBeobachtung& l : laufende_)
@@ -82,17 +86,40 @@ void Form1::Command5_Click()
     } while (spiel_.ausgangVorgabe == 0 && spiel_.abbruchVorgabe == 0);
     LaufendeBeobachtung lauf = std::move(laufende_.back());
     laufende_.pop_back();
-    beobachtungBeenden(spiel_, std::move(lauf), gefangen);
+    anhaltenFreigeben();
+    const Beobachtung zeile = beobachtungAbschliessen(spiel_, lauf.zeile, gefangen);
+    const bool behalten = beobachtungBeenden(spiel_, std::move(lauf), gefangen);
     beobachtungenVormerken();
+    // What a sighted player sees now: the exit place, the counter, the record.
+    std::optional<std::size_t> nummer;
+    std::optional<bool> stimmt;
+    if (behalten) {
+        nummer = spiel_.beobachtungen.size();
+        stimmt = nachspielen(spiel_.beobachtungen, spiel_.feldNachbau).back().stimmt;
+    }
+    cursorZugangSetzen(Seite::Vorgabe);
+    cursorZugangSetzen(Seite::Nachbau);
+    ansagen(QString::fromStdString(laufAnsage(zeile, nummer, stimmt)));
 }
 
 void Form1::Picture3_Click() { spiel_.abbruchVorgabe = 1; }
+
+void Form1::cmdAnhalten_Click()
+{
+    Picture3_Click();
+    ++anhaltungen_;
+}
+
+void Form1::anhaltenFreigeben() { cmdAnhalten->setEnabled(!laufende_.empty() || zehnLaufend_ > 0); }
 
 void Form1::cmdSchritt_Click()
 {
     spiel_.lochNachbau = 0;
     erhoehen(txtZaehler);
     schrittNachbau(spiel_, *anzeige_);
+    // The N steps speak once, at their end.
+    if (zehnLaufend_ == 0)
+        ansagen(QString::fromStdString(nachbauAnsage(spiel_.sondeNachbau, spiel_.lochNachbau == 1)));
 }
 
 void Form1::cmdZehn_Click()
@@ -100,9 +127,16 @@ void Form1::cmdZehn_Click()
     spiel_.lochNachbau = 0;
     // Read once: a handler running between the steps cannot change the count.
     const int n = schrittzahl(cmdZehn);
-    for (int i = 0; i < n; ++i)
+    const long long anhaltungen = anhaltungen_;
+    ++zehnLaufend_;
+    anhaltenFreigeben();
+    for (int i = 0; i < n && anhaltungen_ == anhaltungen; ++i)
         if (spiel_.lochNachbau == 0)
             cmdSchritt_Click();
+    --zehnLaufend_;
+    anhaltenFreigeben();
+    if (zehnLaufend_ == 0)
+        ansagen(QString::fromStdString(nachbauAnsage(spiel_.sondeNachbau, spiel_.lochNachbau == 1)));
 }
 
 void Form1::cmdSchritteMiinus_Click()
