@@ -239,6 +239,9 @@ protected:
             // A step waits twelve times as the marker slides and once after it.
             if (aufruf == vorDemLauf + 13 * schritte + 3)
                 QTest::keyClick(f->windowHandle(), Qt::Key_Escape);
+            // A broken Escape fails the test instead of running on for ever.
+            if (aufruf == vorDemLauf + 13 * (schritte + 100))
+                f->Picture3_Click();
         };
     }
     static bool offen(QWidget* schalter)
