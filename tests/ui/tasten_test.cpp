@@ -392,4 +392,41 @@ TEST_F(OhneMausTest, ScreenReaderHearsHowEachLaunchEnds)
     EXPECT_EQ(zuletzt(), QStringLiteral("Nachbau: Sonde im schwarzen Loch g3 gefangen"));
 }
 
+// With the blind raised a sighted player sees the cells below its edge;
+// the screen reader reads them too, and the covered ones stay unknown.
+TEST_F(OhneMausTest, CellsTheBlindUncoversReadTheirContent)
+{
+    starten();
+    vorgabe(kiste);
+    taste(Qt::Key_F6);
+    cursorNach(Seite::Vorgabe, 1, 0);
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe b8: Zelle"));
+    f->vscRollo->setValue(1);
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe b8: Katzenauge"));
+    f->vscRollo->setValue(20);
+    taste(Qt::Key_Down);
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe b7: Zelle")) << "under the blind's edge at 2.1";
+}
+
+// Actions that used to pass without a word confirm themselves in the help
+// line and to the screen reader.
+TEST_F(OhneMausTest, SilentSuccessesAreConfirmed)
+{
+    starten();
+    f->Check1->setChecked(true);
+    taste(Qt::Key_F6);
+    const std::pair<std::function<void()>, const char*> faelle[] = {
+        {[this] { f->cmdTarnkiste->click(); }, "Neue Tarnkiste erstellt"},
+        {[this] { f->cmdTextKopieren->trigger(); }, "Die Tarnkiste ist als Text in der Zwischenablage"},
+        {[this] { f->cmdTextEinfuegen->trigger(); }, "Die Tarnkiste aus der Zwischenablage ist eingefügt"},
+        {[this] { f->cmdUebernehmen[0]->click(); }, "Die Tarnkiste ist in den Nachbau kopiert"},
+        {[this] { f->cmdUebernehmen[1]->click(); }, "Der Nachbau ist als neue Tarnkiste kopiert"},
+    };
+    for (const auto& [tun, text] : faelle) {
+        tun();
+        EXPECT_EQ(f->txtHilfe->text(), QString::fromUtf8(text));
+        EXPECT_EQ(zuletzt(), QString::fromUtf8(text));
+    }
+}
+
 } // namespace
