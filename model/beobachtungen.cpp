@@ -24,15 +24,14 @@ void Laufbuch::schritt(bool kontakt)
         ++b.kontakte;
 }
 
-void Laufbuch::beenden(Spielstand& s, bool gefangen)
+Laufbuch::Ende Laufbuch::beenden(Spielstand& s, bool gefangen)
 {
     if (laufende_.empty())
-        return;
+        return {};
     LaufendeBeobachtung lauf = std::move(laufende_.back());
     laufende_.pop_back();
-    if (lauf.neueVorgaben != s.neueVorgaben)
-        return;
-    Beobachtung& b = lauf.zeile;
+    Ende ende{lauf.zeile, lauf.neueVorgaben == s.neueVorgaben};
+    Beobachtung& b = ende.zeile;
     if (s.ausgangVorgabe) {
         b.ende = Beobachtung::Ende::Ausgang;
         b.endeX = s.sondeVorgabe.x;
@@ -43,10 +42,13 @@ void Laufbuch::beenden(Spielstand& s, bool gefangen)
     // The next row begins on the box this run left, reopened or not.
     b.unterbrochen = b.wiederhergestellt != s.wiederherstellungen;
     b.wiederhergestellt = s.wiederherstellungen;
-    s.beobachtungen.push_back(b);
+    if (ende.behalten)
+        s.beobachtungen.push_back(b);
+    return ende;
 }
 
-void vorgabeLaufen(Spielstand& s, Laufbuch& buch, SondenAnzeige& anzeige, const std::function<void()>& vorSchritt)
+Laufbuch::Ende vorgabeLaufen(Spielstand& s, Laufbuch& buch, SondenAnzeige& anzeige,
+                            const std::function<void()>& vorSchritt)
 {
     vorgabeStarten(s);
     buch.beginnen(s);
@@ -58,7 +60,7 @@ void vorgabeLaufen(Spielstand& s, Laufbuch& buch, SondenAnzeige& anzeige, const 
         buch.schritt(e.kontakt);
         gefangen = e.gefangen;
     } while (s.ausgangVorgabe == 0 && s.abbruchVorgabe == 0);
-    buch.beenden(s, gefangen);
+    return buch.beenden(s, gefangen);
 }
 
 namespace {

@@ -25,10 +25,15 @@ public:
     void beginnen(const Spielstand& s);
     // Counts one step of the launch begun last, and its contact.
     void schritt(bool kontakt);
+    // The row of a launch that has ended, and whether the record kept it.
+    struct Ende {
+        Beobachtung zeile;
+        bool behalten = false;
+    };
     // Ends the launch begun last: out on the border (the probe's place), held
     // by a black hole, or stopped, and adds its row. A run during which the
     // hidden field got new contents adds nothing: the list it belonged to is gone.
-    void beenden(Spielstand& s, bool gefangen);
+    Ende beenden(Spielstand& s, bool gefangen);
     bool laeuft() const { return !laufende_.empty(); }
 
 private:
@@ -39,7 +44,8 @@ private:
 // the run's flags cleared, then hidden steps until the probe leaves, is held
 // or is stopped, every step recorded in `buch`. `vorSchritt` runs before each
 // step (the window counts the step there).
-void vorgabeLaufen(Spielstand& s, Laufbuch& buch, SondenAnzeige& anzeige, const std::function<void()>& vorSchritt = {});
+Laufbuch::Ende vorgabeLaufen(Spielstand& s, Laufbuch& buch, SondenAnzeige& anzeige,
+                            const std::function<void()>& vorSchritt = {});
 
 // One row held against the model.
 struct Nachspiel {

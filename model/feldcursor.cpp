@@ -1,6 +1,7 @@
 // Cursor places, moves and texts.
 #include "model/feldcursor.h"
 
+#include "model/ansage.h"
 #include "model/objektname.h"
 #include "model/ortsname.h"
 
@@ -32,17 +33,19 @@ Feldcursor cursorBewegen(Feldcursor c, Richtung r)
     return cursorplatz(ziel.x, ziel.y) ? ziel : c;
 }
 
-std::string cursorText(const Spielstand& s, Seite seite, Feldcursor c)
+std::string cursorText(const Spielstand& s, Seite seite, Feldcursor c, double rolloUnterkante)
 {
     const bool vorgabe = seite == Seite::Vorgabe;
     std::string text = vorgabe ? "Vorgabe " : "Nachbau ";
     if (imFeld(c.x, c.y)) {
         text += zellenName(c.x, c.y) + ": ";
-        text += vorgabe ? "Zelle" : objektName(s.feldNachbau(c.x, c.y));
+        const bool verdeckt = vorgabe && c.y + 0.5 < rolloUnterkante;
+        text += verdeckt ? "Zelle" : objektName((vorgabe ? s.feldVorgabe : s.feldNachbau)(c.x, c.y));
     } else {
         text += ortsName(c.x, c.y) + ": Startplatz";
         if (!randFrei(s, randDesPlatzes(c)))
             text += ", gesperrt";
+        text += platzGeschichte(s.beobachtungen, c.x, c.y);
     }
     return text;
 }

@@ -24,6 +24,10 @@ Feldcursor cursorBewegen(Feldcursor c, Richtung r);
 // What a screen reader says of the place: the board, the place as the
 // labels name it, and what is there: "Nachbau d4: Katzenauge",
 // "Vorgabe unten c: Startplatz", a locked border's place
-// "Startplatz, gesperrt". A hidden cell is only "Zelle": its content
-// stays the player's to find out.
-std::string cursorText(const Spielstand& s, Seite seite, Feldcursor c);
+// "Startplatz, gesperrt", and on a start place of either board the
+// launches that started or came out there ("; Sonde 3 kam hier heraus").
+// A hidden cell is only "Zelle" while the blind covers it: its content
+// stays the player's to find out. The blind hangs from the top down to
+// `rolloUnterkante` in field units; a cell whose middle lies below that
+// edge is seen, and read as the model's cells are.
+std::string cursorText(const Spielstand& s, Seite seite, Feldcursor c, double rolloUnterkante = feldGroesse);

@@ -38,3 +38,14 @@ void Beobachtungsfenster::zeigen(const std::vector<Beobachtung>& zeilen, const F
     zusammenfassung_->setText(modell_->zusammenfassung());
     tabelle_->scrollToBottom();
 }
+
+void Beobachtungsfenster::aufNeuesteZeile()
+{
+    tabelle_->setFocus(Qt::ActiveWindowFocusReason);
+    const int zeilen = modell_->rowCount();
+    if (zeilen == 0)
+        return;
+    tabelle_->setCurrentIndex(modell_->index(zeilen - 1, 0));
+    tabelle_->selectRow(zeilen - 1);
+    tabelle_->scrollToBottom();
+}

@@ -18,6 +18,8 @@ public:
 
     // Shows the rows with their marks against `nachbau`, the newest in view.
     void zeigen(const std::vector<Beobachtung>& zeilen, const Feld& nachbau);
+    // The table takes the focus on its newest row, selected, as the window opens.
+    void aufNeuesteZeile();
 
     QTableView* tabelle() const { return tabelle_; }
     QLabel* zusammenfassung() const { return zusammenfassung_; }

@@ -2,6 +2,7 @@
 #include "ui/form1.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBackingStore>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,6 +17,7 @@
 #include <QUndoStack>
 
 #include "model/editieren.h"
+#include "ui/ansager.h"
 #include "ui/beobachtungsfenster.h"
 #include "ui/erstesbild.h"
 #include "ui/fensterflaeche.h"
@@ -23,6 +25,7 @@
 #include "ui/marker.h"
 #include "ui/qtzeichenflaeche.h"
 #include "ui/vorbelegen.h"
+#include "ui/zugang.h"
 
 namespace {
 
@@ -40,7 +43,10 @@ int knopfCode(Qt::MouseButton knopf)
 
 Form1::Form1(Dienste dienste, QWidget* parent) : QMainWindow(parent), dienste_(std::move(dienste))
 {
+    // Before any control is asked for its interface: the toolkit keeps the first one.
+    zugangEinrichten();
     aufbauen();
+    ansager_ = new Ansager(this);
     verlauf_ = new QUndoStack(this);
     verbinden();
     hilfeEinrichten();
@@ -156,6 +162,7 @@ void Form1::verbinden()
     connect(cmdWiederholen, &QAction::triggered, this, [this] { cmdWiederholen_Click(); });
     connect(cmdSpielregeln, &QAction::triggered, this, [this] { cmdSpielregeln_Click(); });
     connect(cmdFokusWechsel, &QShortcut::activated, this, [this] { cmdFokusWechsel_Click(); });
+    connect(cmdAnhalten, &QShortcut::activated, this, [this] { cmdAnhalten_Click(); });
     for (QAction* a : menuBar()->findChildren<QAction*>())
         connect(a, &QAction::hovered, this, [this, a] {
             if (!a->statusTip().isEmpty())
@@ -172,6 +179,27 @@ void Form1::verbinden()
     };
     folgen(cmdRueckgaengig, QStringLiteral("Rückgängig"), &QUndoStack::undoTextChanged, &QUndoStack::canUndoChanged);
     folgen(cmdWiederholen, QStringLiteral("Wiederholen"), &QUndoStack::redoTextChanged, &QUndoStack::canRedoChanged);
+}
+
+void Form1::nebenfensterOeffnen(QWidget* fenster)
+{
+    if (!fenster->property("schliesstasten").toBool()) {
+        fenster->setProperty("schliesstasten", true);
+        for (const QKeySequence& taste : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            auto* schliessen = new QShortcut(taste, fenster);
+            schliessen->setContext(Qt::WindowShortcut);
+            connect(schliessen, &QShortcut::activated, fenster, &QWidget::close);
+        }
+        // Its hiding hands the focus back (eventFilter).
+        fenster->installEventFilter(this);
+    }
+    if (!fenster->isVisible()) {
+        QWidget* jetzt = QApplication::focusWidget();
+        fokusVorFenster_ = jetzt && jetzt->window() == this ? jetzt : nullptr;
+    }
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
 }
 
 QtZeichenflaeche& Form1::bild(Seite seite)

@@ -45,6 +45,7 @@ class QtZeichenflaeche;
 class Cursorrahmen;
 class Fensterflaeche;
 class QUndoStack;
+class Ansager;
 class Beobachtungsfenster;
 class Spielregeln;
 
@@ -150,6 +151,8 @@ public:
     QAction* cmdSpielregeln = nullptr;
     // F6, a key of the whole window and no menu entry.
     QShortcut* cmdFokusWechsel = nullptr;
+    // Escape, live only while a hidden run or N model steps are under way.
+    QShortcut* cmdAnhalten = nullptr;
 
     // The client area below the menu bar; bare window surface.
     Fensterflaeche* flaeche = nullptr;
@@ -178,6 +181,8 @@ public:
     // --- Handlers: runs (form1_lauf.cpp) ---
     void Command5_Click();
     void Picture3_Click();
+    // Escape during a run: what the STOP sign does, and the N model steps under way end too.
+    void cmdAnhalten_Click();
     void cmdSchritt_Click();
     void cmdZehn_Click();
     void cmdSchritteMiinus_Click();
@@ -240,6 +245,11 @@ public:
     // --- The help line (form1_hilfe.cpp) ---
     // The help text the line shows for a control, or nothing when it has no entry.
     std::optional<QString> hilfeText(QWidget* steuerelement) const;
+    // A silent success confirmed: the help line shows it, until the next
+    // pointer move replaces it, and the screen reader hears it.
+    void bestaetigen(const QString& text);
+    // Tells the screen reader, without moving the focus (form1_tasten.cpp).
+    void ansagen(const QString& text);
 
     // Where a probe marker stands, its box's top-left corner in field units.
     QPointF markerOrt(Seite seite) const;
@@ -282,6 +292,12 @@ private:
     void cursorZugangSetzen(Seite seite);
     // A cell was drawn anew: the name follows when the cursor is on it.
     void cursorZelleGezeichnet(Seite seite, int x, int y);
+    // Where the blind's lower edge hangs, in the hidden field's units.
+    double rolloUnterkante() const;
+    // The generator's run as the set-up panel's settings ask, without a word to the player.
+    void tarnkisteErzeugen();
+    // A window of its own opened from here: Escape and Ctrl+W close it, and the focus comes back.
+    void nebenfensterOeffnen(QWidget* fenster);
     QtZeichenflaeche& bild(Seite seite);
     // Runs an edit of the model field and keeps what it changed for undo,
     // under `text` ("Zelle c4", "Feld löschen").
@@ -318,4 +334,14 @@ private:
     std::array<Cursorrahmen*, 2> cursorRahmen_{};
     // Where F6 returns to from the model board.
     QPointer<QWidget> letzteSteuerung_;
+    Ansager* ansager_ = nullptr;
+    // Where the focus was when the rules or the record window opened.
+    QPointer<QWidget> fokusVorFenster_;
+    // N-steps commands under way, and Escape's count: a command ends when it changes.
+    int zehnLaufend_ = 0;
+    long long anhaltungen_ = 0;
+    // A key, not the pointer, pressed the start button.
+    bool startPerTaste_ = false;
+    // Escape is live while anything it can stop is under way.
+    void anhaltenFreigeben();
 };

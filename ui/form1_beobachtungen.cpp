@@ -10,6 +10,7 @@ Beobachtungsfenster* Form1::beobachtungsfenster()
     // Made on first use, like the rules window: its table is some 3 ms of the start.
     if (!beobachtungsfenster_) {
         beobachtungsfenster_ = new Beobachtungsfenster(this);
+        beobachtungsfenster_->setAccessibleName(QStringLiteral("Beobachtungen"));
         connect(beobachtungsfenster_, &Beobachtungsfenster::zeileGewaehlt, this,
                 [this](const Beobachtung& b) { beobachtungGewaehlt(b); });
     }
@@ -19,9 +20,10 @@ Beobachtungsfenster* Form1::beobachtungsfenster()
 void Form1::cmdBeobachtungen_Click()
 {
     beobachtungenZeigen();
-    beobachtungsfenster_->show();
-    beobachtungsfenster_->raise();
-    beobachtungsfenster_->activateWindow();
+    const bool neu = !beobachtungsfenster_->isVisible();
+    nebenfensterOeffnen(beobachtungsfenster_);
+    if (neu)
+        beobachtungsfenster_->aufNeuesteZeile();
 }
 
 void Form1::beobachtungenVormerken()

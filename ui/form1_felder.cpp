@@ -16,6 +16,7 @@
 #include "model/felddatei.h"
 #include "model/feldoperationen.h"
 #include "model/feldtext.h"
+#include "model/ansage.h"
 #include "model/ortsname.h"
 #include "render/brett.h"
 #include "render/geometrie.h"
@@ -88,12 +89,18 @@ void Form1::spielAufbau()
     picRandfreigabe[3]->hintergrundSetzen(qtFarbe(randschalterFrei));
     picVorgabe->kindPlatzieren(picStart, 0, 0, 8, 8);
 
-    cmdTarnkiste_Click();
+    tarnkisteErzeugen();
 }
 
 // --- Generator and its settings ---
 
 void Form1::cmdTarnkiste_Click()
+{
+    tarnkisteErzeugen();
+    bestaetigen(QStringLiteral("Neue Tarnkiste erstellt"));
+}
+
+void Form1::tarnkisteErzeugen()
 {
     GeneratorEinstellung e;
     e.erlaubt = erlaubnis();
@@ -123,10 +130,13 @@ void Form1::cmdWiederherstellen_Click() { vorgabeWiederherstellen(spiel_, *anzei
 
 void Form1::cmdUebernehmen_Click(int index)
 {
-    if (index == 0)
+    if (index == 0) {
         nachbauBearbeiten(QStringLiteral("von links nach rechts kopieren"), [this] { linksNachRechts(spiel_, *anzeige_); });
-    else
+        bestaetigen(QStringLiteral("Die Tarnkiste ist in den Nachbau kopiert"));
+    } else {
         rechtsNachLinks(spiel_, *anzeige_);
+        bestaetigen(QStringLiteral("Der Nachbau ist als neue Tarnkiste kopiert"));
+    }
 }
 
 void Form1::cmdSpurClear_Click() { spurLoeschen(*picNachbau, spiel_.feldNachbau); }
@@ -167,6 +177,7 @@ void Form1::cmdTextKopieren_Click()
 {
     // The box as given, never as launches changed it: what a friend is to solve.
     QGuiApplication::clipboard()->setText(QString::fromStdString(feldAlsCode(spiel_.feldVorgabeKopie)));
+    bestaetigen(QStringLiteral("Die Tarnkiste ist als Text in der Zwischenablage"));
 }
 
 void Form1::cmdTextEinfuegen_Click()
@@ -175,7 +186,9 @@ void Form1::cmdTextEinfuegen_Click()
     if (const auto fehler = vorgabeAusCode(text, spiel_, *anzeige_)) {
         dienste_.dialoge->meldung(this, titel(),
                                   QStringLiteral("Der Text ist keine Tarnkiste. ") + textfehlerGrund(*fehler), true);
+        return;
     }
+    bestaetigen(QStringLiteral("Die Tarnkiste aus der Zwischenablage ist eingefügt"));
 }
 
 // --- Mouse on the fields ---
@@ -244,16 +257,20 @@ void Form1::picNachbau_MouseMove(double X, double Y) { koordinatenZeigen(Seite::
 
 void Form1::picRandfreigabe_Click(int index)
 {
-    if (index < 0 || index >= 3)
+    if (index < 0 || index > 3)
         return;
     const Rand rand = static_cast<Rand>(index);
-    randFreigabeUmschalten(spiel_, rand);
-    const bool frei = randFrei(spiel_, rand);
-    FestesBild* schalter = picRandfreigabe[static_cast<std::size_t>(index)];
-    schalter->hintergrundSetzen(qtFarbe(frei ? randschalterFrei : randschalterGesperrt));
-    // A cursor on that border's start place is read as open or locked.
-    cursorZugangSetzen(Seite::Vorgabe);
-    cursorZugangSetzen(Seite::Nachbau);
+    // The bottom switch changes nothing; from the keyboard it still says that it stays open.
+    if (rand != Rand::Unten) {
+        randFreigabeUmschalten(spiel_, rand);
+        FestesBild* schalter = picRandfreigabe[static_cast<std::size_t>(index)];
+        schalter->hintergrundSetzen(qtFarbe(randFrei(spiel_, rand) ? randschalterFrei : randschalterGesperrt));
+        schalter->anSetzen(randFrei(spiel_, rand));
+        // A cursor on that border's start place is read as open or locked.
+        cursorZugangSetzen(Seite::Vorgabe);
+        cursorZugangSetzen(Seite::Nachbau);
+    }
+    ansagen(QString::fromStdString(randAnsage(rand, randFrei(spiel_, rand))));
 }
 
 void Form1::Form_MouseMove()

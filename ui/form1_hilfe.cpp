@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include "ui/beobachtungsfenster.h"
 #include "ui/fensterflaeche.h"
 #include "ui/festesbild.h"
 #include "ui/form1.h"
@@ -101,6 +102,15 @@ void Form1::zugaenglichkeitSetzen()
     // The three "x" that wipe a field or the blind would be read as the letter: named by what they wipe.
     for (QPushButton* w : {cmdDelN, cmdDelVor, cmdRolloClear})
         benennen(w, *hilfeText(w));
+    // So would the counters' "X" and "x", and "+" and "-": named by their help
+    // texts and, where two read alike, by what they count or which way they go.
+    benennen(Command2, QStringLiteral("Schrittzähler Tarnkiste auf Null setzen"));
+    benennen(cmdZaehler, QStringLiteral("Schrittzähler Modell auf 0 setzen"));
+    benennen(cmdSchrittePlus, *hilfeText(cmdSchrittePlus) + QStringLiteral(": ein Schritt mehr"));
+    benennen(cmdSchritteMiinus, *hilfeText(cmdSchritteMiinus) + QStringLiteral(": ein Schritt weniger"));
+    // The border switches are named by what they switch, their help texts.
+    for (FestesBild* schalter : picRandfreigabe)
+        benennen(schalter, *hilfeText(schalter));
     for (QWidget* w : flaeche->findChildren<QWidget*>()) {
         if (auto* k = qobject_cast<QAbstractButton*>(w); k && !k->text().isEmpty())
             benennen(w, k->text());
@@ -128,17 +138,17 @@ void Form1::zugaenglichkeitSetzen()
     benennen(hscV, QStringLiteral("Geschwindigkeit"));
     benennen(hscMaxZahl, QStringLiteral("Maximalzahl der Objekte"));
     benennen(vscRollo, QStringLiteral("Rollo"));
-    benennen(txtOrtx, QStringLiteral("Ort x"));
-    benennen(txtOrty, QStringLiteral("Ort y"));
-    benennen(txtKoordinateVorgabe, QStringLiteral("Koordinate links"));
-    benennen(txtKoordinateNachbau, QStringLiteral("Koordinate rechts"));
+    // The boxes hold the program's numbers, not the board's labels: say how they count.
+    benennen(txtOrtx, QStringLiteral("Ort der Sonde x: Spalte von links, 0 ist a, -1 und 8 sind der Rand"));
+    benennen(txtOrty, QStringLiteral("Ort der Sonde y: Zeile von oben, 0 ist 8, -1 und 8 sind der Rand"));
+    benennen(txtKoordinateVorgabe, QStringLiteral("Zeigerort auf der Tarnkiste: x /y, von links und von oben"));
+    benennen(txtKoordinateNachbau, QStringLiteral("Zeigerort auf dem Nachbau: x /y, von links und von oben"));
     benennen(txtVorgabeFeldtyp, QStringLiteral("Nummer des Objektes links"));
     benennen(txtNachbauFeldtyp, QStringLiteral("Nummer des Objektes rechts"));
-    const char* rander[] = {"linker Rand", "rechter Rand", "oberer Rand", "unterer Rand"};
-    for (int i = 0; i < 4; ++i)
-        benennen(picRandfreigabe[static_cast<std::size_t>(i)], QString::fromUtf8(rander[i]));
-    for (const Legendeneintrag& e : legende())
+    for (const Legendeneintrag& e : legende()) {
         benennen(Picture1[static_cast<std::size_t>(e.bild)], QString::fromUtf8(e.name));
+        benennen(chkErlaubnis[static_cast<std::size_t>(e.erlaubnis)], QString::fromUtf8(e.name) + QStringLiteral(" erlauben"));
+    }
     for (std::size_t i = 0; i < chkErlaubnis.size(); ++i)
         benennen(chkErlaubnis[i], QStringLiteral("Objekt %1 erlauben").arg(i));
     for (const auto& [w, text] : hilfe_)
@@ -147,6 +157,18 @@ void Form1::zugaenglichkeitSetzen()
 
 bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
 {
+    // A window of its own closed: the focus goes back to where it was.
+    if (ereignis->type() == QEvent::Hide && (objekt == spielregeln_ || objekt == beobachtungsfenster_)) {
+        if (QWidget* zurueck = fokusVorFenster_) {
+            activateWindow();
+            zurueck->setFocus(Qt::ActiveWindowFocusReason);
+        }
+        fokusVorFenster_ = nullptr;
+        return false;
+    }
+    // Which of a click's ways pressed the start button: the focus it leaves depends on it.
+    if (objekt == cmdStart && (ereignis->type() == QEvent::KeyPress || ereignis->type() == QEvent::MouseButtonPress))
+        startPerTaste_ = ereignis->type() == QEvent::KeyPress;
     if (ereignis->type() != QEvent::MouseMove)
         return false;
     auto* w = qobject_cast<QWidget*>(objekt);
@@ -178,9 +200,15 @@ bool Form1::eventFilter(QObject* objekt, QEvent* ereignis)
 
 void Form1::cmdSpielregeln_Click()
 {
-    if (!spielregeln_)
+    if (!spielregeln_) {
         spielregeln_ = new Spielregeln(this);
-    spielregeln_->show();
-    spielregeln_->raise();
-    spielregeln_->activateWindow();
+        spielregeln_->setAccessibleName(Spielregeln::titel());
+    }
+    nebenfensterOeffnen(spielregeln_);
+}
+
+void Form1::bestaetigen(const QString& text)
+{
+    txtHilfe->setText(text);
+    ansagen(text);
 }

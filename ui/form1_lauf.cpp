@@ -4,11 +4,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
 #include <climits>
 
+#include "model/ansage.h"
 #include "model/beobachtungen.h"
 #include "model/pruefen.h"
 #include "model/sondenlauf.h"
@@ -65,20 +67,46 @@ void Form1::Command5_Click()
         return;
     }
     txtZaehlerVorgabe->setText(QString());
-    vorgabeLaufen(spiel_, laufbuch_, *anzeige_, [this] {
+    // The Stop key is live from the first step on.
+    const Laufbuch::Ende ende = vorgabeLaufen(spiel_, laufbuch_, *anzeige_, [this] {
+        anhaltenFreigeben();
         if (chkSchrittezaehlen->checkState() == Qt::Checked)
             erhoehen(txtZaehlerVorgabe);
     });
+    anhaltenFreigeben();
+    const Beobachtung& zeile = ende.zeile;
+    const bool behalten = ende.behalten;
     beobachtungenVormerken();
+    // What a sighted player sees now: the exit place, the counter, the record.
+    std::optional<std::size_t> nummer;
+    std::optional<bool> stimmt;
+    if (behalten) {
+        nummer = spiel_.beobachtungen.size();
+        stimmt = nachspielen(spiel_.beobachtungen, spiel_.feldNachbau).back().stimmt;
+    }
+    cursorZugangSetzen(Seite::Vorgabe);
+    cursorZugangSetzen(Seite::Nachbau);
+    ansagen(QString::fromStdString(laufAnsage(zeile, nummer, stimmt)));
 }
 
 void Form1::Picture3_Click() { spiel_.abbruchVorgabe = 1; }
+
+void Form1::cmdAnhalten_Click()
+{
+    Picture3_Click();
+    ++anhaltungen_;
+}
+
+void Form1::anhaltenFreigeben() { cmdAnhalten->setEnabled(laufbuch_.laeuft() || zehnLaufend_ > 0); }
 
 void Form1::cmdSchritt_Click()
 {
     spiel_.lochNachbau = 0;
     erhoehen(txtZaehler);
     schrittNachbau(spiel_, *anzeige_);
+    // The N steps speak once, at their end.
+    if (zehnLaufend_ == 0)
+        ansagen(QString::fromStdString(nachbauAnsage(spiel_.sondeNachbau, spiel_.lochNachbau == 1)));
 }
 
 void Form1::cmdZehn_Click()
@@ -86,9 +114,16 @@ void Form1::cmdZehn_Click()
     spiel_.lochNachbau = 0;
     // Read once: a handler running between the steps cannot change the count.
     const int n = schrittzahl(cmdZehn);
-    for (int i = 0; i < n; ++i)
+    const long long anhaltungen = anhaltungen_;
+    ++zehnLaufend_;
+    anhaltenFreigeben();
+    for (int i = 0; i < n && anhaltungen_ == anhaltungen; ++i)
         if (spiel_.lochNachbau == 0)
             cmdSchritt_Click();
+    --zehnLaufend_;
+    anhaltenFreigeben();
+    if (zehnLaufend_ == 0)
+        ansagen(QString::fromStdString(nachbauAnsage(spiel_.sondeNachbau, spiel_.lochNachbau == 1)));
 }
 
 void Form1::cmdSchritteMiinus_Click()

@@ -284,6 +284,9 @@ void Form1::randschalterAufbauen()
     for (int i : {3, 2, 1, 0}) {
         auto* b = festesBild(f, orte[i], qtFarbe(i == 3 ? randschalterAnfang : randschalterGesperrt));
         b->rahmenSetzen(true);
+        // Checked is open; only the bottom border starts open, and stays so.
+        b->bedienungSetzen(FestesBild::Bedienung::Schalter);
+        b->anSetzen(i == 3);
         picRandfreigabe[static_cast<std::size_t>(i)] = b;
     }
     Image2 = festesBild(f, tw(240, 240, 855, 840), Qt::black);
@@ -340,6 +343,7 @@ void Form1::einstellPanelAufbauen()
     // Its lettering's font is loaded on the second core and let go with the
     // thread: the window paints no other text in it.
     Picture3->bildSetzen(nebenbei(nebenbei_, [r] { return stopBildMalen(r); }));
+    Picture3->bedienungSetzen(FestesBild::Bedienung::Knopf);
     for (int i : {1, 0}) {
         auto* o = new QRadioButton(i == 0 ? QStringLiteral("maximal") : QStringLiteral("genau"), f);
         o->setGeometry(tw(240, i == 0 ? 240 : 600, 975, 255));
@@ -467,15 +471,18 @@ void Form1::tabReihenfolgeSetzen()
 {
     // Reading order: the hidden field's side with its board last, the legend,
     // the model field's side with its board last, then the setup panel and
-    // the run panel row by row. The hidden board does not follow the start
-    // button, which hands the focus on to the next in this order as it hides.
+    // the run panel row by row. The border switches follow the hidden board,
+    // top, left, right, bottom, as one reads them; the STOP sign follows the
+    // launch. The hidden board does not follow the start button, which hands
+    // the focus on to the next in this order as it hides.
     QWidget* const reihe[] = {
         cmdStart,
         cmdJalousieRauf, vscRollo, cmdJalousieRunter, cmdRolloClear, txtVorgabeFeldtyp, cmdDelVor, picVorgabe,
+        picRandfreigabe[2], picRandfreigabe[0], picRandfreigabe[1], picRandfreigabe[3],
         chkErlaubnis[1], chkErlaubnis[2], chkErlaubnis[3], chkErlaubnis[5], chkErlaubnis[6], chkErlaubnis[10],
         chkErlaubnis[11], Check1, cmdUebernehmen[0], cmdUebernehmen[1],
         txtNachbauFeldtyp, cmdDelN, picNachbau,
-        optMaxGenau[0], txtAnzahl, Command5, optMaxGenau[1], hscMaxZahl, txtZaehlerVorgabe, Command2, cmdTarnkiste,
+        optMaxGenau[0], txtAnzahl, Command5, Picture3, optMaxGenau[1], hscMaxZahl, txtZaehlerVorgabe, Command2, cmdTarnkiste,
         chkSchrittezaehlen, chkTon, cmdWiederherstellen,
         cmdSchritt, cmdZehn, cmdSchrittePlus, cmdSchritteMiinus, txtZaehler, cmdZaehler, chkSpur, cmdSpurClear,
         txtOrtx, txtOrty, hscV, txtV,
@@ -486,4 +493,8 @@ void Form1::tabReihenfolgeSetzen()
     // F6 goes round the controls and the two boards (form1_tasten.cpp).
     cmdFokusWechsel = new QShortcut(QKeySequence(Qt::Key_F6), this);
     cmdFokusWechsel->setContext(Qt::WindowShortcut);
+    // Escape stops what runs (form1_lauf.cpp); idle, it is the other controls' key.
+    cmdAnhalten = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cmdAnhalten->setContext(Qt::WindowShortcut);
+    cmdAnhalten->setEnabled(false);
 }

@@ -13,7 +13,12 @@ void Form1::rolloHoeheSetzen(int wert)
     rolloFenster->setGeometry(picVorgabe->nachPixeln(0.1, 0.1, 7.8, wert / 10.0));
 }
 
-void Form1::vscRollo_Change() { rolloHoeheSetzen(vscRollo->value()); }
+void Form1::vscRollo_Change()
+{
+    rolloHoeheSetzen(vscRollo->value());
+    // A cell the blind uncovers is read by its content, as a sighted player sees it.
+    cursorZugangSetzen(Seite::Vorgabe);
+}
 
 void Form1::cmdJalousieRauf_Click()
 {

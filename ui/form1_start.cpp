@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QUndoStack>
 
+#include "ui/fensterflaeche.h"
 #include "ui/festesbild.h"
 #include "ui/form1.h"
 #include "ui/qtzeichenflaeche.h"
@@ -21,15 +22,28 @@ void Form1::cmdStart_Click()
     fraCockpit->setEnabled(true);
     picVorgabe->setEnabled(true);
     picNachbau->setEnabled(true);
+    // The hiding button hands its focus on to the blind's "up" arrow, whose
+    // Space would show the box. A key takes the focus to the hidden board's
+    // a8 instead; a click leaves it on the bare surface, where no key does
+    // anything and no frame shows.
+    if (cmdStart->hasFocus()) {
+        if (startPerTaste_) {
+            cursor_[seitenIndex(Seite::Vorgabe)] = Feldcursor{0, 0};
+            cursorZugangSetzen(Seite::Vorgabe);
+            picVorgabe->setFocus(Qt::OtherFocusReason);
+        } else {
+            flaeche->setFocus(Qt::OtherFocusReason);
+        }
+    }
     picStart->hide();
     cmdStart->hide();
     // The start screen does not come back: its pictures are let go.
     picStart->bildSetzen({});
     cmdStart->setIcon(QIcon());
     cmdJalousieRauf_Click();
-    cmdTarnkiste_Click();
+    tarnkisteErzeugen();
     txtAnzahl->setText(QStringLiteral("0"));
-    cmdTarnkiste_Click();
+    tarnkisteErzeugen();
     cmdJalousieRunter_Click();
     txtAnzahl->setText(QStringLiteral("7"));
     verlauf_->clear();

@@ -5,7 +5,11 @@
 
 #include <optional>
 
+#include <QScrollBar>
+
 #include "model/editieren.h"
+#include "render/brett.h"
+#include "ui/ansager.h"
 #include "ui/cursorrahmen.h"
 #include "ui/form1.h"
 #include "ui/qtzeichenflaeche.h"
@@ -102,7 +106,8 @@ void Form1::cursorZeigen(Seite seite)
 void Form1::cursorZugangSetzen(Seite seite)
 {
     QtZeichenflaeche& feld = bild(seite);
-    const QString text = QString::fromStdString(cursorText(spiel_, seite, cursor_[seitenIndex(seite)]));
+    const QString text =
+        QString::fromStdString(cursorText(spiel_, seite, cursor_[seitenIndex(seite)], rolloUnterkante()));
     // A new name goes out to the screen reader as a NameChanged event of
     // the accessibility framework, sent by the widget itself; the same name
     // again sends nothing.
@@ -111,9 +116,15 @@ void Form1::cursorZugangSetzen(Seite seite)
 
 void Form1::cursorZelleGezeichnet(Seite seite, int x, int y)
 {
-    if (cursor_[seitenIndex(seite)] == Feldcursor{x, y})
+    // A start place names the record's launches, which a new box empties.
+    const Feldcursor c = cursor_[seitenIndex(seite)];
+    if (c == Feldcursor{x, y} || !imFeld(c.x, c.y))
         cursorZugangSetzen(seite);
 }
+
+double Form1::rolloUnterkante() const { return 0.1 + vscRollo->value() / 10.0; }
+
+void Form1::ansagen(const QString& text) { ansager_->ansagen(text); }
 
 void Form1::cmdFokusWechsel_Click()
 {

@@ -101,9 +101,10 @@ TEST_F(TastaturTest, TabWalksTheControlsInReadingOrderAndKeysWorkThemAsClicksDo)
     }
     const std::vector<QWidget*> erwartet{
         f->cmdJalousieRauf, f->vscRollo, f->cmdJalousieRunter, f->cmdRolloClear, f->txtVorgabeFeldtyp,
-        f->cmdDelVor, f->picVorgabe, f->chkErlaubnis[1], f->chkErlaubnis[2], f->chkErlaubnis[3], f->chkErlaubnis[5],
+        f->cmdDelVor, f->picVorgabe, f->picRandfreigabe[2], f->picRandfreigabe[0], f->picRandfreigabe[1],
+        f->picRandfreigabe[3], f->chkErlaubnis[1], f->chkErlaubnis[2], f->chkErlaubnis[3], f->chkErlaubnis[5],
         f->chkErlaubnis[6], f->chkErlaubnis[10], f->chkErlaubnis[11], f->Check1, f->txtNachbauFeldtyp,
-        f->cmdDelN, f->picNachbau, f->optMaxGenau[0], f->txtAnzahl, f->Command5, f->hscMaxZahl, f->txtZaehlerVorgabe,
+        f->cmdDelN, f->picNachbau, f->optMaxGenau[0], f->txtAnzahl, f->Command5, f->Picture3, f->hscMaxZahl, f->txtZaehlerVorgabe,
         f->Command2, f->cmdTarnkiste, f->chkSchrittezaehlen, f->chkTon, f->cmdWiederherstellen, f->cmdSchritt,
         f->cmdZehn, f->cmdSchrittePlus, f->cmdSchritteMiinus, f->txtZaehler, f->cmdZaehler, f->chkSpur,
         f->cmdSpurClear, f->txtOrtx, f->txtOrty, f->hscV, f->txtV, f->txtHilfe};

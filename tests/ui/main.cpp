@@ -1,8 +1,12 @@
 // Entry of the window tests: a headless application in the tests' own fonts around the test run.
 #include <QApplication>
+#include <QtPlugin>
 #include <gtest/gtest.h>
 
 #include "tools/glyphenbogen.h"
+
+// Hears what the window tells a screen reader (mithoerer.h).
+Q_IMPORT_PLUGIN(MithoererPlugin)
 
 int main(int argc, char** argv)
 {

@@ -10,8 +10,16 @@
 #include "model/ortsname.h"
 #include "model/pruefen.h"
 #include "render/aussehen.h"
+#include "tests/model/felder.h"
 #include "tests/ui/fenster.h"
+#include "tests/ui/mithoerer.h"
+#include "ui/beobachtungsfenster.h"
+#include "ui/festesbild.h"
 #include "ui/qtfarbe.h"
+#include "ui/spielregeln.h"
+
+#include <QScrollBar>
+#include <QTableView>
 
 namespace {
 
@@ -188,6 +196,237 @@ TEST_F(TastenTest, ScreenReaderHearsThePlaceAndOnlyTheModelsContent)
     EXPECT_EQ(name(f->cmdDelN), QStringLiteral("Feld löschen"));
     EXPECT_EQ(name(f->cmdDelVor), QStringLiteral("Vorgabefeld löschen"));
     EXPECT_EQ(name(f->cmdRolloClear), QStringLiteral("Rollobeschriftung löschen"));
+}
+
+// What the screen reader is told, as the toolkit sends it out: the focused
+// object's new description on 6.4, the announcement on 6.8.
+void mitschreiben(std::vector<QString>& gehoert, QAccessibleEvent* ereignis)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (ereignis->type() == QAccessible::Announcement)
+        gehoert.push_back(static_cast<QAccessibleAnnouncementEvent*>(ereignis)->message());
+#else
+    if (ereignis->type() == QAccessible::DescriptionChanged && ereignis->object() == QApplication::focusWidget())
+        gehoert.push_back(ereignis->accessibleInterface()->text(QAccessible::Description));
+#endif
+}
+
+// b8 a cat's eye over a trapdoor at b7: a probe up column b is caught
+// between them for ever. A mirror at e5, a black hole at g3.
+const Feld kiste = feldAus({".K......", ".T......", "........", "..../...",
+                            "........", "......@.", "........", "........"});
+
+class OhneMausTest : public TastenTest {
+protected:
+    std::vector<QString> ansagen;
+
+    void SetUp() override
+    {
+        TastenTest::SetUp();
+        mithoeren() = [this](QAccessibleEvent* e) { mitschreiben(ansagen, e); };
+    }
+    void TearDown() override
+    {
+        mithoeren() = nullptr;
+        TastenTest::TearDown();
+    }
+    QString zuletzt() const { return ansagen.empty() ? QString() : ansagen.back(); }
+    // Escape pressed in the middle of the next launch, after `schritte` of its steps.
+    void escapeNach(int schritte)
+    {
+        const long long vorDemLauf = u.zeit->aufrufe;
+        u.zeit->beiWarten = [this, vorDemLauf, schritte](long long aufruf) {
+            // A step waits twelve times as the marker slides and once after it.
+            if (aufruf == vorDemLauf + 13 * schritte + 3)
+                QTest::keyClick(f->windowHandle(), Qt::Key_Escape);
+            // A broken Escape fails the test instead of running on for ever.
+            if (aufruf == vorDemLauf + 13 * (schritte + 100))
+                f->Picture3_Click();
+        };
+    }
+    static bool offen(QWidget* schalter)
+    {
+        const QAccessibleInterface* i = QAccessible::queryAccessibleInterface(schalter);
+        return i->role() == QAccessible::CheckBox && i->state().checkable && i->state().checked;
+    }
+};
+
+TEST_F(OhneMausTest, SpaceRightAfterTheStartLeavesTheBlindDown)
+{
+    ASSERT_EQ(fokus(), f->cmdStart);
+    taste(Qt::Key_Space);
+    EXPECT_EQ(fokus(), f->picVorgabe);
+    EXPECT_EQ(f->cursor(Seite::Vorgabe), (Feldcursor{0, 0}));
+    taste(Qt::Key_Space);
+    EXPECT_EQ(f->vscRollo->value(), f->vscRollo->maximum()) << "the blind is still down";
+}
+
+// Start, the three border switches opened, one launch from each border, an
+// endless run stopped by Escape, and the rules and the record windows
+// opened and closed by keys; never a click.
+TEST_F(OhneMausTest, WholeGameFromEveryBorderWithEscape)
+{
+    taste(Qt::Key_Space);
+    ASSERT_EQ(fokus(), f->picVorgabe);
+    vorgabe(kiste);
+
+    // After the board come the switches: top, left, right, bottom.
+    for (const int i : {2, 0, 1}) {
+        taste(Qt::Key_Tab);
+        ASSERT_EQ(fokus(), f->picRandfreigabe[static_cast<std::size_t>(i)]);
+        EXPECT_FALSE(offen(fokus()));
+        taste(Qt::Key_Space);
+        EXPECT_TRUE(offen(fokus())) << i;
+        EXPECT_TRUE(randFrei(f->spiel(), static_cast<Rand>(i)));
+    }
+    EXPECT_EQ(zuletzt(), QStringLiteral("rechter Rand: offen"));
+    taste(Qt::Key_Tab);
+    ASSERT_EQ(fokus(), f->picRandfreigabe[3]);
+    taste(Qt::Key_Space);
+    EXPECT_TRUE(offen(fokus())) << "the bottom border cannot be locked";
+    EXPECT_EQ(zuletzt(), QStringLiteral("unterer Rand: immer offen"));
+
+    taste(Qt::Key_F6);
+    ASSERT_EQ(fokus(), f->picVorgabe);
+    struct Lauf {
+        Feldcursor start;
+        const char* gehoert;
+    };
+    const Lauf laeufe[] = {
+        {{-1, 3}, "Sonde 1: oben e, 9 Schritte, 1 Kontakt; dein Nachbau weicht ab"},
+        {{8, 5}, "Sonde 2: schwarzes Loch, 2 Schritte, 0 Kontakte; dein Nachbau weicht ab"},
+        {{7, -1}, "Sonde 3: unten h, 9 Schritte, 0 Kontakte; dein Nachbau stimmt"},
+    };
+    for (const Lauf& l : laeufe) {
+        cursorNach(Seite::Vorgabe, l.start.x, l.start.y);
+        taste(Qt::Key_Space);
+        taste(Qt::Key_Return);
+        EXPECT_EQ(zuletzt(), QString::fromUtf8(l.gehoert));
+        EXPECT_EQ(fokus(), f->picVorgabe) << "the focus stays";
+    }
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe oben h: Startplatz; Sonde 3 startete hier, kam unten h heraus"));
+    cursorNach(Seite::Vorgabe, 4, -1);
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe oben e: Startplatz; Sonde 1 kam hier heraus"));
+
+    // Up column b into the loop; Escape ends the run from the board.
+    cursorNach(Seite::Vorgabe, 1, 8);
+    taste(Qt::Key_Space);
+    escapeNach(40);
+    taste(Qt::Key_Return);
+    u.zeit->beiWarten = nullptr;
+    ASSERT_EQ(f->spiel().beobachtungen.size(), 4u);
+    EXPECT_EQ(f->spiel().beobachtungen.back().ende, Beobachtung::Ende::Angehalten);
+    EXPECT_EQ(f->spiel().beobachtungen.back().schritte, 41);
+    EXPECT_TRUE(zuletzt().startsWith(QStringLiteral("Sonde 4: angehalten, 41 Schritte, "))) << zuletzt().toStdString();
+
+    // The STOP sign is reached by Tab and works by Space, as a click does.
+    f->Command5->setFocus();
+    taste(Qt::Key_Tab);
+    ASSERT_EQ(fokus(), f->Picture3);
+    EXPECT_EQ(name(f->Picture3), QStringLiteral("Stop"));
+    f->spiel().abbruchVorgabe = 0;
+    taste(Qt::Key_Space);
+    EXPECT_EQ(f->spiel().abbruchVorgabe, 1);
+
+    // The rules by F1, the record from the menu bar; each closes by key and
+    // gives the focus back.
+    taste(Qt::Key_F6);
+    ASSERT_EQ(fokus(), f->picVorgabe);
+    taste(Qt::Key_F1);
+    ASSERT_TRUE(f->spielregeln()->isVisible());
+    QTest::keyClick(f->spielregeln()->windowHandle(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(f->spielregeln()->isVisible());
+    EXPECT_EQ(fokus(), f->picVorgabe);
+
+    f->cmdBeobachtungen->trigger();
+    QCoreApplication::processEvents();
+    Beobachtungsfenster* b = f->beobachtungsfenster();
+    ASSERT_TRUE(b->isVisible());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(b)->role(), QAccessible::Window);
+    EXPECT_EQ(name(b), QStringLiteral("Beobachtungen"));
+    EXPECT_EQ(b->tabelle()->currentIndex().row(), 3) << "on the newest row";
+    QTest::keyClick(b->windowHandle(), Qt::Key_W, Qt::ControlModifier);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(b->isVisible());
+    EXPECT_EQ(fokus(), f->picVorgabe);
+}
+
+// What a sighted player sees at the end of a launch is what the screen
+// reader hears: out of the box, into a black hole, stopped by the STOP sign.
+TEST_F(OhneMausTest, ScreenReaderHearsHowEachLaunchEnds)
+{
+    starten();
+    vorgabe(kiste);
+    f->picRandfreigabe_Click(0);
+    f->picRandfreigabe_Click(1);
+    taste(Qt::Key_F6);
+    ASSERT_EQ(fokus(), f->picVorgabe);
+    ansagen.clear();
+
+    feldKlicken(f->picVorgabe, -0.5, 3.5);
+    f->Command5_Click();
+    feldKlicken(f->picVorgabe, 8.5, 5.5);
+    f->Command5_Click();
+    feldKlicken(f->picVorgabe, 1.5, 8.5);
+    const long long vorDemLauf = u.zeit->aufrufe;
+    u.zeit->beiWarten = [this, vorDemLauf](long long aufruf) {
+        if (aufruf == vorDemLauf + 13 * 4 + 3)
+            f->Picture3_Click();
+    };
+    f->Command5_Click();
+    u.zeit->beiWarten = nullptr;
+    const std::vector<QString> erwartet{
+        QStringLiteral("Sonde 1: oben e, 9 Schritte, 1 Kontakt; dein Nachbau weicht ab"),
+        QStringLiteral("Sonde 2: schwarzes Loch, 2 Schritte, 0 Kontakte; dein Nachbau weicht ab"),
+        QStringLiteral("Sonde 3: angehalten, 5 Schritte, 0 Kontakte; dein Nachbau stimmt"),
+    };
+    EXPECT_EQ(ansagen, erwartet);
+
+    // The model probe after a step, and after N steps held by a black hole.
+    f->spiel().feldNachbau(6, 5) = SchwarzesLoch;
+    feldKlicken(f->picNachbau, 8.5, 5.5);
+    f->cmdSchritt_Click();
+    EXPECT_EQ(zuletzt(), QStringLiteral("Nachbau: Sonde auf h3, nach Westen"));
+    f->cmdZehn_Click();
+    EXPECT_EQ(zuletzt(), QStringLiteral("Nachbau: Sonde im schwarzen Loch g3 gefangen"));
+}
+
+// With the blind raised a sighted player sees the cells below its edge;
+// the screen reader reads them too, and the covered ones stay unknown.
+TEST_F(OhneMausTest, CellsTheBlindUncoversReadTheirContent)
+{
+    starten();
+    vorgabe(kiste);
+    taste(Qt::Key_F6);
+    cursorNach(Seite::Vorgabe, 1, 0);
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe b8: Zelle"));
+    f->vscRollo->setValue(1);
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe b8: Katzenauge"));
+    f->vscRollo->setValue(20);
+    taste(Qt::Key_Down);
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe b7: Zelle")) << "under the blind's edge at 2.1";
+}
+
+// Actions that used to pass without a word confirm themselves in the help
+// line and to the screen reader.
+TEST_F(OhneMausTest, SilentSuccessesAreConfirmed)
+{
+    starten();
+    f->Check1->setChecked(true);
+    taste(Qt::Key_F6);
+    const std::pair<std::function<void()>, const char*> faelle[] = {
+        {[this] { f->cmdTarnkiste->click(); }, "Neue Tarnkiste erstellt"},
+        {[this] { f->cmdTextKopieren->trigger(); }, "Die Tarnkiste ist als Text in der Zwischenablage"},
+        {[this] { f->cmdTextEinfuegen->trigger(); }, "Die Tarnkiste aus der Zwischenablage ist eingefügt"},
+        {[this] { f->cmdUebernehmen[0]->click(); }, "Die Tarnkiste ist in den Nachbau kopiert"},
+        {[this] { f->cmdUebernehmen[1]->click(); }, "Der Nachbau ist als neue Tarnkiste kopiert"},
+    };
+    for (const auto& [tun, text] : faelle) {
+        tun();
+        EXPECT_EQ(f->txtHilfe->text(), QString::fromUtf8(text));
+        EXPECT_EQ(zuletzt(), QString::fromUtf8(text));
+    }
 }
 
 } // namespace

@@ -1,0 +1,31 @@
+// What a screen reader is told when something ends that a sighted player sees: a launch's outcome,
+// where the model probe stands, a border switch's state, and what happened at a start place.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/feld.h"
+
+// A hidden launch as the record holds it, in the record window's words:
+// "Sonde 3: oben c, 9 Schritte, 1 Kontakt; dein Nachbau stimmt". `nummer` is
+// the row's number from 1, nothing for a launch the record dropped; `stimmt`
+// whether the model agrees, nothing where the record cannot tell.
+std::string laufAnsage(const Beobachtung& b, std::optional<std::size_t> nummer, std::optional<bool> stimmt);
+
+// The model probe after a step: "Nachbau: Sonde auf d4, nach Norden", on a
+// border place turned back into the box, held by a black hole, or standing.
+std::string nachbauAnsage(const Sonde& sonde, bool gefangen);
+
+// A border switch's new state: "linker Rand: offen", "oberer Rand: gesperrt";
+// the bottom border is always open.
+std::string randAnsage(Rand rand, bool frei);
+
+// The launches that started or came out at the border place (x, y), each
+// after "; ": "; Sonde 3 kam hier heraus", "; Sonde 1 startete hier, kam
+// oben c heraus". Empty for a cell and where nothing happened.
+std::string platzGeschichte(const std::vector<Beobachtung>& zeilen, int x, int y);
+
+// "1 Schritt", "9 Schritte": a count with its noun in the singular or plural.
+std::string anzahlText(long long n, const char* eins, const char* mehr);
