@@ -109,9 +109,12 @@ void Form1::cursorZugangSetzen(Seite seite)
     const QString text =
         QString::fromStdString(cursorText(spiel_, seite, cursor_[seitenIndex(seite)], rolloUnterkante()));
     // A new name goes out to the screen reader as a NameChanged event of
-    // the accessibility framework, sent by the widget itself; the same name
-    // again sends nothing.
-    feld.setAccessibleName(text);
+    // the accessibility framework, sent by the widget itself. Qt 6.4 sends
+    // it for the same name again too, and the blind's every move and every
+    // cell drawn ask here: the screen reader would hear the board's name
+    // over and over during the start alone.
+    if (feld.accessibleName() != text)
+        feld.setAccessibleName(text);
 }
 
 void Form1::cursorZelleGezeichnet(Seite seite, int x, int y)

@@ -279,6 +279,9 @@ Spielregeln::Spielregeln(QWidget* eltern) : QWidget(eltern, Qt::Window)
     rollbereich_ = new QScrollArea;
     rollbereich_->setWidgetResizable(true);
     rollbereich_->setWidget(inhalt_);
+    // It takes the focus when the window opens, so a screen reader names the
+    // text the arrow keys scroll through.
+    rollbereich_->setAccessibleName(QStringLiteral("Spielregeln"));
     auto* aussen = new QVBoxLayout(this);
     aussen->setContentsMargins(0, 0, 0, 0);
     aussen->addWidget(rollbereich_);

@@ -264,6 +264,22 @@ TEST_F(OhneMausTest, SpaceRightAfterTheStartLeavesTheBlindDown)
 // Start, the three border switches opened, one launch from each border, an
 // endless run stopped by Escape, and the rules and the record windows
 // opened and closed by keys; never a click.
+// The board's unchanged name went out again at every move of the blind and
+// every cell drawn: some 150 times during the start, each a screen reader's.
+TEST_F(OhneMausTest, TheBoardsNameGoesOutOnlyWhenItChanges)
+{
+    std::vector<QString> namen;
+    mithoeren() = [this, &namen](QAccessibleEvent* e) {
+        if (e->type() == QAccessible::NameChanged && e->object() == f->picVorgabe)
+            namen.push_back(e->accessibleInterface()->text(QAccessible::Name));
+    };
+    taste(Qt::Key_Space);
+    ASSERT_EQ(fokus(), f->picVorgabe);
+    ASSERT_FALSE(namen.empty());
+    for (std::size_t i = 1; i < namen.size(); ++i)
+        EXPECT_NE(namen[i], namen[i - 1]) << "sent again: " << namen[i].toStdString();
+}
+
 TEST_F(OhneMausTest, WholeGameFromEveryBorderWithEscape)
 {
     taste(Qt::Key_Space);
