@@ -42,7 +42,7 @@ Laufbuch::Ende Laufbuch::beenden(Spielstand& s, bool gefangen)
     // The next row begins on the box this run left, reopened or not.
     b.unterbrochen = b.wiederhergestellt != s.wiederherstellungen;
     b.wiederhergestellt = s.wiederherstellungen;
-    if (ende.behalten)
+    if (ende.aufgenommen)
         s.beobachtungen.push_back(b);
     return ende;
 }

@@ -25,10 +25,10 @@ public:
     void beginnen(const Spielstand& s);
     // Counts one step of the launch begun last, and its contact.
     void schritt(bool kontakt);
-    // The row of a launch that has ended, and whether the record kept it.
+    // The row of a launch that has ended, and whether the record took it in.
     struct Ende {
         Beobachtung zeile;
-        bool behalten = false;
+        bool aufgenommen = false;
     };
     // Ends the launch begun last: out on the border (the probe's place), held
     // by a black hole, or stopped, and adds its row. A run during which the

@@ -74,19 +74,17 @@ void Form1::Command5_Click()
             erhoehen(txtZaehlerVorgabe);
     });
     anhaltenFreigeben();
-    const Beobachtung& zeile = ende.zeile;
-    const bool behalten = ende.behalten;
     beobachtungenVormerken();
     // What a sighted player sees now: the exit place, the counter, the record.
     std::optional<std::size_t> nummer;
     std::optional<bool> stimmt;
-    if (behalten) {
+    if (ende.aufgenommen) {
         nummer = spiel_.beobachtungen.size();
         stimmt = nachspielen(spiel_.beobachtungen, spiel_.feldNachbau).back().stimmt;
     }
     cursorZugangSetzen(Seite::Vorgabe);
     cursorZugangSetzen(Seite::Nachbau);
-    ansagen(QString::fromStdString(laufAnsage(zeile, nummer, stimmt)));
+    ansagen(QString::fromStdString(laufAnsage(ende.zeile, nummer, stimmt)));
 }
 
 void Form1::Picture3_Click() { spiel_.abbruchVorgabe = 1; }
