@@ -18,6 +18,13 @@ std::string richtungsText(Richtung r)
     return "steht";
 }
 
+std::string anzahlText(long long n, const char* eins, const char* mehr)
+{
+    return std::to_string(n) + " " + (n == 1 ? eins : mehr);
+}
+
+} // namespace
+
 std::string endeText(const Beobachtung& b)
 {
     switch (b.ende) {
@@ -28,11 +35,9 @@ std::string endeText(const Beobachtung& b)
     return "angehalten";
 }
 
-} // namespace
-
-std::string anzahlText(long long n, const char* eins, const char* mehr)
+std::string laufText(const std::string& ende, long long schritte, long long kontakte)
 {
-    return std::to_string(n) + " " + (n == 1 ? eins : mehr);
+    return ende + ", " + anzahlText(schritte, "Schritt", "Schritte") + ", " + anzahlText(kontakte, "Kontakt", "Kontakte");
 }
 
 std::string laufAnsage(const Beobachtung& b, std::optional<std::size_t> nummer, std::optional<bool> stimmt)
@@ -40,8 +45,7 @@ std::string laufAnsage(const Beobachtung& b, std::optional<std::size_t> nummer, 
     std::string text = "Sonde";
     if (nummer)
         text += " " + std::to_string(*nummer);
-    text += ": " + endeText(b) + ", " + anzahlText(b.schritte, "Schritt", "Schritte") + ", " +
-            anzahlText(b.kontakte, "Kontakt", "Kontakte");
+    text += ": " + laufText(endeText(b), b.schritte, b.kontakte);
     if (stimmt)
         text += *stimmt ? "; dein Nachbau stimmt" : "; dein Nachbau weicht ab";
     return text;
@@ -61,13 +65,10 @@ std::string nachbauAnsage(const Sonde& sonde, bool gefangen)
 
 std::string randAnsage(Rand rand, bool frei)
 {
-    switch (rand) {
-    case Rand::Links: return std::string("linker Rand: ") + (frei ? "offen" : "gesperrt");
-    case Rand::Rechts: return std::string("rechter Rand: ") + (frei ? "offen" : "gesperrt");
-    case Rand::Oben: return std::string("oberer Rand: ") + (frei ? "offen" : "gesperrt");
-    case Rand::Unten: break;
-    }
-    return "unterer Rand: immer offen";
+    if (rand == Rand::Unten)
+        return "unterer Rand: immer offen";
+    static const char* const namen[] = {"linker Rand", "rechter Rand", "oberer Rand"};
+    return std::string(namen[static_cast<int>(rand)]) + ": " + (frei ? "offen" : "gesperrt");
 }
 
 std::string platzGeschichte(const std::vector<Beobachtung>& zeilen, int x, int y)

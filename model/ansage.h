@@ -27,5 +27,10 @@ std::string randAnsage(Rand rand, bool frei);
 // oben c heraus". Empty for a cell and where nothing happened.
 std::string platzGeschichte(const std::vector<Beobachtung>& zeilen, int x, int y);
 
-// "1 Schritt", "9 Schritte": a count with its noun in the singular or plural.
-std::string anzahlText(long long n, const char* eins, const char* mehr);
+// How a launch ended, in the record's words: the exit place ("oben c"),
+// "schwarzes Loch" or "angehalten".
+std::string endeText(const Beobachtung& b);
+
+// A run's end with its counts, as the record and the screen reader say it:
+// "rechts 4, 10 Schritte, 1 Kontakt".
+std::string laufText(const std::string& ende, long long schritte, long long kontakte);

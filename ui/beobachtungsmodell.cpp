@@ -1,22 +1,13 @@
 // Texts of the launch record's rows: places as the board labels them, the ends, the marks.
 #include "ui/beobachtungsmodell.h"
 
+#include "model/ansage.h"
 #include "model/beobachtungen.h"
 #include "model/ortsname.h"
 
 namespace {
 
 enum Spalte { Nr, Start, Ende, Schritte, Kontakte, Nachbau, DeinNachbau, anzahlSpalten };
-
-QString ende(const Beobachtung& b)
-{
-    switch (b.ende) {
-    case Beobachtung::Ende::Ausgang: return QString::fromStdString(ortsName(b.endeX, b.endeY));
-    case Beobachtung::Ende::Loch: return QStringLiteral("schwarzes Loch");
-    case Beobachtung::Ende::Angehalten: break;
-    }
-    return QStringLiteral("angehalten");
-}
 
 QString marke(const std::optional<bool>& m)
 {
@@ -25,25 +16,19 @@ QString marke(const std::optional<bool>& m)
     return *m ? QStringLiteral("✓ stimmt") : QStringLiteral("✗ weicht ab");
 }
 
-QString anzahl(long long n, const char* eins, const char* mehr)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n == 1 ? eins : mehr));
-}
-
 // The model's run in the row's own words: "rechts 4, 10 Schritte, 1 Kontakt".
 QString nachbauText(const Nachspiel& n)
 {
     if (n.stimmt.value_or(true))
         return {};
     const Laufausgang& a = n.nachbau;
-    QString wo;
+    std::string wo;
     switch (a.art) {
-    case Laufausgang::Art::Ausgang: wo = QString::fromStdString(ortsName(a.x, a.y)); break;
-    case Laufausgang::Art::Loch: wo = QStringLiteral("schwarzes Loch"); break;
+    case Laufausgang::Art::Ausgang: wo = ortsName(a.x, a.y); break;
+    case Laufausgang::Art::Loch: wo = "schwarzes Loch"; break;
     case Laufausgang::Art::Endlos: return QStringLiteral("kommt nie heraus");
     }
-    return wo + QStringLiteral(", ") + anzahl(a.schritte, "Schritt", "Schritte") + QStringLiteral(", ") +
-           anzahl(a.kontakte, "Kontakt", "Kontakte");
+    return QString::fromStdString(laufText(wo, a.schritte, a.kontakte));
 }
 
 } // namespace
@@ -88,7 +73,7 @@ QVariant Beobachtungsmodell::data(const QModelIndex& index, int rolle) const
     switch (index.column()) {
     case Nr: return index.row() + 1;
     case Start: return QString::fromStdString(ortsName(b.start.x, b.start.y));
-    case Ende: return ende(b);
+    case Ende: return QString::fromStdString(endeText(b));
     case Schritte: return b.schritte;
     case Kontakte: return b.kontakte;
     case Nachbau: return marke(marken_[zeile].stimmt);

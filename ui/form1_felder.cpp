@@ -263,9 +263,10 @@ void Form1::picRandfreigabe_Click(int index)
     // The bottom switch changes nothing; from the keyboard it still says that it stays open.
     if (rand != Rand::Unten) {
         randFreigabeUmschalten(spiel_, rand);
+        const bool frei = randFrei(spiel_, rand);
         FestesBild* schalter = picRandfreigabe[static_cast<std::size_t>(index)];
-        schalter->hintergrundSetzen(qtFarbe(randFrei(spiel_, rand) ? randschalterFrei : randschalterGesperrt));
-        schalter->anSetzen(randFrei(spiel_, rand));
+        schalter->hintergrundSetzen(qtFarbe(frei ? randschalterFrei : randschalterGesperrt));
+        schalter->anSetzen(frei);
         // A cursor on that border's start place is read as open or locked.
         cursorZugangSetzen(Seite::Vorgabe);
         cursorZugangSetzen(Seite::Nachbau);
