@@ -9,7 +9,8 @@
 
 // A display that shows nothing and never waits.
 struct StilleAnzeige : SondenAnzeige {
-    void zelleZeichnen(Seite, int, int, int) override {}
+    void zelleGeaendert(Seite, int, int, int) override {}
+    void vorgabeNeu() override {}
     void ereignisseAbarbeiten() override {}
     void warten(int) override {}
     void markerSchieben(Seite, double, double) override {}

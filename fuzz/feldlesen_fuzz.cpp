@@ -30,7 +30,8 @@ struct Zeichnungen : ZellenAnzeige {
     };
     std::vector<Zelle> zellen;
 
-    void zelleZeichnen(Seite seite, int code, int x, int y) override { zellen.push_back({seite, code, x, y}); }
+    void zelleGeaendert(Seite seite, int code, int x, int y) override { zellen.push_back({seite, code, x, y}); }
+    void vorgabeNeu() override {}
 };
 
 // The file format written down independently of the reader: lines end in LF,

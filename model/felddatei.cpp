@@ -337,7 +337,7 @@ int feldLaden(const std::string& pfad, Feld& feld, Seite seite, ZellenAnzeige& a
             if (!code)
                 return gelesen;
             feld(x, y) = *code;
-            anzeige.zelleZeichnen(seite, *code, x, y);
+            anzeige.zelleGeaendert(seite, *code, x, y);
             ++gelesen;
         }
     return gelesen;
@@ -347,6 +347,6 @@ int vorgabeLaden(const std::string& pfad, Spielstand& s, ZellenAnzeige& anzeige)
 {
     const int gelesen = feldLaden(pfad, s.feldVorgabe, Seite::Vorgabe, anzeige);
     if (gelesen > 0)
-        vorgabeGegeben(s);
+        vorgabeGegeben(s, anzeige);
     return gelesen;
 }

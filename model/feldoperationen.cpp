@@ -7,7 +7,7 @@ void feldUebertragen(Feld& ziel, const Feld* quelle, Seite seite, ZellenAnzeige&
         for (int y = 0; y < feldGroesse; ++y) {
             // Read per cell: the source may be the target's own copy.
             ziel(x, y) = quelle ? (*quelle)(x, y) : Leer;
-            anzeige.zelleZeichnen(seite, ziel(x, y), x, y);
+            anzeige.zelleGeaendert(seite, ziel(x, y), x, y);
         }
     }
 }
@@ -20,7 +20,7 @@ void nachbauLoeschen(Spielstand& s, ZellenAnzeige& anzeige)
 void vorgabeLoeschen(Spielstand& s, ZellenAnzeige& anzeige)
 {
     feldUebertragen(s.feldVorgabe, nullptr, Seite::Vorgabe, anzeige);
-    vorgabeGegeben(s);
+    vorgabeGegeben(s, anzeige);
 }
 
 void linksNachRechts(Spielstand& s, ZellenAnzeige& anzeige)
@@ -31,7 +31,7 @@ void linksNachRechts(Spielstand& s, ZellenAnzeige& anzeige)
 void rechtsNachLinks(Spielstand& s, ZellenAnzeige& anzeige)
 {
     feldUebertragen(s.feldVorgabe, &s.feldNachbau, Seite::Vorgabe, anzeige);
-    vorgabeGegeben(s);
+    vorgabeGegeben(s, anzeige);
 }
 
 void vorgabeWiederherstellen(Spielstand& s, ZellenAnzeige& anzeige)

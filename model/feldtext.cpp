@@ -346,6 +346,6 @@ std::optional<Textfehler> vorgabeAusCode(std::string_view text, Spielstand& s, Z
     if (!lesung.feld)
         return lesung.fehler;
     feldUebertragen(s.feldVorgabe, &*lesung.feld, Seite::Vorgabe, anzeige);
-    vorgabeGegeben(s);
+    vorgabeGegeben(s, anzeige);
     return std::nullopt;
 }

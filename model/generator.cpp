@@ -75,7 +75,7 @@ int objekteSetzen(Feld& feld, const GeneratorEinstellung& e, Zufallsquelle& zufa
             t = stufe(zufall.ziehen(), anzahlCodes);
         } while (!e.erlaubt[static_cast<std::size_t>(t)] || (t == Leer && e.genau));
 
-        anzeige.zelleZeichnen(Seite::Vorgabe, t, x, y);
+        anzeige.zelleGeaendert(Seite::Vorgabe, t, x, y);
         feld(x, y) = t;
         if (t != Leer)
             ++gesetzt;
@@ -92,14 +92,14 @@ int generieren(Spielstand& s, const GeneratorEinstellung& e, Zufallsquelle& zufa
     for (int x = 0; x < feldGroesse; ++x)
         for (int y = 0; y < feldGroesse; ++y) {
             s.feldVorgabe(x, y) = Leer;
-            anzeige.zelleZeichnen(Seite::Vorgabe, Leer, x, y);
+            anzeige.zelleGeaendert(Seite::Vorgabe, Leer, x, y);
         }
 
     // Without an allowed object code no placement can put anything down: in
     // "genau" mode the code draw would never end, in "maximal" mode every
     // placement would only draw code 0. Either way the field stays empty.
     const int gesetzt = objektErlaubt(e.erlaubt) ? objekteSetzen(s.feldVorgabe, e, zufall, anzeige) : 0;
-    vorgabeGegeben(s);
+    vorgabeGegeben(s, anzeige);
     return gesetzt;
 }
 

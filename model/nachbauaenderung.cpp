@@ -17,6 +17,6 @@ void aenderungenAnwenden(Feld& feld, const std::vector<Zellaenderung>& aenderung
     for (const Zellaenderung& a : aenderungen) {
         const int code = rueckgaengig ? a.vorher : a.nachher;
         feld(a.x, a.y) = code;
-        anzeige.zelleZeichnen(seite, code, a.x, a.y);
+        anzeige.zelleGeaendert(seite, code, a.x, a.y);
     }
 }

@@ -31,7 +31,7 @@ void zelleUndOrt(Feld& feld, Seite seite, Sonde& p, const Schrittergebnis& e, So
 {
     ortAnwenden(feld, p, e);
     if (e.zelleGeaendert)
-        anzeige.zelleZeichnen(seite, e.neuerCode, e.zelleX, e.zelleY);
+        anzeige.zelleGeaendert(seite, e.neuerCode, e.zelleX, e.zelleY);
 }
 
 } // namespace

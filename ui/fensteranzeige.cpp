@@ -1,5 +1,5 @@
 // The window's side of the probe display: pumping events, waiting and tones through the window's
-// services, markers, trail, cells and compass on its surfaces.
+// services, markers, trail and compass on its surfaces, cells and new boxes as its notices.
 #include "ui/fensteranzeige.h"
 
 #include <QCheckBox>
@@ -8,18 +8,22 @@
 #include <QScrollBar>
 
 #include "render/aussehen.h"
-#include "render/glyphen.h"
 #include "render/kompass.h"
 #include "render/spur.h"
 #include "ui/form1.h"
 #include "ui/marker.h"
 #include "ui/qtfarbe.h"
 #include "ui/qtzeichenflaeche.h"
+#include "ui/spielbrett.h"
+#include "ui/spielmeldungen.h"
 
 // Holds no state of its own: every call reads the window's controls afresh.
 class Fensteranzeige final : public SondenAnzeige {
 public:
-    explicit Fensteranzeige(Form1& fenster) : f_(fenster) {}
+    Fensteranzeige(Form1& fenster, const Dienste& dienste, Spielmeldungen& meldungen)
+        : f_(fenster), dienste_(dienste), meldungen_(meldungen)
+    {
+    }
 
     void ereignisseAbarbeiten() override
     {
@@ -27,32 +31,20 @@ public:
         QCoreApplication::processEvents(QEventLoop::AllEvents);
     }
 
-    void warten(int millisekunden) override { f_.dienste_.zeitgeber->warten(millisekunden); }
+    void warten(int millisekunden) override { dienste_.zeitgeber->warten(millisekunden); }
 
-    void markerSchieben(Seite seite, double ddx, double ddy) override
-    {
-        Marker* m = seite == Seite::Vorgabe ? f_.shpBallVorgabe : f_.shpBallNachbau;
-        const QRect vorher = m->geometry();
-        m->verschieben(ddx, ddy);
-        // Shown at once: the steps do not let events run between their slides.
-        if (m->isVisible())
-            f_.bild(seite).repaint(vorher.united(m->geometry()));
-    }
+    void markerSchieben(Seite seite, double ddx, double ddy) override { f_.brett(seite).markerSchieben(ddx, ddy); }
 
     void spurZeichnen(double x1, double y1, double x2, double y2) override
     {
         ::spurZeichnen(*f_.picNachbau, x1, y1, x2, y2);
     }
 
-    void zelleZeichnen(Seite seite, int code, int x, int y) override
+    void zelleGeaendert(Seite seite, int code, int x, int y) override
     {
-        ::zelleZeichnen(f_.bild(seite), seite, code, x, y);
-        // Every change of either field passes here: a model cell changes the
-        // marks, a hidden field with new contents empties the record, and the
-        // screen reader's name of a cell under a cursor follows its content.
-        f_.beobachtungenVormerken();
-        f_.cursorZelleGezeichnet(seite, x, y);
+        emit meldungen_.zelleGeaendert(seite, code, x, y);
     }
+    void vorgabeNeu() override { emit meldungen_.vorgabeNeu(); }
 
     void kompassZeigen(Richtung r) override { ::kompassZeigen(*f_.pickompass, r); }
 
@@ -69,7 +61,7 @@ public:
             f_.shpBallVorgabe->repaint();
     }
 
-    void ton(int hertz, int millisekunden) override { f_.dienste_.tonausgabe->ton(hertz, millisekunden); }
+    void ton(int hertz, int millisekunden) override { dienste_.tonausgabe->ton(hertz, millisekunden); }
 
     // The thumb's place, not the value: while the player drags it in the middle of
     // a run, the pace follows from the next step on.
@@ -79,6 +71,11 @@ public:
 
 private:
     Form1& f_;
+    const Dienste& dienste_;
+    Spielmeldungen& meldungen_;
 };
 
-std::unique_ptr<SondenAnzeige> fensteranzeige(Form1& fenster) { return std::make_unique<Fensteranzeige>(fenster); }
+std::unique_ptr<SondenAnzeige> fensteranzeige(Form1& fenster, const Dienste& dienste, Spielmeldungen& meldungen)
+{
+    return std::make_unique<Fensteranzeige>(fenster, dienste, meldungen);
+}

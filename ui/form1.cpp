@@ -202,11 +202,6 @@ void Form1::nebenfensterOeffnen(QWidget* fenster)
     fenster->activateWindow();
 }
 
-QtZeichenflaeche& Form1::bild(Seite seite)
-{
-    return seite == Seite::Vorgabe ? *picVorgabe : *picNachbau;
-}
-
 QPointF Form1::markerOrt(Seite seite) const
 {
     return (seite == Seite::Vorgabe ? shpBallVorgabe : shpBallNachbau)->ort();

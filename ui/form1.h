@@ -19,6 +19,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "model/beobachtungen.h"
 #include "model/feld.h"
@@ -27,6 +28,8 @@
 #include "ui/dienste.h"
 #include "ui/fensteranzeige.h"
 #include "ui/nebenbei.h"
+#include "ui/spielbrett.h"
+#include "ui/spielmeldungen.h"
 
 class QAction;
 class QCheckBox;
@@ -42,7 +45,6 @@ class QShortcut;
 class FestesBild;
 class Marker;
 class QtZeichenflaeche;
-class Cursorrahmen;
 class Fensterflaeche;
 class QUndoStack;
 class Ansager;
@@ -62,6 +64,9 @@ class Spielregeln;
 //   form1_rollo.cpp         the blind
 //   form1_start.cpp         start screen, setup panel, info box, the end
 //   fensteranzeige.cpp      what a probe step asks of the window
+// Each board is a room of its own (spielbrett.h): its picture, marker, cursor,
+// frame, boxes and name. What changed in the game reaches the boards and the
+// record window as notices (spielmeldungen.h).
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -224,7 +229,9 @@ public:
     // The focus goes round: controls, hidden board, model board, and back
     // to the control that had it; a disabled board is passed over.
     void cmdFokusWechsel_Click();
-    Feldcursor cursor(Seite seite) const { return cursor_[seitenIndex(seite)]; }
+    Feldcursor cursor(Seite seite) const { return bretter_[seitenIndex(seite)]->cursor(); }
+    Spielbrett& brett(Seite seite) { return *bretter_[seitenIndex(seite)]; }
+    Spielmeldungen& meldungen() { return meldungen_; }
 
     // --- Handlers: blind (form1_rollo.cpp) ---
     void cmdJalousieRauf_Click();
@@ -266,8 +273,6 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
 
 private:
-    friend class Fensteranzeige;
-
     // Construction (form1.cpp, form1_layout.cpp, form1_hilfe.cpp).
     void aufbauen();
     void fensterFlaecheAufbauen();
@@ -282,33 +287,30 @@ private:
     void hilfeEinrichten();
     void zugaenglichkeitSetzen();
     void sondeSetzen(Seite seite, double X, double Y);
-    void koordinatenZeigen(Seite seite, double X, double Y);
+    // The boxes and the help line as the pointer at (X, Y) shows them.
+    void zeigerZeigen(Seite seite, double X, double Y);
     void rolloHoeheSetzen(int wert);
     static std::size_t seitenIndex(Seite seite) { return seite == Seite::Vorgabe ? 0 : 1; }
     void feldTaste(Seite seite, int taste, Qt::KeyboardModifiers umschalt, bool wiederholt);
     // The frame at the cursor, and the help line and boxes as a pointer resting there shows them.
     void cursorZeigen(Seite seite);
-    // The board's accessible name is its cursor's text; a change is announced.
-    void cursorZugangSetzen(Seite seite);
-    // A cell was drawn anew: the name follows when the cursor is on it.
-    void cursorZelleGezeichnet(Seite seite, int x, int y);
     // Where the blind's lower edge hangs, in the hidden field's units.
     double rolloUnterkante() const;
     // The generator's run as the set-up panel's settings ask, without a word to the player.
     void tarnkisteErzeugen();
     // A window of its own opened from here: Escape and Ctrl+W close it, and the focus comes back.
     void nebenfensterOeffnen(QWidget* fenster);
-    QtZeichenflaeche& bild(Seite seite);
     // Runs an edit of the model field and keeps what it changed for undo,
     // under `text` ("Zelle c4", "Feld löschen").
     void nachbauBearbeiten(const QString& text, const std::function<void()>& bearbeiten);
 
     Spielstand spiel_;
     Dienste dienste_;
+    Spielmeldungen meldungen_;
     // Paints the first paint's pictures while the window is built.
     Nebenbei nebenbei_;
     // The display the probe steps and field operations report to.
-    std::unique_ptr<SondenAnzeige> anzeige_ = fensteranzeige(*this);
+    std::unique_ptr<SondenAnzeige> anzeige_ = fensteranzeige(*this, dienste_, meldungen_);
     int rolloStift = 0;
     // What the shared file dialog's name box last held.
     QString cdlDateiName;
@@ -317,21 +319,15 @@ private:
     // The last pointer move handled, so that copies passed on to parents are skipped.
     qint64 letzteBewegung_ = -1;
     QPointF letzterOrt_;
-    // The open window shows the record anew once the running handler is done:
-    // a cleared field redraws 64 cells, and one showing is enough for them.
-    void beobachtungenVormerken();
     void beobachtungenZeigen();
     Beobachtungsfenster* beobachtungsfenster_ = nullptr;
     Spielregeln* spielregeln_ = nullptr;
-    bool beobachtungenVorgemerkt_ = false;
     // The hidden launches under way, the innermost last.
     Laufbuch laufbuch_;
     // The edits of the model field since the start click; never saved.
     QUndoStack* verlauf_ = nullptr;
-    // Each board's cursor, hidden board first; it stays where it was while
-    // the board is without the focus.
-    std::array<Feldcursor, 2> cursor_{};
-    std::array<Cursorrahmen*, 2> cursorRahmen_{};
+    // Hidden board first.
+    std::array<std::unique_ptr<Spielbrett>, 2> bretter_;
     // Where F6 returns to from the model board.
     QPointer<QWidget> letzteSteuerung_;
     Ansager* ansager_ = nullptr;

@@ -1,6 +1,4 @@
 // The record of launches: its window, keeping it up to date, and a row's start place for the model probe.
-#include <QTimer>
-
 #include "model/editieren.h"
 #include "ui/beobachtungsfenster.h"
 #include "ui/form1.h"
@@ -13,6 +11,11 @@ Beobachtungsfenster* Form1::beobachtungsfenster()
         beobachtungsfenster_->setAccessibleName(QStringLiteral("Beobachtungen"));
         connect(beobachtungsfenster_, &Beobachtungsfenster::zeileGewaehlt, this,
                 [this](const Beobachtung& b) { beobachtungGewaehlt(b); });
+        // A closed window is shown anew when it opens.
+        connect(&meldungen_, &Spielmeldungen::beobachtungenGeaendert, beobachtungsfenster_, [this] {
+            if (beobachtungsfenster_->isVisible())
+                beobachtungenZeigen();
+        });
     }
     return beobachtungsfenster_;
 }
@@ -26,18 +29,8 @@ void Form1::cmdBeobachtungen_Click()
         beobachtungsfenster_->aufNeuesteZeile();
 }
 
-void Form1::beobachtungenVormerken()
-{
-    // A closed window is shown anew when it opens.
-    if (!beobachtungsfenster_ || !beobachtungsfenster_->isVisible() || beobachtungenVorgemerkt_)
-        return;
-    beobachtungenVorgemerkt_ = true;
-    QTimer::singleShot(0, this, [this] { beobachtungenZeigen(); });
-}
-
 void Form1::beobachtungenZeigen()
 {
-    beobachtungenVorgemerkt_ = false;
     beobachtungsfenster()->zeigen(spiel_.beobachtungen, spiel_.feldNachbau);
 }
 

@@ -201,13 +201,12 @@ void Form1::sondeSetzen(Seite seite, double X, double Y)
         return;
     const int index = (*rand == Rand::Links || *rand == Rand::Rechts) ? zone.y : zone.x;
     const QPointF ort = alsPunkt(markerLage(zone.x, zone.y));
+    brett(seite).markerSetzen(ort);
     if (seite == Seite::Vorgabe) {
         shpBallVorgabe->fuellungSetzen(qtFarbe(markerGelb));
-        shpBallVorgabe->ortSetzen(ort);
         spiel_.sondeVorgabe = sondeAmRand(*rand, index);
         txtZaehlerVorgabe->setText(QString());
     } else {
-        shpBallNachbau->ortSetzen(ort);
         spiel_.sondeNachbau = sondeAmRand(*rand, index);
         anzeige_->kompassZeigen(spiel_.sondeNachbau.richtung());
     }
@@ -227,7 +226,7 @@ void Form1::picNachbau_MouseDown(int knopf, double X, double Y)
         nachbauBearbeiten(name, [&] {
             int& zelle = spiel_.feldNachbau(zone.x, zone.y);
             zelle = naechsterCode(zelle, knopf, erlaubnis());
-            anzeige_->zelleZeichnen(Seite::Nachbau, zelle, zone.x, zone.y);
+            anzeige_->zelleGeaendert(Seite::Nachbau, zelle, zone.x, zone.y);
         });
     } else {
         sondeSetzen(Seite::Nachbau, X, Y);
@@ -235,25 +234,15 @@ void Form1::picNachbau_MouseDown(int knopf, double X, double Y)
     anzeige_->ortZeigen(spiel_.sondeNachbau.x, spiel_.sondeNachbau.y);
 }
 
-void Form1::koordinatenZeigen(Seite seite, double X, double Y)
+void Form1::zeigerZeigen(Seite seite, double X, double Y)
 {
     const bool vorgabe = seite == Seite::Vorgabe;
-    const auto ganz = [](double v) { return static_cast<int>(std::floor(v)); };
-    (vorgabe ? txtKoordinateVorgabe : txtKoordinateNachbau)
-        ->setText(QStringLiteral("%1 /%2").arg(ganz(X)).arg(ganz(Y)));
+    brett(seite).zeigerZeigen(X, Y, vorgabe ? spiel_.feldVorgabe : spiel_.feldNachbau);
     txtHilfe->setText(*hilfeText(vorgabe ? static_cast<QWidget*>(picVorgabe) : picNachbau));
-    const Zone zone = zoneBei(X, Y);
-    QLineEdit* nummer = vorgabe ? txtVorgabeFeldtyp : txtNachbauFeldtyp;
-    if (zone.art == Zonenart::Zelle) {
-        const Feld& feld = vorgabe ? spiel_.feldVorgabe : spiel_.feldNachbau;
-        nummer->setText(QString::number(feld(zone.x, zone.y)));
-    } else {
-        nummer->setText(QString());
-    }
 }
 
-void Form1::picVorgabe_MouseMove(double X, double Y) { koordinatenZeigen(Seite::Vorgabe, X, Y); }
-void Form1::picNachbau_MouseMove(double X, double Y) { koordinatenZeigen(Seite::Nachbau, X, Y); }
+void Form1::picVorgabe_MouseMove(double X, double Y) { zeigerZeigen(Seite::Vorgabe, X, Y); }
+void Form1::picNachbau_MouseMove(double X, double Y) { zeigerZeigen(Seite::Nachbau, X, Y); }
 
 void Form1::picRandfreigabe_Click(int index)
 {
@@ -268,8 +257,8 @@ void Form1::picRandfreigabe_Click(int index)
         schalter->hintergrundSetzen(qtFarbe(frei ? randschalterFrei : randschalterGesperrt));
         schalter->anSetzen(frei);
         // A cursor on that border's start place is read as open or locked.
-        cursorZugangSetzen(Seite::Vorgabe);
-        cursorZugangSetzen(Seite::Nachbau);
+        brett(Seite::Vorgabe).benennen();
+        brett(Seite::Nachbau).benennen();
     }
     ansagen(QString::fromStdString(randAnsage(rand, randFrei(spiel_, rand))));
 }

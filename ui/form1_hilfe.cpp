@@ -124,9 +124,9 @@ void Form1::zugaenglichkeitSetzen()
     benennen(cmdJalousieRunter, QStringLiteral("Rollo runter"));
     benennen(Picture3, QStringLiteral("Stop"));
     benennen(Picture4, QStringLiteral("Ton"));
-    // The boards are named by their cursors' places (form1_tasten.cpp).
-    cursorZugangSetzen(Seite::Vorgabe);
-    cursorZugangSetzen(Seite::Nachbau);
+    // The boards are named by their cursors' places (spielbrett.cpp).
+    brett(Seite::Vorgabe).benennen();
+    brett(Seite::Nachbau).benennen();
     benennen(picRollo, QStringLiteral("Rollo"));
     benennen(picStart, QStringLiteral("Startbild"));
     benennen(pickompass, QStringLiteral("Kompass"));

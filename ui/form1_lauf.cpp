@@ -74,7 +74,8 @@ void Form1::Command5_Click()
             erhoehen(txtZaehlerVorgabe);
     });
     anhaltenFreigeben();
-    beobachtungenVormerken();
+    if (ende.aufgenommen)
+        meldungen_.beobachtungenVormerken();
     // What a sighted player sees now: the exit place, the counter, the record.
     std::optional<std::size_t> nummer;
     std::optional<bool> stimmt;
@@ -82,8 +83,8 @@ void Form1::Command5_Click()
         nummer = spiel_.beobachtungen.size();
         stimmt = nachspielen(spiel_.beobachtungen, spiel_.feldNachbau).back().stimmt;
     }
-    cursorZugangSetzen(Seite::Vorgabe);
-    cursorZugangSetzen(Seite::Nachbau);
+    brett(Seite::Vorgabe).benennen();
+    brett(Seite::Nachbau).benennen();
     ansagen(QString::fromStdString(laufAnsage(ende.zeile, nummer, stimmt)));
 }
 

@@ -21,7 +21,6 @@
 #include <vector>
 
 #include "render/aussehen.h"
-#include "ui/cursorrahmen.h"
 #include "ui/fensterflaeche.h"
 #include "ui/festesbild.h"
 #include "ui/form1.h"
@@ -436,7 +435,14 @@ void Form1::felderAufbauen()
     // what it was; their cursor frames lie over everything on them.
     for (QtZeichenflaeche* feld : {picVorgabe, picNachbau})
         feld->setFocusPolicy(Qt::TabFocus);
-    cursorRahmen_ = {new Cursorrahmen(picVorgabe), new Cursorrahmen(picNachbau)};
+    bretter_[0] = std::make_unique<Spielbrett>(
+        Seite::Vorgabe, picVorgabe, shpBallVorgabe, txtKoordinateVorgabe, txtVorgabeFeldtyp,
+        [this](Feldcursor c) { return cursorText(spiel_, Seite::Vorgabe, c, rolloUnterkante()); });
+    bretter_[1] = std::make_unique<Spielbrett>(Seite::Nachbau, picNachbau, shpBallNachbau, txtKoordinateNachbau,
+                                               txtNachbauFeldtyp,
+                                               [this](Feldcursor c) { return cursorText(spiel_, Seite::Nachbau, c); });
+    for (auto& brett : bretter_)
+        brett->anmelden(meldungen_);
 }
 
 void Form1::menueAufbauen()

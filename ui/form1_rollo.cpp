@@ -17,7 +17,7 @@ void Form1::vscRollo_Change()
 {
     rolloHoeheSetzen(vscRollo->value());
     // A cell the blind uncovers is read by its content, as a sighted player sees it.
-    cursorZugangSetzen(Seite::Vorgabe);
+    brett(Seite::Vorgabe).benennen();
 }
 
 void Form1::cmdJalousieRauf_Click()

@@ -28,8 +28,7 @@ void Form1::cmdStart_Click()
     // anything and no frame shows.
     if (cmdStart->hasFocus()) {
         if (startPerTaste_) {
-            cursor_[seitenIndex(Seite::Vorgabe)] = Feldcursor{0, 0};
-            cursorZugangSetzen(Seite::Vorgabe);
+            brett(Seite::Vorgabe).cursorSetzen(Feldcursor{0, 0});
             picVorgabe->setFocus(Qt::OtherFocusReason);
         } else {
             flaeche->setFocus(Qt::OtherFocusReason);

@@ -10,7 +10,6 @@
 #include "model/editieren.h"
 #include "render/brett.h"
 #include "ui/ansager.h"
-#include "ui/cursorrahmen.h"
 #include "ui/form1.h"
 #include "ui/qtzeichenflaeche.h"
 
@@ -54,18 +53,18 @@ void Form1::picNachbau_KeyDown(int taste, Qt::KeyboardModifiers umschalt, bool w
 }
 void Form1::picVorgabe_GotFocus() { cursorZeigen(Seite::Vorgabe); }
 void Form1::picNachbau_GotFocus() { cursorZeigen(Seite::Nachbau); }
-void Form1::picVorgabe_LostFocus() { cursorRahmen_[seitenIndex(Seite::Vorgabe)]->hide(); }
-void Form1::picNachbau_LostFocus() { cursorRahmen_[seitenIndex(Seite::Nachbau)]->hide(); }
+void Form1::picVorgabe_LostFocus() { brett(Seite::Vorgabe).rahmenVerbergen(); }
+void Form1::picNachbau_LostFocus() { brett(Seite::Nachbau).rahmenVerbergen(); }
 
 void Form1::feldTaste(Seite seite, int taste, Qt::KeyboardModifiers umschalt, bool wiederholt)
 {
-    Feldcursor& c = cursor_[seitenIndex(seite)];
+    Spielbrett& b = brett(seite);
     if (const auto richtung = pfeilRichtung(taste)) {
-        c = cursorBewegen(c, *richtung);
+        b.cursorSetzen(cursorBewegen(b.cursor(), *richtung));
         cursorZeigen(seite);
-        cursorZugangSetzen(seite);
         return;
     }
+    const Feldcursor c = b.cursor();
     // The middle of the place, where a click lands in its zone.
     const double X = c.x + 0.5;
     const double Y = c.y + 0.5;
@@ -88,8 +87,8 @@ void Form1::feldTaste(Seite seite, int taste, Qt::KeyboardModifiers umschalt, bo
 
 void Form1::cursorZeigen(Seite seite)
 {
-    const Feldcursor c = cursor_[seitenIndex(seite)];
-    cursorRahmen_[seitenIndex(seite)]->zeigen(c.x, c.y);
+    brett(seite).rahmenZeigen();
+    const Feldcursor c = brett(seite).cursor();
     const double X = c.x + 0.5;
     const double Y = c.y + 0.5;
     if (seite == Seite::Nachbau) {
@@ -101,28 +100,6 @@ void Form1::cursorZeigen(Seite seite)
         txtHilfe->setText(*hilfeText(picRollo));
     else
         picVorgabe_MouseMove(X, Y);
-}
-
-void Form1::cursorZugangSetzen(Seite seite)
-{
-    QtZeichenflaeche& feld = bild(seite);
-    const QString text =
-        QString::fromStdString(cursorText(spiel_, seite, cursor_[seitenIndex(seite)], rolloUnterkante()));
-    // A new name goes out to the screen reader as a NameChanged event of
-    // the accessibility framework, sent by the widget itself. Qt 6.4 sends
-    // it for the same name again too, and the blind's every move and every
-    // cell drawn ask here: the screen reader would hear the board's name
-    // over and over during the start alone.
-    if (feld.accessibleName() != text)
-        feld.setAccessibleName(text);
-}
-
-void Form1::cursorZelleGezeichnet(Seite seite, int x, int y)
-{
-    // A start place names the record's launches, which a new box empties.
-    const Feldcursor c = cursor_[seitenIndex(seite)];
-    if (c == Feldcursor{x, y} || !imFeld(c.x, c.y))
-        cursorZugangSetzen(seite);
 }
 
 double Form1::rolloUnterkante() const { return 0.1 + vscRollo->value() / 10.0; }

@@ -29,11 +29,13 @@ void Aufzeichnung::spurZeichnen(double x1, double y1, double x2, double y2)
     aufrufe.push_back("spur " + zahl(x1) + " " + zahl(y1) + " " + zahl(x2) + " " + zahl(y2));
 }
 
-void Aufzeichnung::zelleZeichnen(Seite seite, int code, int x, int y)
+void Aufzeichnung::zelleGeaendert(Seite seite, int code, int x, int y)
 {
     aufrufe.push_back(std::string("zelle ") + kuerzel(seite) + " " + std::to_string(code) + " " +
                       std::to_string(x) + " " + std::to_string(y));
 }
+
+void Aufzeichnung::vorgabeNeu() { aufrufe.push_back("vorgabe neu"); }
 
 void Aufzeichnung::kompassZeigen(Richtung r)
 {

@@ -17,7 +17,8 @@ public:
     void warten(int millisekunden) override;
     void markerSchieben(Seite seite, double ddx, double ddy) override;
     void spurZeichnen(double x1, double y1, double x2, double y2) override;
-    void zelleZeichnen(Seite seite, int code, int x, int y) override;
+    void zelleGeaendert(Seite seite, int code, int x, int y) override;
+    void vorgabeNeu() override;
     void kompassZeigen(Richtung r) override;
     void ortZeigen(int x, int y) override;
     void markerAusgang() override;

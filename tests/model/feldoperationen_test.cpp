@@ -22,10 +22,10 @@ Spielstand mitMuster()
     return s;
 }
 
-// Every cell redrawn once, x outer and y inner, each with the code it now holds.
+// Every cell told once, x outer and y inner, each with the code it now holds.
 void pruefeNeuzeichnen(const Aufzeichnung& a, Seite seite, const Feld& feld)
 {
-    ASSERT_EQ(a.aufrufe.size(), 64u);
+    ASSERT_EQ(a.nur("zelle").size(), 64u);
     const std::string k = seite == Seite::Vorgabe ? "V" : "N";
     std::size_t i = 0;
     for (int x = 0; x < 8; ++x)
@@ -72,6 +72,11 @@ TEST(FieldOperations, EachWritesOneFieldRedrawsItAndLeavesProbesAndFlags)
         const Feld& ziel = z.seite == Seite::Vorgabe ? s.feldVorgabe : s.feldNachbau;
         EXPECT_EQ(ziel, z.erwartet);
         pruefeNeuzeichnen(a, z.seite, ziel);
+        // The record and the marks empty themselves on this notice alone, told after the cells.
+        EXPECT_EQ(a.nur("vorgabe neu").size(), z.neueVorgabe ? 1u : 0u);
+        if (z.neueVorgabe) {
+            EXPECT_EQ(a.aufrufe.back(), "vorgabe neu");
+        }
         EXPECT_EQ(s.feldVorgabeKopie, z.neueVorgabe ? s.feldVorgabe : vorher.feldVorgabeKopie);
         EXPECT_EQ(s.gestarteteSonden, z.neueVorgabe ? 0 : 5);
         EXPECT_EQ(s.sondeNachbau, vorher.sondeNachbau);

@@ -41,7 +41,7 @@ public:
     std::deque<double> werte;
 };
 
-// The 64 clearing calls, x outer and y inner, then `danach`.
+// The 64 clearing calls, x outer and y inner, then `danach`, then the new box told.
 std::vector<std::string> aufrufe(std::vector<std::string> danach)
 {
     std::vector<std::string> v;
@@ -49,6 +49,7 @@ std::vector<std::string> aufrufe(std::vector<std::string> danach)
         for (int y = 0; y < 8; ++y)
             v.push_back("zelle V 0 " + std::to_string(x) + " " + std::to_string(y));
     v.insert(v.end(), danach.begin(), danach.end());
+    v.push_back("vorgabe neu");
     return v;
 }
 
@@ -111,7 +112,7 @@ TEST(Generator, FullFieldDrawsNoFurtherCell)
     Aufzeichnung a;
     Skript z(zuege);
     EXPECT_EQ(generieren(s, {alle, true, 65}, z, 0, a), 64);
-    EXPECT_EQ(a.aufrufe.size(), 128u);
+    EXPECT_EQ(a.nur("zelle").size(), 128u);
 }
 
 TEST(Generator, RealRandomFieldsKeepCountAndAllowedCodes)

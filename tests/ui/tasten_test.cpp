@@ -424,6 +424,22 @@ TEST_F(OhneMausTest, CellsTheBlindUncoversReadTheirContent)
     EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe b7: Zelle")) << "under the blind's edge at 2.1";
 }
 
+// A start place is read with the launches through it; a new box empties the
+// record, and the name loses them without the cursor moving.
+TEST_F(OhneMausTest, AStartPlaceForgetsItsLaunchesWithTheBox)
+{
+    starten();
+    vorgabe(kiste);
+    taste(Qt::Key_F6);
+    cursorNach(Seite::Vorgabe, 0, 8);
+    taste(Qt::Key_Space);
+    taste(Qt::Key_Return);
+    EXPECT_TRUE(name(f->picVorgabe).contains(QStringLiteral("Sonde 1 startete hier"))) << name(f->picVorgabe).toStdString();
+    f->cmdTarnkiste_Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe unten a: Startplatz"));
+}
+
 // Actions that used to pass without a word confirm themselves in the help
 // line and to the screen reader.
 TEST_F(OhneMausTest, SilentSuccessesAreConfirmed)
