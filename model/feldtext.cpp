@@ -1,4 +1,4 @@
-// Box codes: the cells packed into one number, framed with a check value, whitened and written in base 58.
+// Box texts: the cells packed into one number, framed with a check value, whitened and written in base 58.
 //
 // The payload is one number V, written least significant byte first:
 //   dense:  V = 2 * (c0 + 12 c1 + 12^2 c2 + ... + 12^63 c63),
@@ -14,7 +14,7 @@
 //
 // The frame is three check bytes (CRC-24 of the version digit and the
 // payload, most significant first), then the payload; all of it is XORed with
-// a fixed keystream, so that a code shows nothing of the box at a glance (an
+// a fixed keystream, so that a box text shows nothing of the box at a glance (an
 // empty box does not give a run of equal characters). It is written in blocks
 // of 8 bytes, each read as a big-endian number, as 11 base-58 digits, a last
 // shorter block in the fewest digits that hold it; every byte count has its
@@ -23,6 +23,7 @@
 // punctuation a chat would turn into markup. Worst case 32 bytes: 44
 // characters after the prefix.
 #include "model/feldtext.h"
+#include "model/kistentextrahmen.h"
 
 #include <algorithm>
 #include <array>
@@ -157,7 +158,7 @@ void weissen(std::vector<std::uint8_t>& rahmen)
 }
 
 // CRC-24 as OpenPGP uses it (polynomial 0x864CFB, start 0xB704CE), over the
-// version digit and the payload: a code of another version never checks.
+// version digit and the payload: a box text of another version never checks.
 std::uint32_t pruefwert(std::span<const std::uint8_t> nutzlast)
 {
     std::uint32_t crc = 0xB704CE;
@@ -169,7 +170,7 @@ std::uint32_t pruefwert(std::span<const std::uint8_t> nutzlast)
                 crc ^= 0x1864CFB;
         }
     };
-    schritt(static_cast<std::uint8_t>(codePrefix[2]));
+    schritt(static_cast<std::uint8_t>(kistentextPrefix[2]));
     for (std::uint8_t b : nutzlast)
         schritt(b);
     return crc & 0xFFFFFF;
@@ -263,7 +264,7 @@ Textlesung feldAusNutzlast(std::span<const std::uint8_t> nutzlast)
 
 } // namespace
 
-std::string codeAusNutzlast(std::span<const std::uint8_t> nutzlast)
+std::string kistentextAusNutzlast(std::span<const std::uint8_t> nutzlast)
 {
     const std::uint32_t crc = pruefwert(nutzlast);
     std::vector<std::uint8_t> rahmen(pruefBytes + nutzlast.size());
@@ -271,10 +272,10 @@ std::string codeAusNutzlast(std::span<const std::uint8_t> nutzlast)
         rahmen[i] = static_cast<std::uint8_t>(crc >> (8 * (pruefBytes - 1 - i)));
     std::copy(nutzlast.begin(), nutzlast.end(), rahmen.begin() + pruefBytes);
     weissen(rahmen);
-    return std::string(codePrefix) + base58Schreiben(rahmen);
+    return std::string(kistentextPrefix) + base58Schreiben(rahmen);
 }
 
-std::string feldAlsCode(const Feld& feld)
+std::string feldAlsKistentext(const Feld& feld)
 {
     std::array<int, anzahlZellen> codes{};
     int objekte = 0;
@@ -291,15 +292,15 @@ std::string feldAlsCode(const Feld& feld)
         for (int i = anzahlZellen; i-- > 0;)
             v.mulAdd(2, codes[static_cast<std::size_t>(i)] != Leer ? 1 : 0);
         v.mulAdd(2, 1);
-        return codeAusNutzlast(v.alsBytes(sparsLaenge(objekte)));
+        return kistentextAusNutzlast(v.alsBytes(sparsLaenge(objekte)));
     }
     for (int i = anzahlZellen; i-- > 0;)
         v.mulAdd(anzahlCodes, static_cast<std::uint32_t>(codes[static_cast<std::size_t>(i)]));
     v.mulAdd(2, 0);
-    return codeAusNutzlast(v.alsBytes(dichteLaenge()));
+    return kistentextAusNutzlast(v.alsBytes(dichteLaenge()));
 }
 
-Textlesung feldAusCode(std::string_view text)
+Textlesung feldAusKistentext(std::string_view text)
 {
     std::string kern;
     for (char c : text)
@@ -316,15 +317,15 @@ Textlesung feldAusCode(std::string_view text)
         while (j < rest.size() && rest[j] >= '0' && rest[j] <= '9')
             ++j;
         if (j > 2 && j < rest.size() && rest[j] == '-') {
-            if (rest.substr(2, j - 2) != codePrefix.substr(2, codePrefix.size() - 3))
+            if (rest.substr(2, j - 2) != kistentextPrefix.substr(2, kistentextPrefix.size() - 3))
                 return {std::nullopt, Textfehler::FalscheVersion};
             rest.remove_prefix(j + 1);
         }
     }
 
     if (std::any_of(rest.begin(), rest.end(), [](char c) { return alphabet.find(c) == std::string_view::npos; }))
-        return {std::nullopt, Textfehler::KeinCode};
-    // The length first: a cut code should be told as such where it can.
+        return {std::nullopt, Textfehler::KeinKistentext};
+    // The length first: a cut box text should be told as such where it can.
     const std::optional<std::size_t> bytes = bytesAusZeichen(rest.size());
     if (!bytes || *bytes < pruefBytes + sparsLaenge(0) || *bytes > pruefBytes + dichteLaenge())
         return {std::nullopt, Textfehler::FalscheLaenge};
@@ -340,9 +341,9 @@ Textlesung feldAusCode(std::string_view text)
     return feldAusNutzlast(nutzlast);
 }
 
-std::optional<Textfehler> vorgabeAusCode(std::string_view text, Spielstand& s, ZellenAnzeige& anzeige)
+std::optional<Textfehler> vorgabeAusKistentext(std::string_view text, Spielstand& s, ZellenAnzeige& anzeige)
 {
-    const Textlesung lesung = feldAusCode(text);
+    const Textlesung lesung = feldAusKistentext(text);
     if (!lesung.feld)
         return lesung.fehler;
     feldUebertragen(s.feldVorgabe, &*lesung.feld, Seite::Vorgabe, anzeige);

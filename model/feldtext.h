@@ -1,21 +1,22 @@
 // A box as one short line of text, to pass on in a chat: encoding, tolerant reading, and loading it as the hidden box.
 #pragma once
 
-#include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
 #include "model/feld.h"
 #include "model/zellenanzeige.h"
 
+// A box text is what the player passes on: "TK1-" and base-58 letters. The
+// word "code" is kept for an object's number in a cell.
+
 // Why a text was refused.
 enum class Textfehler {
     Leer,              // nothing but blanks
-    KeinCode,          // characters no code contains
+    KeinKistentext,    // characters no box text contains
     FalscheVersion,    // a prefix of another format version ("TK2-")
-    FalscheLaenge,     // too short, too long, or a length no code has
+    FalscheLaenge,     // too short, too long, or a length no box text has
     FalschePruefsumme, // the check value does not match: mistyped
     UngueltigerCode,   // a cell beyond the last object code
 };
@@ -26,23 +27,18 @@ struct Textlesung {
     Textfehler fehler = Textfehler::Leer;  // meaningful only without a box
 };
 
-// The prefix every code starts with; its digit is the format version.
-inline constexpr std::string_view codePrefix = "TK1-";
+// The prefix every box text starts with; its digit is the format version.
+inline constexpr std::string_view kistentextPrefix = "TK1-";
 
-// The code of `feld`: the prefix and at most 44 characters of base 58, fewer
-// for boxes with few objects. Equal boxes give equal codes.
-std::string feldAlsCode(const Feld& feld);
+// The box text of `feld`: the prefix and at most 44 characters of base 58,
+// fewer for boxes with few objects. Equal boxes give equal texts.
+std::string feldAlsKistentext(const Feld& feld);
 
-// Reads a code. Blanks and line breaks anywhere are dropped; the prefix may
-// be missing or in lower case.
-Textlesung feldAusCode(std::string_view text);
+// Reads a box text. Blanks and line breaks anywhere are dropped; the prefix
+// may be missing or in lower case.
+Textlesung feldAusKistentext(std::string_view text);
 
-// The framing alone: check value, whitening, base 58 and prefix around
-// payload bytes (least significant byte first). `feldAlsCode` builds on it;
-// it lets a payload that no box gives be framed correctly.
-std::string codeAusNutzlast(std::span<const std::uint8_t> nutzlast);
-
-// Reads a code into the hidden field, every cell redrawn on the hidden side,
-// and makes it the box as given, as a loaded field file does. A refused text
-// changes nothing; its reason is returned.
-std::optional<Textfehler> vorgabeAusCode(std::string_view text, Spielstand& s, ZellenAnzeige& anzeige);
+// Reads a box text into the hidden field, every cell redrawn on the hidden
+// side, and makes it the box as given, as a loaded field file does. A refused
+// text changes nothing; its reason is returned.
+std::optional<Textfehler> vorgabeAusKistentext(std::string_view text, Spielstand& s, ZellenAnzeige& anzeige);

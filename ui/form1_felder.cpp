@@ -50,7 +50,7 @@ QString textfehlerGrund(Textfehler fehler)
 {
     switch (fehler) {
     case Textfehler::Leer: return QStringLiteral("Die Zwischenablage enthält keinen Text.");
-    case Textfehler::KeinCode: return QStringLiteral("Er enthält Zeichen, die in keinem Code vorkommen.");
+    case Textfehler::KeinKistentext: return QStringLiteral("Er enthält Zeichen, die in keinem Code vorkommen.");
     case Textfehler::FalscheVersion: return QStringLiteral("Der Code stammt aus einer anderen Version des Spiels.");
     case Textfehler::FalscheLaenge: return QStringLiteral("Der Code ist unvollständig oder zu lang.");
     case Textfehler::FalschePruefsumme:
@@ -176,14 +176,14 @@ void Form1::cmdoeffnen_Click()
 void Form1::cmdTextKopieren_Click()
 {
     // The box as given, never as launches changed it: what a friend is to solve.
-    QGuiApplication::clipboard()->setText(QString::fromStdString(feldAlsCode(spiel_.feldVorgabeKopie)));
+    QGuiApplication::clipboard()->setText(QString::fromStdString(feldAlsKistentext(spiel_.feldVorgabeKopie)));
     bestaetigen(QStringLiteral("Die Tarnkiste ist als Text in der Zwischenablage"));
 }
 
 void Form1::cmdTextEinfuegen_Click()
 {
     const std::string text = QGuiApplication::clipboard()->text().toStdString();
-    if (const auto fehler = vorgabeAusCode(text, spiel_, *anzeige_)) {
+    if (const auto fehler = vorgabeAusKistentext(text, spiel_, *anzeige_)) {
         dienste_.dialoge->meldung(this, titel(),
                                   QStringLiteral("Der Text ist keine Tarnkiste. ") + textfehlerGrund(*fehler), true);
         return;

@@ -1,5 +1,6 @@
 // Box codes: every box comes back within a chat line's length, and bad text is refused with its reason.
 #include "model/feldtext.h"
+#include "model/kistentextrahmen.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -39,11 +40,11 @@ Feld alle(int code)
 void pruefeCode(const Feld& kiste, const std::string& name)
 {
     SCOPED_TRACE(name);
-    const std::string code = feldAlsCode(kiste);
+    const std::string code = feldAlsKistentext(kiste);
     EXPECT_LE(code.size(), 60u) << code;
     EXPECT_EQ(code.substr(0, 4), "TK1-");
     EXPECT_TRUE(std::all_of(code.begin(), code.end(), [](char c) { return c > ' ' && c < 127; })) << code;
-    const Textlesung lesung = feldAusCode(code);
+    const Textlesung lesung = feldAusKistentext(code);
     ASSERT_TRUE(lesung.feld.has_value()) << code << " refused, reason " << static_cast<int>(lesung.fehler);
     EXPECT_EQ(*lesung.feld, kiste) << code;
 }
@@ -85,18 +86,18 @@ TEST(BoxCode, EveryBoxComesBackWithinTheLimit)
 // as the generator makes them, gives a markedly shorter code.
 TEST(BoxCode, SparseBoxesGiveShorterCodes)
 {
-    const std::size_t voll = feldAlsCode(alle(Falltuer)).size();
+    const std::size_t voll = feldAlsKistentext(alle(Falltuer)).size();
     EXPECT_LE(voll, 48u);
     std::mt19937 motor(7);
     std::size_t vorige = 0;
     for (int objekte = 0; objekte <= 64; ++objekte) {
-        const std::size_t n = feldAlsCode(zufallsKiste(motor, objekte)).size();
+        const std::size_t n = feldAlsKistentext(zufallsKiste(motor, objekte)).size();
         EXPECT_GE(n, vorige) << objekte << " objects";
         EXPECT_LE(n, voll) << objekte << " objects";
         vorige = n;
     }
-    EXPECT_EQ(feldAlsCode(Feld{}).size(), 21u);
-    EXPECT_LE(feldAlsCode(zufallsKiste(motor, 10)).size(), 26u);
+    EXPECT_EQ(feldAlsKistentext(Feld{}).size(), 21u);
+    EXPECT_LE(feldAlsKistentext(zufallsKiste(motor, 10)).size(), 26u);
 }
 
 // A player reading a code must not see the cells: no run of equal
@@ -106,7 +107,7 @@ TEST(BoxCode, CodeShowsNothingOfTheBox)
     Feld eins;
     eins(7, 7) = Katzenauge;
     for (const Feld& kiste : {Feld{}, eins, alle(Katzenauge)}) {
-        const std::string code = nutzteil(feldAlsCode(kiste));
+        const std::string code = nutzteil(feldAlsKistentext(kiste));
         std::size_t lauf = 1, laengster = 1;
         for (std::size_t i = 1; i < code.size(); ++i)
             laengster = std::max(laengster, lauf = code[i] == code[i - 1] ? lauf + 1 : 1);
@@ -118,10 +119,10 @@ TEST(BoxCode, CodeShowsNothingOfTheBox)
 // refused with its reason. Nothing means the text is read as `beispiel`.
 TEST(BoxCode, TextIsReadOrRefusedWithItsReason)
 {
-    const std::string code = feldAlsCode(beispiel);
+    const std::string code = feldAlsKistentext(beispiel);
     const std::string rumpf = nutzteil(code);
-    const std::string lang = feldAlsCode(alle(Falltuer));
-    const std::string leer = feldAlsCode(Feld{});
+    const std::string lang = feldAlsKistentext(alle(Falltuer));
+    const std::string leer = feldAlsKistentext(Feld{});
     std::string vertippt = code;
     vertippt[10] = vertippt[10] == 'b' ? 'c' : 'b';
     // Payloads framed correctly that no box gives. Least significant byte
@@ -141,8 +142,8 @@ TEST(BoxCode, TextIsReadOrRefusedWithItsReason)
         {"broken over lines", code.substr(0, 15) + "\n" + code.substr(15), std::nullopt},
         {"empty", "", Textfehler::Leer},
         {"blanks only", " \r\n\t ", Textfehler::Leer},
-        {"a chat line", "Hallo, wie geht's?", Textfehler::KeinCode},
-        {"a zero, not in the alphabet", "TK1-0" + rumpf.substr(1), Textfehler::KeinCode},
+        {"a chat line", "Hallo, wie geht's?", Textfehler::KeinKistentext},
+        {"a zero, not in the alphabet", "TK1-0" + rumpf.substr(1), Textfehler::KeinKistentext},
         {"another version", "TK2-" + rumpf, Textfehler::FalscheVersion},
         {"another version, lower case", "tk12-" + rumpf, Textfehler::FalscheVersion},
         {"prefix alone", "TK1-", Textfehler::FalscheLaenge},
@@ -151,14 +152,14 @@ TEST(BoxCode, TextIsReadOrRefusedWithItsReason)
         {"cut to a length codes have", code.substr(0, code.size() - 1), Textfehler::FalschePruefsumme},
         {"one character too many", lang + "2", Textfehler::FalscheLaenge},
         {"two codes run together", lang + nutzteil(lang), Textfehler::FalscheLaenge},
-        {"dense cell beyond 11", codeAusNutzlast(dichtZuGross), Textfehler::UngueltigerCode},
-        {"sparse object beyond 11", codeAusNutzlast(zwoelf), Textfehler::UngueltigerCode},
-        {"no objects, yet more", codeAusNutzlast(ohneObjektMitRest), Textfehler::UngueltigerCode},
-        {"dense form one byte short", codeAusNutzlast(std::vector<std::uint8_t>(28, 0x10)), Textfehler::FalscheLaenge},
+        {"dense cell beyond 11", kistentextAusNutzlast(dichtZuGross), Textfehler::UngueltigerCode},
+        {"sparse object beyond 11", kistentextAusNutzlast(zwoelf), Textfehler::UngueltigerCode},
+        {"no objects, yet more", kistentextAusNutzlast(ohneObjektMitRest), Textfehler::UngueltigerCode},
+        {"dense form one byte short", kistentextAusNutzlast(std::vector<std::uint8_t>(28, 0x10)), Textfehler::FalscheLaenge},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(std::string(f.name) + ": " + f.text);
-        const Textlesung lesung = feldAusCode(f.text);
+        const Textlesung lesung = feldAusKistentext(f.text);
         if (!f.fehler) {
             ASSERT_TRUE(lesung.feld.has_value()) << static_cast<int>(lesung.fehler);
             EXPECT_EQ(*lesung.feld, beispiel);

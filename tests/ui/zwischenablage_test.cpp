@@ -56,8 +56,8 @@ TEST_F(ZwischenablageTest, CopyGivesTheBoxAsGivenNotAsLaunchesChangedIt)
 
     f->cmdTextKopieren->trigger();
     const QString text = ablage()->text();
-    EXPECT_EQ(text.toStdString(), feldAlsCode(kiste));
-    const Textlesung lesung = feldAusCode(text.toStdString());
+    EXPECT_EQ(text.toStdString(), feldAlsKistentext(kiste));
+    const Textlesung lesung = feldAusKistentext(text.toStdString());
     ASSERT_TRUE(lesung.feld.has_value()) << text.toStdString();
     EXPECT_EQ(*lesung.feld, kiste);
     EXPECT_TRUE(f->spiel() == vorher) << "copying changes nothing";
@@ -78,7 +78,7 @@ TEST_F(ZwischenablageTest, PasteMakesTheBoxAsGivenAndStartsAfresh)
     ASSERT_EQ(f->spiel().beobachtungen.size(), 2u);
     const Spielstand vorher = f->spiel();
 
-    ablage()->setText(QStringLiteral("  ") + QString::fromStdString(feldAlsCode(neu)) + QStringLiteral("\n"));
+    ablage()->setText(QStringLiteral("  ") + QString::fromStdString(feldAlsKistentext(neu)) + QStringLiteral("\n"));
     f->cmdTextEinfuegen->trigger();
     EXPECT_TRUE(u.dialoge->meldungen.empty());
     EXPECT_EQ(f->spiel().feldVorgabe, neu);
@@ -103,7 +103,7 @@ TEST_F(ZwischenablageTest, BadTextChangesNothingAndTellsThePlayer)
     starteSonde();
     const Spielstand vorher = f->spiel();
     const QImage bild = f->picVorgabe->bild();
-    std::string vertippt = feldAlsCode(Feld{});
+    std::string vertippt = feldAlsKistentext(Feld{});
     vertippt[8] = vertippt[8] == 'x' ? 'y' : 'x';
     struct Fall {
         const char* name;
