@@ -240,6 +240,24 @@ TEST(TrailPicture, OnePixelWideInTheTrailColourWhateverPenCameBefore)
     }
 }
 
+// A cell drawn over the trail wipes it from a tenth to nine tenths of the
+// cell, grown by the glyph's pen: what is left of the trail are the stubs
+// across the grid lines, as wide on both sides.
+TEST(TrailPicture, ACellDrawnOverTheTrailLeavesItsStubsAtTheGridLines)
+{
+    for (qreal verhaeltnis : {1.0, 2.0})
+        for (auto [code, stummel] : {std::pair{int(Leer), 4}, {int(Katzenauge), 3}}) {
+            Feldbild f(Seite::Nachbau, verhaeltnis);
+            spurZeichnen(f.box, 0.5, 3.5, 7.5, 3.5);
+            f.zelle(code, 3, 3);
+            std::string reihe;
+            for (int i = 0; i < 44; ++i)
+                reihe += f.box.farbeBei(3 + (i + 0.5) / 44, 3.5) == QColor(255, 255, 0) ? 'y' : '.';
+            EXPECT_EQ(reihe, std::string(stummel, 'y') + std::string(44 - 2 * stummel, '.') + std::string(stummel, 'y'))
+                << code << " at ratio " << verhaeltnis;
+        }
+}
+
 TEST(TrailPicture, ClearRestoresBoardAndGlyphs)
 {
     Feld feld;
