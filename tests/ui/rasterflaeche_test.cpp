@@ -310,7 +310,15 @@ TEST(GameSetup, BlindShowsAWhiteGridOnTealAndTakesWhiteNotesThreePixelsWide)
                 EXPECT_EQ(rollo.farbeBei(2.5, k), Qt::white) << k;
                 EXPECT_EQ(rollo.farbeBei(k + 0.5, k + 0.5), als(rolloTuerkis)) << k;
             }
-            EXPECT_EQ(rollo.bild().pixelColor(rollo.bild().width() - 1, 100), Qt::white) << "far edge";
+            // Nine lines each way, the last on the far edge, each one pixel wide.
+            const int mitte = static_cast<int>(rollo.nachPixeln(2.5, 2.5, 0, 0).top() * verhaeltnis);
+            int quer = 0, laengs = 0;
+            for (int i = 0; i < rollo.bild().width(); ++i) {
+                quer += rollo.bild().pixel(i, mitte) == qRgb(255, 255, 255);
+                laengs += rollo.bild().pixel(mitte, i) == qRgb(255, 255, 255);
+            }
+            EXPECT_EQ(quer, 9 * verhaeltnis);
+            EXPECT_EQ(laengs, 9 * verhaeltnis);
             EXPECT_EQ(notizBreite(), 3 * verhaeltnis);
             rolloWischen(rollo);
             EXPECT_EQ(rollo.farbeBei(4.5, 4.5), als(rolloTuerkis)) << "note wiped";
