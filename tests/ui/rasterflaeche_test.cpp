@@ -292,7 +292,8 @@ TEST(TrailPicture, ClearRestoresBoardAndGlyphs)
 
 // The set-up's blind: white grid lines on teal, and the window's notes,
 // dots of the pen in force, white and three pixels wide, also after a wipe.
-TEST(GameSetup, BlindShowsAWhiteGridOnTealAndTakesWhiteNotesThreePixelsWide)
+// (The set-up's fields and compass scale are held by the kept pictures.)
+TEST(GameSetup, BlindGetsItsGridAndNotesPenAndTheCompassStaysEmpty)
 {
     for (int verhaeltnis : {1, 2}) {
         SCOPED_TRACE(verhaeltnis);
@@ -310,12 +311,17 @@ TEST(GameSetup, BlindShowsAWhiteGridOnTealAndTakesWhiteNotesThreePixelsWide)
                 EXPECT_EQ(rollo.farbeBei(2.5, k), Qt::white) << k;
                 EXPECT_EQ(rollo.farbeBei(k + 0.5, k + 0.5), als(rolloTuerkis)) << k;
             }
-            // Nine lines each way, the last on the far edge, each one pixel wide.
+            // Nine lines each way, the first on the near edge and the last on
+            // the far one, each one pixel wide.
+            const QImage& bild = rollo.bild();
+            const auto weiss = [&bild](int x, int y) { return bild.pixel(x, y) == qRgb(255, 255, 255); };
             const int mitte = static_cast<int>(rollo.nachPixeln(2.5, 2.5, 0, 0).top() * verhaeltnis);
+            const int rand = bild.width() - 1;
+            EXPECT_TRUE(weiss(0, mitte) && weiss(rand, mitte) && weiss(mitte, 0) && weiss(mitte, rand));
             int quer = 0, laengs = 0;
-            for (int i = 0; i < rollo.bild().width(); ++i) {
-                quer += rollo.bild().pixel(i, mitte) == qRgb(255, 255, 255);
-                laengs += rollo.bild().pixel(mitte, i) == qRgb(255, 255, 255);
+            for (int i = 0; i <= rand; ++i) {
+                quer += weiss(i, mitte);
+                laengs += weiss(mitte, i);
             }
             EXPECT_EQ(quer, 9 * verhaeltnis);
             EXPECT_EQ(laengs, 9 * verhaeltnis);
