@@ -53,10 +53,10 @@ Brettart spielbrett(Seite seite)
 void brettZeichnen(Zeichenflaeche& flaeche, const Brettart& art)
 {
     const int n = art.groesse;
-    if (!art.alterStift)
+    if (!art.flaecheMitVorigemStift)
         flaeche.stiftbreiteSetzen(1);
     flaeche.rechteckFuellen(0, 0, n, n, art.flaeche);
-    if (art.alterStift)
+    if (art.flaecheMitVorigemStift)
         flaeche.stiftbreiteSetzen(1);
     gitter(flaeche, n, gitterFarbe);
     for (int k = 0; k < n; ++k) {

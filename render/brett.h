@@ -13,9 +13,10 @@ struct Brettart {
     Farbe flaeche{};                 // the fill and the strips between the grid crosses
     std::optional<Farbe> schrift{};  // column letters and row numbers around the board
     bool titel = false;              // the game's name above the board
-    // The fill keeps the pen the last drawing left instead of width 1, so
-    // after a wide pen it reaches a little beyond the board.
-    bool alterStift = false;
+    // The fill is drawn with the pen the last drawing left instead of width
+    // 1, so after a wide pen it reaches a little beyond the board; the grid
+    // and the strips are drawn with width 1 either way.
+    bool flaecheMitVorigemStift = false;
 };
 
 // A field's board in the game: 8 cells, labelled in the side's colour, the

@@ -100,7 +100,9 @@ const std::vector<SpiralPunkt>& spiralPunkte()
     // land where repeated addition puts them.
     static const std::vector<SpiralPunkt> punkte = [] {
         std::vector<SpiralPunkt> v;
-        v.reserve(2402);  // 2401 points; kept for the whole game, so without spare room
+        // 2400 points, not 2401: the summed t passes 24 by a hair before the
+        // last step. Kept for the whole game, so without spare room.
+        v.reserve(2400);
         for (double t = 0.0; t <= 24.0; t += 0.01) {
             const double g = std::clamp(std::nearbyint(255.0 - 10.0 * t), 0.0, 255.0);
             const auto gruen = static_cast<std::uint8_t>(g);
@@ -120,7 +122,7 @@ void zelleZeichnen(Zeichenflaeche& flaeche, Seite seite, int code, int x, int y)
         flaeche.stiftbreiteSetzen(stift);
     flaeche.rechteckFuellen(x + 0.1, y + 0.1, x + 0.9, y + 0.9, brettFarbe(seite));
     if (code == SchwarzesLoch) {
-        // 2401 dots of the pen in force: under 0.1 ms a hole on the window's
+        // 2400 dots of the pen in force: under 0.1 ms a hole on the window's
         // surfaces, whose dots of one or two pixels skip the many repeats.
         for (const SpiralPunkt& p : spiralPunkte())
             flaeche.punkt(x + p.a, y + p.b, p.farbe);

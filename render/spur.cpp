@@ -16,7 +16,7 @@ void spurLoeschen(Zeichenflaeche& flaeche, const Feld& feldNachbau)
 {
     flaeche.leeren();
     Brettart brett = spielbrett(Seite::Nachbau);
-    brett.alterStift = true;
+    brett.flaecheMitVorigemStift = true;
     brettZeichnen(flaeche, brett);
     for (int x = 0; x < feldGroesse; ++x)
         for (int y = 0; y < feldGroesse; ++y)

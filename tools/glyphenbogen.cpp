@@ -48,13 +48,23 @@ int bogenCodeBei(int x, int y, int verhaeltnis)
     return zeile * bogenSpalten + spalte;
 }
 
+Spielflaechen::Spielflaechen(int verhaeltnis)
+{
+    for (Seite seite : {Seite::Vorgabe, Seite::Nachbau}) {
+        feld(seite).masseSetzen(QSize(440, 440), verhaeltnis);
+        feld(seite).hintergrundSetzen(hintergrundFarbe(seite));
+    }
+    kompass.masseSetzen(QSize(105, 113), verhaeltnis);
+    kompass.hintergrundSetzen(Farbe{240, 240, 240});
+    kompass.schriftSetzen(QFont(QStringLiteral("Liberation Serif"), 9));
+    rollo.masseSetzen(QSize(343, 343), verhaeltnis);
+    spielAufbauZeichnen(vorgabe, nachbau, kompass, rollo);
+}
+
 QImage brettBild(Seite seite, int verhaeltnis)
 {
-    Rasterflaeche box;
-    box.masseSetzen(QSize(440, 440), verhaeltnis);
-    box.hintergrundSetzen(hintergrundFarbe(seite));
-    box.massstabSetzen(feldRandMin, feldRandMin, feldRandMax, feldRandMax);
-    spielfeldZeichnen(box, seite);
+    Spielflaechen flaechen(verhaeltnis);
+    Rasterflaeche& box = flaechen.feld(seite);
     for (int code = 0; code < anzahlCodes; ++code)
         zelleZeichnen(box, seite, code, code % 6 + 1, code / 6 * 3 + 2);
     if (seite == Seite::Nachbau)
@@ -64,13 +74,9 @@ QImage brettBild(Seite seite, int verhaeltnis)
 
 QImage kompassBild(Richtung r, int verhaeltnis)
 {
-    Rasterflaeche box;
-    box.masseSetzen(QSize(105, 113), verhaeltnis);
-    box.hintergrundSetzen(Farbe{240, 240, 240});
-    box.schriftSetzen(QFont(QStringLiteral("Liberation Serif"), 9));
-    box.massstabSetzen(-kompassRand, -kompassRand, kompassRand, kompassRand);
-    kompassZeigen(box, r);
-    return box.bild();
+    Spielflaechen flaechen(verhaeltnis);
+    kompassZeigen(flaechen.kompass, r);
+    return flaechen.kompass.bild();
 }
 
 QString brettBildName(Seite seite, int verhaeltnis)

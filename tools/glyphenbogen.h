@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "model/feld.h"
+#include "ui/rasterflaeche.h"
 
 // Points fontconfig at the font environment of the tests and of this tool's
 // pictures: the Liberation faces alone, rendered as on a bare Debian. Call
@@ -26,10 +27,21 @@ QString glyphenBogenName(Seite seite, int verhaeltnis);
 // or -1 in the margin.
 int bogenCodeBei(int x, int y, int verhaeltnis);
 
-// A board of 440 x 440 pixels with every code on it, on the model board a
-// trail line across row 2 too.
+// The game's four surfaces at the window's sizes, on the backgrounds the
+// window gives them, just after the game's set-up has drawn on them: the
+// fields at 440 x 440 pixels, the compass at 105 x 113 on the window's grey
+// in its serif face, the blind at 343 x 343.
+struct Spielflaechen {
+    explicit Spielflaechen(int verhaeltnis);
+    Rasterflaeche& feld(Seite seite) { return seite == Seite::Vorgabe ? vorgabe : nachbau; }
+
+    Rasterflaeche vorgabe, nachbau, kompass, rollo;
+};
+
+// A field just after the set-up with every code on it, on the model field
+// a trail line across the row labelled 2 too.
 QImage brettBild(Seite seite, int verhaeltnis);
-// The compass at 105 x 113 pixels on the window's grey, as the run panel shows it.
+// The compass just after the set-up, turned to r, as the run panel shows it.
 QImage kompassBild(Richtung r, int verhaeltnis);
 
 // The kept file names: brett_Vorgabe_1x.png, kompass_nord_2x.png, ...

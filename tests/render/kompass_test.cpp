@@ -6,8 +6,6 @@
 
 namespace {
 
-using Zeilen = std::vector<std::string>;
-
 // What the compass looks like is held by its kept pictures; here only the
 // state it leaves on the surface for whoever draws next.
 TEST(Compass, LeavesABlackForegroundAndAPenOfTwo)

@@ -77,6 +77,8 @@ protected:
 
 } // namespace
 
+// Both are drawn on the surfaces as the game's set-up leaves them, which
+// holds the set-up's scales and boards as well.
 TEST_F(ReferencePictures, BothBoardsWithEveryGlyphAndTheTrailAsKept)
 {
     for (Seite seite : {Seite::Vorgabe, Seite::Nachbau})

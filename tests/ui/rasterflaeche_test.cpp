@@ -1,4 +1,4 @@
-// Pixels of boards, glyphs, compass and trail as a surface draws them, and the widget that shows them.
+// Pixels of boards, glyphs, compass, trail and blind as a surface draws them, and the widget that shows them.
 #include <cmath>
 #include <string>
 #include <tuple>
@@ -15,6 +15,7 @@
 #include "render/spur.h"
 #include "ui/qtzeichenflaeche.h"
 #include "ui/rasterflaeche.h"
+#include "tools/glyphenbogen.h"
 
 namespace {
 
@@ -52,6 +53,20 @@ int zaehle(const Rasterflaeche& box, double x1, double y1, double x2, double y2,
         for (double x = x1; x <= x2; x += 1.0 / 44)
             n += box.farbeBei(x, y) == c;
     return n;
+}
+
+// The bounding box of the image pixels of colour c, within `in` (logical
+// pixels) or, for a null rectangle, anywhere.
+QRect farbigerBereich(const QImage& bild, QRgb c, QRect in)
+{
+    const qreal v = bild.devicePixelRatio();
+    const QRect suche = in.isNull() ? bild.rect() : QRect(in.topLeft() * v, in.size() * v);
+    QRect r;
+    for (int y = suche.top(); y <= suche.bottom(); ++y)
+        for (int x = suche.left(); x <= suche.right(); ++x)
+            if (bild.pixel(x, y) == c)
+                r |= QRect(x, y, 1, 1);
+    return r;
 }
 
 struct BrettPunkt {
@@ -209,6 +224,40 @@ TEST(CompassPicture, NeedlePointsOnlyItsWay)
     }
 }
 
+TEST(TrailPicture, OnePixelWideInTheTrailColourWhateverPenCameBefore)
+{
+    const QRgb gelb = qRgb(255, 255, 0);
+    for (int verhaeltnis : {1, 2}) {
+        Feldbild f(Seite::Nachbau, verhaeltnis);
+        f.box.stiftbreiteSetzen(5);
+        spurZeichnen(f.box, 0.5, 3.5, 7.5, 3.5);
+        for (double x = 0.5; x <= 7.5; x += 0.25)
+            EXPECT_EQ(f.box.farbeBei(x, 3.5), QColor(gelb)) << x;
+        // Across the line in the middle of a cell and at a grid line.
+        for (double x : {2.5, 4.0})
+            EXPECT_EQ(farbigerBereich(f.box.bild(), gelb, f.box.nachPixeln(x, 0, 1.0 / 44, 8)).height(), verhaeltnis)
+                << x << " at ratio " << verhaeltnis;
+    }
+}
+
+// A cell drawn over the trail wipes it from a tenth to nine tenths of the
+// cell, grown by the glyph's pen: what is left of the trail are the stubs
+// across the grid lines, as wide on both sides.
+TEST(TrailPicture, ACellDrawnOverTheTrailLeavesItsStubsAtTheGridLines)
+{
+    for (qreal verhaeltnis : {1.0, 2.0})
+        for (auto [code, stummel] : {std::pair{int(Leer), 4}, {int(Katzenauge), 3}}) {
+            Feldbild f(Seite::Nachbau, verhaeltnis);
+            spurZeichnen(f.box, 0.5, 3.5, 7.5, 3.5);
+            f.zelle(code, 3, 3);
+            std::string reihe;
+            for (int i = 0; i < 44; ++i)
+                reihe += f.box.farbeBei(3 + (i + 0.5) / 44, 3.5) == QColor(255, 255, 0) ? 'y' : '.';
+            EXPECT_EQ(reihe, std::string(stummel, 'y') + std::string(44 - 2 * stummel, '.') + std::string(stummel, 'y'))
+                << code << " at ratio " << verhaeltnis;
+        }
+}
+
 TEST(TrailPicture, ClearRestoresBoardAndGlyphs)
 {
     Feld feld;
@@ -218,27 +267,73 @@ TEST(TrailPicture, ClearRestoresBoardAndGlyphs)
             erwartet.zelle(feld(x, y) = (x * 3 + y * 5) % anzahlCodes, x, y);
 
     Feldbild f(Seite::Nachbau);
-    spurZeichnen(f.box, 0.5, 3.5, 7.5, 3.5);
+    // A probe's trail starts on its place in the margin ring.
+    spurZeichnen(f.box, -0.5, 3.5, 8.5, 3.5);
     spurZeichnen(f.box, 4.5, 4.5, 4.5, 4.5);
     ASSERT_EQ(f.box.farbeBei(4.5, 4.5), QColor(255, 255, 0)) << "Stillstand gibt einen Punkt";
     spurLoeschen(f.box, feld);
     EXPECT_TRUE(f.box.bild() == erwartet.box.bild());
 
+    // After a wide pen the board's fill reaches two pixels beyond the board,
+    // which spans pixels 44 to 396; nothing else changes.
     f.box.stiftbreiteSetzen(5);
     spurLoeschen(f.box, feld);
-    EXPECT_EQ(f.box.farbeBei(-0.03, 4.5), als(farbeNachbau)) << "breiter Stift: Brett reicht ueber den Rand";
+    const QRect brett(QPoint(44, 44), QPoint(396, 396));
+    int anders = 0;
+    for (int y = 0; y < 440; ++y)
+        for (int x = 0; x < 440; ++x)
+            if (f.box.bild().pixel(x, y) != erwartet.box.bild().pixel(x, y)) {
+                ++anders;
+                ASSERT_TRUE(brett.adjusted(-2, -2, 2, 2).contains(x, y) && !brett.contains(x, y)) << x << "," << y;
+                ASSERT_EQ(f.box.bild().pixelColor(x, y), als(farbeNachbau)) << x << "," << y;
+            }
+    EXPECT_GT(anders, 0) << "breiter Stift: Brett reicht ueber den Rand";
+}
+
+// The set-up's blind: white grid lines on teal, and the window's notes,
+// dots of the pen in force, white and three pixels wide, also after a wipe.
+// (The set-up's fields and compass scale are held by the kept pictures.)
+TEST(GameSetup, BlindGetsItsGridAndNotesPenAndTheCompassStaysEmpty)
+{
+    for (int verhaeltnis : {1, 2}) {
+        SCOPED_TRACE(verhaeltnis);
+        Spielflaechen flaechen(verhaeltnis);
+        Rasterflaeche& rollo = flaechen.rollo;
+        rollo.kantenglaettungSetzen(false);  // every pixel of a note white
+        const auto notizBreite = [&rollo] {
+            rollo.punkt(4.5, 4.5);
+            const QRect weiss = farbigerBereich(rollo.bild(), qRgb(255, 255, 255), rollo.nachPixeln(4.1, 4.1, 0.8, 0.8));
+            return weiss.width() == weiss.height() ? weiss.width() : -1;
+        };
+        for (int wischen = 0; wischen < 2; ++wischen) {
+            for (int k = 0; k < feldGroesse; ++k)
+                EXPECT_EQ(rollo.farbeBei(k + 0.5, k + 0.5), als(rolloTuerkis)) << k;
+            // Nine lines each way, the first on the near edge and the last on
+            // the far one, each one pixel wide.
+            const QImage& bild = rollo.bild();
+            const auto weiss = [&bild](int x, int y) { return bild.pixel(x, y) == qRgb(255, 255, 255); };
+            const int mitte = static_cast<int>(rollo.nachPixeln(2.5, 2.5, 0, 0).top() * verhaeltnis);
+            const int rand = bild.width() - 1;
+            EXPECT_TRUE(weiss(0, mitte) && weiss(rand, mitte) && weiss(mitte, 0) && weiss(mitte, rand));
+            int quer = 0, laengs = 0;
+            for (int i = 0; i <= rand; ++i) {
+                quer += weiss(i, mitte);
+                laengs += weiss(mitte, i);
+            }
+            EXPECT_EQ(quer, 9 * verhaeltnis);
+            EXPECT_EQ(laengs, 9 * verhaeltnis);
+            EXPECT_EQ(notizBreite(), 3 * verhaeltnis);
+            rolloWischen(rollo);
+            EXPECT_EQ(rollo.farbeBei(4.5, 4.5), als(rolloTuerkis)) << "note wiped";
+        }
+        QImage leer(flaechen.kompass.bild().size(), flaechen.kompass.bild().format());
+        leer.fill(QColor(240, 240, 240));
+        EXPECT_TRUE(flaechen.kompass.bild() == leer) << "the compass waits for its first heading";
+    }
 }
 
 // The picture box itself: pens, rectangles, text, persistence, children.
-QRect schwarzerBereich(const QImage& bild)
-{
-    QRect r;
-    for (int y = 0; y < bild.height(); ++y)
-        for (int x = 0; x < bild.width(); ++x)
-            if (bild.pixel(x, y) == qRgb(0, 0, 0))
-                r |= QRect(x, y, 1, 1);
-    return r;
-}
+QRect schwarzerBereich(const QImage& bild) { return farbigerBereich(bild, qRgb(0, 0, 0), QRect()); }
 
 TEST(RasterSurface, PointAndLineAsWideAsThePenInImagePixels)
 {
