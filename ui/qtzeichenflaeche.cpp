@@ -45,8 +45,8 @@ bool QtZeichenflaeche::anpassen() { return masseSetzen(size(), gewuenschtesVerha
 
 void QtZeichenflaeche::gezeichnet()
 {
-    // Asking once until the paint is enough; a black hole's 2401 dots would
-    // otherwise ask 2401 times, which took a third of a full trail clear.
+    // Asking once until the paint is enough; a black hole's 2400 dots would
+    // otherwise ask 2400 times, which took a third of a full trail clear.
     if (!neuMalen_) {
         neuMalen_ = true;
         update();

@@ -17,7 +17,7 @@ class QPainter;
 // one logical pixel, and what is drawn for it is centred in that pixel, so
 // boards come out the same at every ratio. Lines, circles, text and smoothed
 // dots go through a QPainter opened for the call; solid dots and rectangles
-// are written into the pixels, which is what keeps 64 black holes of 2401
+// are written into the pixels, which is what keeps 64 black holes of 2400
 // dots each fast (see render_bench).
 class Rasterflaeche : public Zeichenflaeche {
 public:
