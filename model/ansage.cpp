@@ -2,6 +2,7 @@
 #include "model/ansage.h"
 
 #include "model/ortsname.h"
+#include "model/randmarken.h"
 
 namespace {
 
@@ -35,9 +36,21 @@ std::string endeText(const Beobachtung& b)
     return "angehalten";
 }
 
+// "9 Schritte, 1 Kontakt"
+std::string zahlenText(long long schritte, long long kontakte)
+{
+    std::string text = anzahlText(schritte, "Schritt", "Schritte");
+    text += ", ";
+    text += anzahlText(kontakte, "Kontakt", "Kontakte");
+    return text;
+}
+
 std::string laufText(const std::string& ende, long long schritte, long long kontakte)
 {
-    return ende + ", " + anzahlText(schritte, "Schritt", "Schritte") + ", " + anzahlText(kontakte, "Kontakt", "Kontakte");
+    std::string text = ende;
+    text += ", ";
+    text += zahlenText(schritte, kontakte);
+    return text;
 }
 
 std::string laufAnsage(const Beobachtung& b, std::optional<std::size_t> nummer, std::optional<bool> stimmt)
@@ -75,26 +88,41 @@ std::string randAnsage(Rand rand, bool frei)
     return std::string(namen[static_cast<int>(rand)]) + ": " + (frei ? "offen" : "gesperrt");
 }
 
-std::string platzGeschichte(const std::vector<Beobachtung>& zeilen, int x, int y)
+std::string platzGeschichte(const std::vector<Beobachtung>& zeilen, const std::vector<Nachspiel>& nachspiele, int x,
+                            int y)
 {
-    if (imFeld(x, y))
-        return {};
     std::string text;
-    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+    for (const std::size_t i : laeufeAmPlatz(zeilen, x, y)) {
         const Beobachtung& b = zeilen[i];
-        const bool gestartet = b.start.x == x && b.start.y == y;
+        const bool hinein = b.start.x == x && b.start.y == y;
         const bool heraus = b.ende == Beobachtung::Ende::Ausgang && b.endeX == x && b.endeY == y;
-        const std::string sonde = "; Sonde " + std::to_string(i + 1);
-        if (gestartet && heraus)
-            text += sonde + " startete hier und kam hier heraus";
-        else if (gestartet && b.ende == Beobachtung::Ende::Ausgang)
-            text += sonde + " startete hier, kam " + ortsName(b.endeX, b.endeY) + " heraus";
-        else if (gestartet && b.ende == Beobachtung::Ende::Loch)
-            text += sonde + " startete hier, fiel ins schwarze Loch";
-        else if (gestartet)
-            text += sonde + " startete hier, wurde angehalten";
-        else if (heraus)
-            text += sonde + " kam hier heraus";
+        const bool ausgang = b.ende == Beobachtung::Ende::Ausgang;
+        // Read as two flags: GCC 12 takes an optional<bool> copied here for uninitialised.
+        const bool vergleichbar = i < nachspiele.size() && nachspiele[i].stimmt.has_value();
+        const bool stimmt = vergleichbar && *nachspiele[i].stimmt;
+        // Appended piece by piece, as in laufAnsage.
+        text += "; Sonde ";
+        text += std::to_string(i + 1);
+        text += ": ";
+        if (hinein) {
+            text += "hier";
+        } else if (imFeld(b.start.x, b.start.y)) {
+            text += "aus der Kiste";
+        } else {
+            text += ortsName(b.start.x, b.start.y);
+        }
+        text += " hinein, ";
+        if (heraus) {
+            text += "hier heraus";
+        } else if (ausgang) {
+            text += ortsName(b.endeX, b.endeY);
+            text += " heraus";
+        } else {
+            text += endeText(b);
+        }
+        text += ", ";
+        text += zahlenText(b.schritte, b.kontakte);
+        text += !vergleichbar ? ", nicht vergleichbar" : stimmt ? ", stimmt" : ", weicht ab";
     }
     return text;
 }

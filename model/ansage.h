@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/beobachtungen.h"
 #include "model/feld.h"
 
 // A hidden launch as the record holds it, in the record window's words:
@@ -23,9 +24,12 @@ std::string nachbauAnsage(const Sonde& sonde, bool gefangen);
 std::string randAnsage(Rand rand, bool frei);
 
 // The launches that started or came out at the border place (x, y), each
-// after "; ": "; Sonde 3 kam hier heraus", "; Sonde 1 startete hier, kam
-// oben c heraus". Empty for a cell and where nothing happened.
-std::string platzGeschichte(const std::vector<Beobachtung>& zeilen, int x, int y);
+// after "; ", with the model's verdict from `nachspiele` (nachspielen):
+// "; Sonde 3: hier hinein, oben c heraus, 9 Schritte, 1 Kontakt, stimmt",
+// "; Sonde 4: links 2 hinein, hier heraus, ...". Empty for a cell and where
+// nothing happened.
+std::string platzGeschichte(const std::vector<Beobachtung>& zeilen, const std::vector<Nachspiel>& nachspiele, int x,
+                            int y);
 
 // How a launch ended, in the record's words: the exit place ("oben c"),
 // "schwarzes Loch" or "angehalten".

@@ -320,9 +320,11 @@ TEST_F(OhneMausTest, WholeGameFromEveryBorderWithEscape)
         EXPECT_EQ(zuletzt(), QString::fromUtf8(l.gehoert));
         EXPECT_EQ(fokus(), f->picVorgabe) << "the focus stays";
     }
-    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe oben h: Startplatz; Sonde 3 startete hier, kam unten h heraus"));
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe oben h: Startplatz; Sonde 3: hier hinein, unten h heraus, "
+                                                  "9 Schritte, 0 Kontakte, stimmt"));
     cursorNach(Seite::Vorgabe, 4, -1);
-    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe oben e: Startplatz; Sonde 1 kam hier heraus"));
+    EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe oben e: Startplatz; Sonde 1: links 5 hinein, hier heraus, "
+                                                  "9 Schritte, 1 Kontakt, weicht ab"));
 
     // Up column b into the loop; Escape ends the run from the board.
     cursorNach(Seite::Vorgabe, 1, 8);
@@ -434,7 +436,7 @@ TEST_F(OhneMausTest, AStartPlaceForgetsItsLaunchesWithTheBox)
     cursorNach(Seite::Vorgabe, 0, 8);
     taste(Qt::Key_Space);
     taste(Qt::Key_Return);
-    EXPECT_TRUE(name(f->picVorgabe).contains(QStringLiteral("Sonde 1 startete hier"))) << name(f->picVorgabe).toStdString();
+    EXPECT_TRUE(name(f->picVorgabe).contains(QStringLiteral("Sonde 1: hier hinein"))) << name(f->picVorgabe).toStdString();
     f->cmdTarnkiste_Click();
     QCoreApplication::processEvents();
     EXPECT_EQ(name(f->picVorgabe), QStringLiteral("Vorgabe unten a: Startplatz"));
