@@ -381,55 +381,194 @@ double quantil(std::vector<double> v, double q)
 
 double median(const std::vector<double>& v) { return quantil(v, 0.5); }
 
+// One figure of a bench case, start by start: the program measured and the
+// one it is measured against, the i-th of each from the same round.
 struct Reihe {
-    std::vector<double> spiel, boden;
+    std::vector<double> wert, gegen;
 };
 
-// One row: game and floor as median (quartiles), the ratio of the medians with
-// the quartiles of the pairwise ratios, and the target if there is one.
-// Returns false when a target is missed.
-bool zeile(const char* was, const Reihe& r, const char* einheit, int stellen, double ziel = 0)
+std::string dreiWerte(const std::vector<double>& v, int stellen)
 {
-    auto wert = [&](const std::vector<double>& v) {
-        char text[64];
-        std::snprintf(text, sizeof text, "%.*f %s (%.*f-%.*f)", stellen, median(v), einheit, stellen, quantil(v, 0.25),
-                      stellen, quantil(v, 0.75));
-        return std::string(text);
-    };
-    std::vector<double> verhaeltnisse;
-    for (std::size_t i = 0; i < std::min(r.spiel.size(), r.boden.size()); ++i)
-        if (r.boden[i] > 0)
-            verhaeltnisse.push_back(r.spiel[i] / r.boden[i]);
-    const double verhaeltnis = median(r.spiel) / median(r.boden);
-    std::printf("%-34s %-26s %-26s %5.2f (%.2f-%.2f)", was, wert(r.spiel).c_str(), wert(r.boden).c_str(), verhaeltnis,
-                quantil(verhaeltnisse, 0.25), quantil(verhaeltnisse, 0.75));
-    const bool erfuellt = ziel <= 0 || verhaeltnis <= ziel;
-    if (ziel > 0)
-        std::printf("   <= %.2f %s", ziel, erfuellt ? "met" : "MISSED");
-    std::printf("\n");
-    return erfuellt;
+    char text[96];
+    std::snprintf(text, sizeof text, "[%.*f, %.*f, %.*f]", stellen, median(v), stellen, quantil(v, 0.25), stellen,
+                  quantil(v, 0.75));
+    return text;
 }
+
+// Prints each figure as a line for the reader and, given a file, as a JSON
+// line for the README's table (bench/zahlentafel).
+class Tafel {
+public:
+    explicit Tafel(const std::string& pfad)
+    {
+        if (!pfad.empty())
+            datei_.open(pfad);
+    }
+    bool offen() const { return datei_.is_open(); }
+
+    void kopf(const char* fall, const char* wert, const char* gegen)
+    {
+        std::printf("\n%s: %s against %s\n", fall, wert, gegen);
+        std::printf("%-38s %-26s %-26s %s\n", "", wert, gegen, "ratio");
+    }
+
+    // Both as median (quartiles), the ratio of the medians with the quartiles
+    // of the pairwise ratios, and `ziel`, a ratio to stay at or below, if
+    // there is one. Returns false when it is missed.
+    bool zeile(const char* fall, const char* was, const Reihe& r, const char* einheit, int stellen, double ziel = 0)
+    {
+        std::vector<double> verhaeltnisse;
+        for (std::size_t i = 0; i < std::min(r.wert.size(), r.gegen.size()); ++i)
+            if (r.gegen[i] > 0)
+                verhaeltnisse.push_back(r.wert[i] / r.gegen[i]);
+        const double verhaeltnis = median(r.wert) / median(r.gegen);
+        const bool erfuellt = ziel <= 0 || verhaeltnis <= ziel;
+        auto text = [&](const std::vector<double>& v) {
+            char t[64];
+            std::snprintf(t, sizeof t, "%.*f %s (%.*f-%.*f)", stellen, median(v), einheit, stellen, quantil(v, 0.25),
+                          stellen, quantil(v, 0.75));
+            return std::string(t);
+        };
+        std::printf("%-38s %-26s %-26s %5.3f (%.3f-%.3f)", was, text(r.wert).c_str(), text(r.gegen).c_str(),
+                    verhaeltnis, quantil(verhaeltnisse, 0.25), quantil(verhaeltnisse, 0.75));
+        char zielText[32] = "";
+        if (ziel > 0) {
+            std::snprintf(zielText, sizeof zielText, "ratio <= %.2f", ziel);
+            std::printf("   %s %s", zielText, erfuellt ? "met" : "MISSED");
+        }
+        std::printf("\n");
+        if (datei_.is_open()) {
+            char v[96];
+            std::snprintf(v, sizeof v, "[%.3f, %.3f, %.3f]", verhaeltnis, quantil(verhaeltnisse, 0.25),
+                          quantil(verhaeltnisse, 0.75));
+            datei_ << R"({"fall": ")" << fall << R"(", "was": ")" << was << R"(", "einheit": ")" << einheit
+                   << R"(", "wert": )" << dreiWerte(r.wert, stellen) << R"(, "gegen": )" << dreiWerte(r.gegen, stellen)
+                   << R"(, "verhaeltnis": )" << v << R"(, "ziel": ")" << zielText << R"(", "erfuellt": )"
+                   << (erfuellt ? "true" : "false") << "}\n";
+        }
+        return erfuellt;
+    }
+
+    // A figure of the measured program alone against a bound of its own.
+    bool allein(const char* fall, const char* was, const std::vector<double>& v, const char* einheit, int stellen,
+                double grenze)
+    {
+        const bool erfuellt = median(v) <= grenze;
+        char zielText[48];
+        std::snprintf(zielText, sizeof zielText, "<= %.*f %s", stellen, grenze, einheit);
+        std::printf("%-38s %.*f %s (%.*f-%.*f)   %s %s\n", was, stellen, median(v), einheit, stellen, quantil(v, 0.25),
+                    stellen, quantil(v, 0.75), zielText, erfuellt ? "met" : "MISSED");
+        if (datei_.is_open())
+            datei_ << R"({"fall": ")" << fall << R"(", "was": ")" << was << R"(", "einheit": ")" << einheit
+                   << R"(", "wert": )" << dreiWerte(v, stellen) << R"(, "ziel": ")" << zielText << R"(", "erfuellt": )"
+                   << (erfuellt ? "true" : "false") << "}\n";
+        return erfuellt;
+    }
+
+private:
+    std::ofstream datei_;
+};
+
+// A program in the rounds: the game, the floor, or the game with one
+// start-up mechanism left out, named by its bench case.
+struct Teilnehmer {
+    Programm programm;
+    std::string fall;
+    std::vector<Lauf> laeufe;  // one a round
+};
+
+// The figure `feld` of the rounds in which both programs gave figures; with
+// `nurGespielt`, of the played rounds only.
+Reihe reihe(const Teilnehmer& wert, const Teilnehmer& gegen, double (*feld)(const Lauf&), int gespielt = 0)
+{
+    Reihe r;
+    const std::size_t runden = std::min(wert.laeufe.size(), gegen.laeufe.size());
+    for (std::size_t i = 0; i < runden && (gespielt == 0 || i < static_cast<std::size_t>(gespielt)); ++i) {
+        const Lauf& a = wert.laeufe[i];
+        const Lauf& b = gegen.laeufe[i];
+        if (!a.fehler.empty() || !b.fehler.empty())
+            continue;
+        r.wert.push_back(feld(a));
+        r.gegen.push_back(feld(b));
+    }
+    return r;
+}
+
+double karteMs(const Lauf& l) { return l.karte; }
+double fertigMs(const Lauf& l) { return l.fertig; }
+double nachKarteMs(const Lauf& l) { return l.fertig - l.karte; }
+double nachKlickMs(const Lauf& l) { return l.nachKlick; }
+double ruheMb(const Lauf& l) { return static_cast<double>(l.ruheKb) / 1024.0; }
+double gespieltMb(const Lauf& l) { return static_cast<double>(l.gespieltKb) / 1024.0; }
+double ruheCpuS(const Lauf& l) { return l.ruheCpu; }
+double spielS(const Lauf& l) { return l.spielSekunden; }
 
 } // namespace
 
-// Usage: programm_messen GAME FLOOR [STARTS] [PLAYS] [PICTURE_FOLDER]
-// Starts the game and the floor alternately, STARTS times each (at least 5),
-// on one X server that nothing else uses: its pointer is moved and clicked.
-// Each start is watched from exec until the window's pixels have stood still
-// for 2 s; the first PLAYS of each are then played through before they end.
-// Prints medians with their quartiles and the ratios game / floor; the exit
-// status is 1 when a target is missed or a start gave no figures. With a
-// PICTURE_FOLDER, the first play of each program leaves a PNG of every stage
-// there, the next click marked with a cross.
+// Usage: programm_messen [--starts N] [--plays N] [--pictures FOLDER] [--json FILE] GAME FLOOR [CASE=PROGRAM]...
+// Starts the game, the floor and each PROGRAM (the game with one start-up
+// mechanism left out) in turn, N rounds (at least 5, default 31), on one X
+// server that nothing else uses: its pointer is moved and clicked. Each start
+// is watched from exec until the window's pixels have stood still for 2 s;
+// in the first --plays rounds (default 5) each is then played through before
+// it ends. Prints medians with their quartiles and the ratios against the
+// game (the game's against the floor), start by start of the same round;
+// --json FILE writes the figures as JSON lines as well. The exit status is 1
+// when a target is missed or a start gave no figures. With --pictures, the
+// first play of each program leaves a PNG of every stage there, the next
+// click marked with a cross.
 int main(int argc, char* argv[])
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s GAME FLOOR [STARTS] [PLAYS] [PICTURE_FOLDER]\n", argv[0]);
+    int starts = 31;
+    int spiele = 5;
+    std::string bilder, json;
+    std::vector<std::string> namen;
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (i + 1 < argc && (a == "--starts" || a == "--plays" || a == "--pictures" || a == "--json")) {
+            const std::string w = argv[++i];
+            if (a == "--starts")
+                starts = std::atoi(w.c_str());
+            else if (a == "--plays")
+                spiele = std::atoi(w.c_str());
+            else if (a == "--pictures")
+                bilder = w;
+            else
+                json = w;
+        } else {
+            namen.push_back(a);
+        }
+    }
+    if (namen.size() < 2) {
+        std::fprintf(stderr, "usage: %s [--starts N] [--plays N] [--pictures FOLDER] [--json FILE] GAME FLOOR "
+                             "[CASE=PROGRAM]...\n", argv[0]);
         return 2;
     }
-    const int starts = std::max(5, argc > 3 ? std::atoi(argv[3]) : 31);
-    const int spiele = std::clamp(argc > 4 ? std::atoi(argv[4]) : 5, 1, starts);
-    const std::string bilder = argc > 5 ? argv[5] : "";
+    starts = std::max(5, starts);
+    spiele = std::clamp(spiele, 1, starts);
+
+    std::vector<Teilnehmer> teilnehmer;
+    teilnehmer.push_back({{namen[0].c_str(), "Tarnkiste Prototyp", "spiel", true}, "start/boden", {}});
+    teilnehmer.push_back({{namen[1].c_str(), "Tarnkiste Boden", "boden", false}, "", {}});
+    for (std::size_t i = 2; i < namen.size(); ++i) {
+        const auto gleich = namen[i].find('=');
+        if (gleich == std::string::npos || gleich == 0) {
+            std::fprintf(stderr, "programm_messen: %s is not CASE=PROGRAM\n", namen[i].c_str());
+            return 2;
+        }
+        namen[i][gleich] = '\0';
+        teilnehmer.push_back({{namen[i].c_str() + gleich + 1, "Tarnkiste Prototyp", nullptr, true}, namen[i].c_str(), {}});
+    }
+    // Pictures are named after the bench case, without its group.
+    for (Teilnehmer& t : teilnehmer)
+        if (!t.programm.name)
+            t.programm.name = t.fall.c_str() + t.fall.find('/') + 1;
+    Tafel tafel(json);
+    if (!json.empty() && !tafel.offen()) {
+        std::fprintf(stderr, "programm_messen: cannot write %s\n", json.c_str());
+        return 2;
+    }
+
     Display* d = XOpenDisplay(nullptr);
     if (!d) {
         std::fprintf(stderr, "no X display\n");
@@ -439,75 +578,72 @@ int main(int argc, char* argv[])
     XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
     XSync(d, False);
 
-    const Programm spiel{argv[1], "Tarnkiste Prototyp", "spiel", true};
-    const Programm boden{argv[2], "Tarnkiste Boden", "boden", false};
     Messung messung(d, bilder);
-    // One unmeasured start each warms the file cache for both alike.
-    messung.messen(spiel, std::nullopt, false);
-    messung.messen(boden, std::nullopt, false);
+    // One unmeasured start each warms the file cache for all alike.
+    for (const Teilnehmer& t : teilnehmer)
+        messung.messen(t.programm, std::nullopt, false);
 
-    Reihe karte, fertig, nachKarte, nachKlick, ruheSpeicher, gespieltSpeicher, ruheCpu, spielDauer;
     int fehler = 0;
+    const std::size_t andere = teilnehmer.size() - 1;
     for (int i = 0; i < starts; ++i) {
         const bool gespielt = i < spiele;
         const bool bilderSchreiben = i == 0 && !bilder.empty();
-        const Lauf s = messung.messen(spiel, gespielt ? std::optional<double>(0) : std::nullopt, bilderSchreiben);
-        // The floor idles as long as the game was played, after the same click on its first button.
-        const Lauf b = messung.messen(boden, gespielt ? std::optional<double>(std::max(0.0, s.spielSekunden)) : std::nullopt,
-                                      bilderSchreiben);
-        for (const auto* l : {&s, &b})
-            if (!l->fehler.empty()) {
-                std::fprintf(stderr, "start %d of the %s: %s\n", i + 1, l == &s ? "game" : "floor", l->fehler.c_str());
+        // The game first, as the floor idles as long as the game was played;
+        // the others in an order that turns from round to round.
+        double spielDauer = 0;
+        for (std::size_t k = 0; k <= andere; ++k) {
+            Teilnehmer& t = teilnehmer[k == 0 ? 0 : 1 + (k - 1 + static_cast<std::size_t>(i)) % andere];
+            const Lauf l = messung.messen(t.programm, gespielt ? std::optional<double>(spielDauer) : std::nullopt,
+                                          bilderSchreiben);
+            if (k == 0)
+                spielDauer = std::max(0.0, l.spielSekunden);
+            if (!l.fehler.empty()) {
+                std::fprintf(stderr, "round %d, %s: %s\n", i + 1, t.programm.name, l.fehler.c_str());
                 ++fehler;
             }
-        if (!s.fehler.empty() || !b.fehler.empty())
-            continue;
-        karte.spiel.push_back(s.karte);
-        karte.boden.push_back(b.karte);
-        fertig.spiel.push_back(s.fertig);
-        fertig.boden.push_back(b.fertig);
-        nachKarte.spiel.push_back(s.fertig - s.karte);
-        nachKarte.boden.push_back(b.fertig - b.karte);
-        ruheSpeicher.spiel.push_back(s.ruheKb / 1024.0);
-        ruheSpeicher.boden.push_back(b.ruheKb / 1024.0);
-        ruheCpu.spiel.push_back(s.ruheCpu);
-        ruheCpu.boden.push_back(b.ruheCpu);
-        if (gespielt) {
-            nachKlick.spiel.push_back(s.nachKlick);
-            nachKlick.boden.push_back(b.nachKlick);
-            gespieltSpeicher.spiel.push_back(s.gespieltKb / 1024.0);
-            gespieltSpeicher.boden.push_back(b.gespieltKb / 1024.0);
-            spielDauer.spiel.push_back(s.spielSekunden);
-            spielDauer.boden.push_back(b.spielSekunden);
+            t.laeufe.push_back(l);
         }
     }
     XCloseDisplay(d);
 
-    if (karte.spiel.empty() || gespieltSpeicher.spiel.empty()) {
-        std::printf("programm_messen: no start gave figures\n");
+    const Teilnehmer& spiel = teilnehmer[0];
+    const Teilnehmer& boden = teilnehmer[1];
+    const Reihe fertig = reihe(spiel, boden, fertigMs);
+    const Reihe gespieltSpeicher = reihe(spiel, boden, gespieltMb, spiele);
+    if (fertig.wert.empty() || gespieltSpeicher.wert.empty()) {
+        std::printf("programm_messen: no round gave figures\n");
         return 1;
     }
-    std::printf("%d starts each of the game and the floor, alternating on one X server, the first %d of each played;\n"
-                "a picture is finished at its last change, once its pixels have stood still for %.0f s.\n"
-                "game, floor: median (quartiles); ratio: game / floor of the medians (quartiles of the pairwise ratios)\n",
-                static_cast<int>(karte.spiel.size()), static_cast<int>(gespieltSpeicher.spiel.size()), ruheFertig);
-    std::printf("%-34s %-26s %-26s %s\n", "", "game", "floor", "ratio");
+    std::printf("%d rounds of %zu programs on one X server, the first %d played; a picture is finished at its last\n"
+                "change, once its pixels have stood still for %.0f s. Median (quartiles); ratio: of the medians\n"
+                "(quartiles of the ratios of the same round)\n",
+                starts, teilnehmer.size(), spiele, ruheFertig);
+
     bool gut = true;
-    zeile("exec until the window is mapped", karte, "ms", 1);
-    gut = zeile("exec until the picture is finished", fertig, "ms", 1, 0.85) && gut;
-    zeile("last change after the map", nachKarte, "ms", 1);
+    const char* f = "start/boden";
+    tafel.kopf(f, "game", "floor");
+    tafel.zeile(f, "exec until the window is mapped", reihe(spiel, boden, karteMs), "ms", 1);
+    gut = tafel.zeile(f, "exec until the picture is finished", fertig, "ms", 1, 0.85) && gut;
+    const Reihe nachKarte = reihe(spiel, boden, nachKarteMs);
+    tafel.zeile(f, "last change after the map", nachKarte, "ms", 1);
     // One frame: the player sees no picture build up after the window appears.
-    const bool einBild = median(nachKarte.spiel) <= 16.0;
-    std::printf("%-34s game %.1f ms   <= 16 ms %s\n", "  (the game's, against one frame)", median(nachKarte.spiel),
-                einBild ? "met" : "MISSED");
-    gut = einBild && gut;
-    zeile("start click until the last change", nachKlick, "ms", 1);
-    zeile("peak memory idle (VmHWM)", ruheSpeicher, "MB", 1);
-    gut = zeile("peak memory as played (VmHWM)", gespieltSpeicher, "MB", 1, 1.05) && gut;
-    std::printf("%-34s %.3f s (max %.3f)   %.3f s (max %.3f)\n", "CPU while the picture stood still",
-                median(ruheCpu.spiel), quantil(ruheCpu.spiel, 1), median(ruheCpu.boden), quantil(ruheCpu.boden, 1));
-    std::printf("%-34s %.1f s: start, \"Tarnkiste erstellen\", probe below column d, launch, %.0f s still\n",
-                "game played for (median)", median(spielDauer.spiel), ruheFertig);
+    gut = tafel.allein(f, "the game's last change after the map", nachKarte.wert, "ms", 1, 16.0) && gut;
+    tafel.zeile(f, "start click until the last change", reihe(spiel, boden, nachKlickMs, spiele), "ms", 1);
+    tafel.zeile(f, "peak memory idle (VmHWM)", reihe(spiel, boden, ruheMb), "MB", 1);
+    gut = tafel.zeile(f, "peak memory as played (VmHWM)", gespieltSpeicher, "MB", 1, 1.05) && gut;
+    const Reihe cpu = reihe(spiel, boden, ruheCpuS);
+    tafel.allein(f, "the game's CPU while the picture stood still", cpu.wert, "s", 3, 0.02);
+    std::printf("%-38s %.1f s: start, \"Tarnkiste erstellen\", probe below column d, launch, %.0f s still\n",
+                "game played for (median)", median(reihe(spiel, boden, spielS, spiele).wert), ruheFertig);
+
+    for (std::size_t k = 2; k < teilnehmer.size(); ++k) {
+        const Teilnehmer& t = teilnehmer[k];
+        const char* fall = t.fall.c_str();
+        tafel.kopf(fall, t.programm.name, "game");
+        tafel.zeile(fall, "exec until the picture is finished", reihe(t, spiel, fertigMs), "ms", 1);
+        tafel.zeile(fall, "peak memory idle (VmHWM)", reihe(t, spiel, ruheMb), "MB", 2);
+        tafel.zeile(fall, "peak memory as played (VmHWM)", reihe(t, spiel, gespieltMb, spiele), "MB", 2);
+    }
     if (fehler > 0)
         std::printf("%d starts gave no figures (see above)\n", fehler);
     return gut && fehler == 0 ? 0 : 1;

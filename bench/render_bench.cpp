@@ -1,6 +1,7 @@
 // Timing of the heaviest redraws a player can cause: a field full of black holes, clearing the trail over it,
 // the launch record's window shown anew after an edit, and the whole window painted again.
 #include <QApplication>
+#include <QPainter>
 #include <QPixmapCache>
 #include <benchmark/benchmark.h>
 
@@ -12,6 +13,7 @@
 #include "tests/model/felder.h"
 #include "ui/beobachtungsfenster.h"
 #include "ui/form1.h"
+#include "ui/kunstwerk.h"
 #include "ui/legende.h"
 #include "ui/qtzeichenflaeche.h"
 #include "ui/rasterflaeche.h"
@@ -141,8 +143,45 @@ void legendenBildGemalt(benchmark::State& state, int bild)
         benchmark::DoNotOptimize(legendenBildMalen(bild, static_cast<qreal>(state.range(0))));
 }
 
+// The start screen's cover painted, as the first paint shows it.
+void startbildGemalt(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(startBildMalen(static_cast<qreal>(state.range(0))));
+}
+
+// The cover handed to the screen and drawn stretched into its place, opaque
+// as the program keeps it, and with an alpha channel beside it.
+void startbildGezeigt(benchmark::State& state)
+{
+    QImage bild = startBildMalen();
+    if (!state.range(0))
+        bild.convertTo(QImage::Format_ARGB32_Premultiplied);
+    QImage ziel(QSize(345, 337), QImage::Format_RGB32);
+    for (auto _ : state) {
+        const QPixmap p = QPixmap::fromImage(bild);
+        QPainter maler(&ziel);
+        maler.setRenderHint(QPainter::SmoothPixmapTransform);
+        maler.drawPixmap(ziel.rect(), p);
+        maler.end();
+        benchmark::DoNotOptimize(ziel.constBits());
+    }
+}
+
+// The launch record's window made, as its first opening does.
+void beobachtungsfensterGebaut(benchmark::State& state)
+{
+    for (auto _ : state) {
+        Beobachtungsfenster fenster;
+        benchmark::DoNotOptimize(&fenster);
+    }
+}
+
 } // namespace
 
+BENCHMARK(startbildGemalt)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(startbildGezeigt)->ArgName("deckend")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(beobachtungsfensterGebaut)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(legendenBildGemalt, schwarzesLoch, legendeSchwarzesLoch)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(legendenBildGemalt, katzenauge, 0)->ArgName("verhaeltnis")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(beobachtungenNachEinerAenderung)->Unit(benchmark::kMillisecond);

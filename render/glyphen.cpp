@@ -122,8 +122,9 @@ void zelleZeichnen(Zeichenflaeche& flaeche, Seite seite, int code, int x, int y)
         flaeche.stiftbreiteSetzen(stift);
     flaeche.rechteckFuellen(x + 0.1, y + 0.1, x + 0.9, y + 0.9, brettFarbe(seite));
     if (code == SchwarzesLoch) {
-        // 2400 dots of the pen in force: under 0.1 ms a hole on the window's
-        // surfaces, whose dots of one or two pixels skip the many repeats.
+        // 2400 dots of the pen in force; the window's surfaces, whose dots of
+        // one or two pixels skip the many repeats, draw a field full of holes
+        // well inside a frame (bench case `render/schwarze-loecher`).
         for (const SpiralPunkt& p : spiralPunkte())
             flaeche.punkt(x + p.a, y + p.b, p.farbe);
         return;

@@ -82,9 +82,11 @@ bool teiltSpeicher(xcb_connection_t* c)
 }
 
 // Paints the window into memory shared with the server and makes `pixmap`
-// a pixmap in that memory: the 3 MB of a window took 15 ms through a busy
-// machine's socket and a further 14 until the server had read them. Returns
-// false, having sent nothing, where the server or the system cannot share.
+// a pixmap in that memory: the window's megabytes through a busy machine's
+// socket, and the server's reading them from there, came later than its one
+// reading of the shared pages (the first frame's gain is the bench case
+// `start/boden`, last change after the map). Returns false, having sent
+// nothing, where the server or the system cannot share.
 bool ueberGeteiltenSpeicher(xcb_connection_t* c, QWidget& fenster, const Leinwand& l, xcb_pixmap_t pixmap)
 {
     if (!teiltSpeicher(c))

@@ -5,7 +5,8 @@
 
 Beobachtungsfenster* Form1::beobachtungsfenster()
 {
-    // Made on first use, like the rules window: its table is some 3 ms of the start.
+    // Made on first use, like the rules window: its table would weigh on the start (bench case
+    // `render/beobachtungsfenster`).
     if (!beobachtungsfenster_) {
         beobachtungsfenster_ = new Beobachtungsfenster(this);
         beobachtungsfenster_->setAccessibleName(QStringLiteral("Beobachtungen"));

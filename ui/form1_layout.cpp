@@ -193,12 +193,12 @@ void Form1::fensterFlaecheAufbauen()
 
     cmdStart = knopf(f, tw(480, 6960, 14895, 2655), QString(), normal);
     grafisch(cmdStart, QColor(255, 255, 192));
-    // Keeps 0.7 MB of Fusion's panel cache out of the peak as played (the game sits 2.3 MB above a bare window).
+    // Keeps Fusion's full-size picture of the panel out of the idle peak (bench case `start/ohne-streifenstil`).
     auto* breiterKnopf = new StreifenStil;
     breiterKnopf->setParent(this);
     cmdStart->setStyle(breiterKnopf);
     const qreal r = devicePixelRatioF();
-    // The start screen's lettering, 2.5 ms of the first paint.
+    // The start screen's lettering, painted on the picture thread (bench case `start/ohne-nebenbei`).
     bildKnopf(cmdStart, startKnopfGroesse, nebenbei(nebenbei_, [r] { return startKnopfBildMalen(r); }));
 
     auto verborgenesKaestchen = [&](int index, const QRect& ort, const QString& text) {
@@ -259,14 +259,17 @@ void Form1::legendeAufbauen()
     QWidget* f = Frame2;
     const QFont normal = standardSchrift();
     const qreal r = devicePixelRatioF();
-    // The legend's pictures, 1 ms of the first paint, painted on the second core.
+    // The legend's pictures, painted on the picture thread (bench case `start/ohne-nebenbei`); the black
+    // hole, which the build painted (`start/ohne-vorab`), is read from the resources at the first paint.
     for (const Legendeneintrag& e : legende()) {
         chkErlaubnis[static_cast<std::size_t>(e.erlaubnis)] =
             kontrollkaestchen(f, tw(960, e.oben, 255, 255), QString(), true, normal);
         // The first picture stands on the frame's grey, the others on white.
         auto* b = festesBild(f, tw(240, e.oben, e.kante, e.kante),
                              e.bild == 0 ? palette().color(QPalette::Button) : QColor(Qt::white));
-        b->bildSetzen(nebenbei(nebenbei_, [bild = e.bild, r] { return legendenBildLeinwand(bild, r); }));
+        b->bildSetzen(e.bild == legendeSchwarzesLoch
+                          ? Bildmaler([r] { return legendenBild(legendeSchwarzesLoch, r); })
+                          : nebenbei(nebenbei_, [bild = e.bild, r] { return legendenBildLeinwand(bild, r); }));
         b->rahmenSetzen(true);
         Picture1[static_cast<std::size_t>(e.bild)] = b;
     }
@@ -357,7 +360,7 @@ void Form1::einstellPanelAufbauen()
     grafisch(cmdTarnkiste, Qt::black);
     // The lettering is scaled into the button, which is lower than the picture.
     // Its outline comes from a font no text has been painted in yet (see
-    // tarnkisteErstellenSchrift), taken on a second core: 1.3 ms of the start.
+    // tarnkisteErstellenSchrift), taken on the picture thread (bench case `start/ohne-nebenbei`).
     const auto schrift = nebenbei_.dazu(tarnkisteErstellenSchrift);
     cmdTarnkiste->setIcon(spaetesSymbol(tarnkisteErstellenGroesse, [r, schrift] {
         return tarnkisteErstellenBild(r, schrift.get());
@@ -400,10 +403,10 @@ void Form1::felderAufbauen()
     grafisch(cmdDelVor, qtFarbe(loeschKnopfRot));
     picStart = festesBild(picVorgabe, tw(840, 720, 5175, 5055), qtFarbe(rolloTuerkis));
     const qreal r = devicePixelRatioF();
-    // The first paint's largest picture (4.7 ms), kept while the start screen
-    // shows: the toolkit paints the window again once it is mapped, and a
-    // picture painted anew there would load its two fonts on this thread
-    // for the program's life. The start click lets it go.
+    // The first paint's largest picture (bench case `render/startbild`), kept
+    // while the start screen shows: the toolkit paints the window again once it
+    // is mapped, and a picture painted anew there would load its two fonts on
+    // this thread for the program's life. The start click lets it go.
     picStart->bildSetzen(nebenbei(nebenbei_, [r] { return startBildMalen(r); }), true);
     txtKoordinateVorgabe = textfeld(picVorgabe, tw(0, 0, 615, 285), QString(), s975);
     txtKoordinateVorgabe->hide();

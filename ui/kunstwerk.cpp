@@ -290,7 +290,7 @@ QImage startBildMalen(qreal pixelVerhaeltnis)
     wuerfelZeichnen(p, QRectF(breite / 2.0 - 88, hoehe / 2.0 - 90, 176, 176));
     p.end();
     // Opaque throughout: shown with neither a search for transparent pixels
-    // nor blending, 1 ms of the first paint.
+    // nor blending (bench case `render/startbild-deckend`).
     bild.convertTo(QImage::Format_RGB32);
     return bild;
 }

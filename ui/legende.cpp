@@ -181,7 +181,7 @@ QImage legendeMalen(int bild, qreal pixelVerhaeltnis)
 
 } // namespace
 
-// Painted at start the hole would cost 7.7 ms at ratio 1 and 14 ms at ratio 2 of the first paint (render_bench).
+// The hole is the slowest picture of the first paint (bench cases `render/legendenloch` and `start/ohne-vorab`).
 QImage legendenBildLeinwand(int bild, qreal pixelVerhaeltnis)
 {
     if (bild == legendeSchwarzesLoch)

@@ -14,7 +14,10 @@
 // anew, so nothing it loaded, such as the fonts it painted with, outlives
 // its work). One thread rather than one per job: on two cores several would
 // take turns with the thread that builds the window, and each would load
-// the fonts it paints with for itself. The destructor waits for the jobs left.
+// the fonts it paints with for itself. What the thread gives, against the
+// same jobs on the window's thread, is above all memory: those fonts are not
+// kept for the program's life (bench case `start/ohne-nebenbei`). The
+// destructor waits for the jobs left.
 class Nebenbei {
 public:
     Nebenbei() = default;

@@ -11,12 +11,9 @@ QPixmap SpaetesBild::bild()
 {
     if (!bild_.isNull() || !malen_)
         return bild_;
-    QPixmap neu = malen_();
-    if (behalten_) {
-        bild_ = neu;
-        malen_ = nullptr;  // what it captured is no longer needed
-    }
-    return neu;
+    bild_ = malen_();
+    malen_ = nullptr;
+    return bild_;
 }
 
 namespace {

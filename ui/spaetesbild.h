@@ -11,20 +11,18 @@
 using Bildmaler = std::function<QPixmap()>;
 
 // A picture that its painter paints the first time it is asked for, kept
-// from then on; one not to be kept is painted at every request (a large
-// picture that seldom shows costs less painted than kept). A painter that
-// gives no picture, or no painter at all, gives a null picture every time.
+// from then on, when the painter and what it captured are let go. A painter
+// that gives no picture, or no painter at all, gives a null picture every time.
 class SpaetesBild {
 public:
     SpaetesBild() = default;
-    explicit SpaetesBild(Bildmaler malen, bool behalten = true) : malen_(std::move(malen)), behalten_(behalten) {}
+    explicit SpaetesBild(Bildmaler malen) : malen_(std::move(malen)) {}
 
     QPixmap bild();
 
 private:
     Bildmaler malen_;
     QPixmap bild_;
-    bool behalten_ = true;
 };
 
 // An icon of the logical size `groesse` whose one picture is a SpaetesBild;

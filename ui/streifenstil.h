@@ -3,9 +3,9 @@
 
 #include <QProxyStyle>
 
-// Fusion paints a button's panel into a picture of the button's full size and
-// keeps it in the pixmap cache; for the start button that is 700 KB. Its
-// panel is the same in every column between the rounded ends (a vertical
+// Fusion paints a button's panel into a picture of the button's full size
+// first; for the wide start button that picture raises the peak of the idle
+// start screen (bench case `start/ohne-streifenstil`). Its panel is the same in every column between the rounded ends (a vertical
 // gradient, straight top and bottom lines), so this style has Fusion paint a
 // strip with both ends and one middle column, and repeats that column across
 // the width: the very pixels of the full panel, from a few kilobytes. Other

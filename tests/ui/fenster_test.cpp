@@ -11,6 +11,7 @@
 
 #include "tests/ui/fenster.h"
 #include "ui/festesbild.h"
+#include "ui/legende.h"
 #include "ui/marker.h"
 
 TEST_F(FensterTest, WindowHasItsCaptionFixedClientAreaAndMenus)
@@ -277,4 +278,20 @@ TEST_F(FensterTest, EveryControlHasAnAccessibleNameAndHelpAsDescription)
         }
     }
     EXPECT_EQ(f->Command5->accessibleDescription(), f->hilfeText(f->Command5).value());
+}
+
+// The legend shows each picture as it is painted, the black hole too, which
+// the window takes from the pictures the build painted rather than painting it.
+TEST_F(FensterTest, LegendShowsEachPictureAsPainted)
+{
+    for (const Legendeneintrag& e : legende()) {
+        SCOPED_TRACE(e.name);
+        FestesBild* b = f->Picture1[static_cast<std::size_t>(e.bild)];
+        const QImage gezeigt = b->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage gemalt =
+            legendenBildMalen(e.bild, gezeigt.devicePixelRatio()).toImage().convertToFormat(QImage::Format_RGB32);
+        // Inside the control's sunken border, where the picture lies.
+        const QRect innen = QRect(QPoint(0, 0), gezeigt.size().boundedTo(gemalt.size())).adjusted(1, 1, -1, -1);
+        EXPECT_EQ(gezeigt.copy(innen), gemalt.copy(innen));
+    }
 }
