@@ -10,6 +10,7 @@ void vorgabeGegeben(Spielstand& s)
 {
     s.feldVorgabeKopie = s.feldVorgabe;
     s.gestarteteSonden = 0;
+    s.pruefungen = 0;
     s.beobachtungen.clear();
     ++s.neueVorgaben;
 }

@@ -113,6 +113,8 @@ struct Spielstand {
     // The player's score: hidden launches since the hidden field last got new
     // contents (generated, loaded, copied onto, cleared). Never saved.
     long long gestarteteSonden = 0;
+    // The checks of the model since then, the one under way included. Never saved.
+    long long pruefungen = 0;
     // Every hidden launch since the hidden field last got new contents, in
     // the order their runs ended. Never saved.
     std::vector<Beobachtung> beobachtungen;

@@ -39,3 +39,7 @@ struct Pruefung {
 
 // Every start place, whatever the permissions, run on fresh copies of both fields.
 Pruefung pruefen(const Feld& vorgabe, const Feld& nachbau);
+
+// The player's check: the box as given, whatever the launches have closed or
+// turned since, against the model, and counted towards the score.
+Pruefung vorgabePruefen(Spielstand& s);

@@ -49,5 +49,11 @@ inline constexpr Farbe loeschKnopfRot{255, 0, 0};
 inline constexpr Farbe cursorFarbe{255, 0, 255};
 inline constexpr Farbe cursorKontur{0, 0, 0};
 
+// The launches' marks on the hidden board's ring, by the model's verdict:
+// bright enough on the ring's grey, and apart from its grey labels.
+inline constexpr Farbe markeStimmt{90, 230, 90};
+inline constexpr Farbe markeWeichtAb{255, 110, 90};
+inline constexpr Farbe markeOffen{150, 190, 255};
+
 // The blind's travel: its scroll bar runs 1..78, a tenth of a field unit per step.
 inline constexpr int rolloWeg = 78;

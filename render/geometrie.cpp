@@ -46,3 +46,14 @@ Farbe beschriftungsFarbe(Seite seite)
 {
     return seite == Seite::Vorgabe ? Farbe{150, 150, 150} : Farbe{220, 220, 220};
 }
+
+Markenmitte markenMitte(int x, int y)
+{
+    if (x < 0)
+        return {-0.55, y + 0.5};
+    if (x >= feldGroesse)
+        return {feldGroesse + 0.6, y + 0.5};
+    if (y < 0)
+        return {x + 0.5, -0.48};
+    return {x + 0.5, feldGroesse + 0.56};
+}

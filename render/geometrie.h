@@ -26,6 +26,17 @@ struct Zone {
 // X = 0, X = 8, Y = 0, Y = 8 belong to no zone.
 Zone zoneBei(double x, double y);
 
+// Where the mark of a border place is centred, in field units: in the
+// ring's outer part, clear of the labels beside the field, of the title above
+// it and of the blind's scroll bar on the left.
+struct Markenmitte {
+    double x = 0;
+    double y = 0;
+};
+Markenmitte markenMitte(int x, int y);
+// The marks' text height, in field units.
+inline constexpr double markenHoehe = 0.27;
+
 // The probe marker is placed by the top-left corner of its box, 17 x 25
 // pixels at the design size of 44 pixels per unit.
 inline constexpr double markerBreite = 17.0 / 44.0;

@@ -1,6 +1,7 @@
-// The launch record's window: a table view over the record and the summary line below it.
+// The launch record's window: a table view over the record, the summary line below it, and the marks' switch.
 #include "ui/beobachtungsfenster.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
@@ -10,7 +11,7 @@
 
 Beobachtungsfenster::Beobachtungsfenster(QWidget* eltern)
     : QWidget(eltern, Qt::Window), modell_(new Beobachtungsmodell(this)), tabelle_(new QTableView(this)),
-      zusammenfassung_(new QLabel(this))
+      zusammenfassung_(new QLabel(this)), marken_(new QCheckBox(QStringLiteral("Marken am Rand"), this))
 {
     setWindowTitle(QStringLiteral("Tarnkiste – Beobachtungen"));
     tabelle_->setModel(modell_);
@@ -23,6 +24,11 @@ Beobachtungsfenster::Beobachtungsfenster(QWidget* eltern)
     auto* spalten = new QVBoxLayout(this);
     spalten->addWidget(tabelle_);
     spalten->addWidget(zusammenfassung_);
+    // On for every new game window; never stored.
+    marken_->setChecked(true);
+    marken_->setAccessibleDescription(QStringLiteral("Die Sonden als Nummern am Rand der Tarnkiste zeigen"));
+    spalten->addWidget(marken_);
+    connect(marken_, &QCheckBox::toggled, this, &Beobachtungsfenster::markenUmgeschaltet);
     resize(720, 400);
     connect(tabelle_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         const auto zeile = static_cast<std::size_t>(index.row());

@@ -5,6 +5,7 @@
 
 #include "model/feld.h"
 
+class QCheckBox;
 class QLabel;
 class QTableView;
 class Beobachtungsmodell;
@@ -23,14 +24,18 @@ public:
 
     QTableView* tabelle() const { return tabelle_; }
     QLabel* zusammenfassung() const { return zusammenfassung_; }
+    // "Marken am Rand": the launches marked on the hidden board's ring, on at first.
+    QCheckBox* marken() const { return marken_; }
     const Beobachtungsmodell& modell() const { return *modell_; }
 
 signals:
     // A row was double-clicked: the launch it records.
     void zeileGewaehlt(const Beobachtung& beobachtung);
+    void markenUmgeschaltet(bool an);
 
 private:
     Beobachtungsmodell* modell_;
     QTableView* tabelle_;
     QLabel* zusammenfassung_;
+    QCheckBox* marken_;
 };

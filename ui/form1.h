@@ -44,6 +44,7 @@ class QScrollBar;
 class QShortcut;
 class FestesBild;
 class Marker;
+class Randmarkenbild;
 class QtZeichenflaeche;
 class Fensterflaeche;
 class QUndoStack;
@@ -139,6 +140,8 @@ public:
     QtZeichenflaeche* picRollo = nullptr;
     QLineEdit* txtVorgabeFeldtyp = nullptr;
     Marker* shpBallVorgabe = nullptr;
+    // The record's launches as numbers on the hidden board's ring.
+    Randmarkenbild* randMarken = nullptr;
 
     QMenu* cmdDatei = nullptr;
     QAction* cmdSpeichern = nullptr;

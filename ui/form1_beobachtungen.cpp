@@ -2,6 +2,7 @@
 #include "model/editieren.h"
 #include "ui/beobachtungsfenster.h"
 #include "ui/form1.h"
+#include "ui/randmarkenbild.h"
 
 Beobachtungsfenster* Form1::beobachtungsfenster()
 {
@@ -12,6 +13,7 @@ Beobachtungsfenster* Form1::beobachtungsfenster()
         beobachtungsfenster_->setAccessibleName(QStringLiteral("Beobachtungen"));
         connect(beobachtungsfenster_, &Beobachtungsfenster::zeileGewaehlt, this,
                 [this](const Beobachtung& b) { beobachtungGewaehlt(b); });
+        connect(beobachtungsfenster_, &Beobachtungsfenster::markenUmgeschaltet, randMarken, &QWidget::setVisible);
         // A closed window is shown anew when it opens.
         connect(&meldungen_, &Spielmeldungen::beobachtungenGeaendert, beobachtungsfenster_, [this] {
             if (beobachtungsfenster_->isVisible())

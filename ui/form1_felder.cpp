@@ -18,6 +18,7 @@
 #include "model/feldtext.h"
 #include "model/ansage.h"
 #include "model/ortsname.h"
+#include "model/randmarken.h"
 #include "render/brett.h"
 #include "render/geometrie.h"
 #include "render/spur.h"
@@ -238,6 +239,15 @@ void Form1::zeigerZeigen(Seite seite, double X, double Y)
 {
     const bool vorgabe = seite == Seite::Vorgabe;
     brett(seite).zeigerZeigen(X, Y, vorgabe ? spiel_.feldVorgabe : spiel_.feldNachbau);
+    // A marked place names its launches instead of the board's help.
+    const Zone zone = zoneBei(X, Y);
+    if (vorgabe && zone.art != Zonenart::Zelle && zone.art != Zonenart::Keine &&
+        !laeufeAmPlatz(spiel_.beobachtungen, zone.x, zone.y).empty()) {
+        const std::string text = platzGeschichte(spiel_.beobachtungen, nachspielen(spiel_.beobachtungen, spiel_.feldNachbau),
+                                                 zone.x, zone.y);
+        txtHilfe->setText(QString::fromStdString(text.substr(2)));
+        return;
+    }
     txtHilfe->setText(*hilfeText(vorgabe ? static_cast<QWidget*>(picVorgabe) : picNachbau));
 }
 

@@ -145,16 +145,19 @@ void Form1::hscV_Change() { txtV->setText(QString::number(hscV->value())); }
 
 void Form1::cmdPruefen_Click()
 {
-    // The box as given, whatever the launches have closed or turned since.
-    const Pruefung p = pruefen(spiel_.feldVorgabeKopie, spiel_.feldNachbau);
+    const Pruefung p = vorgabePruefen(spiel_);
+    // The score counts the checks beside the launches: checking is a way to search too.
     const QString text =
         p.gleich == anzahlStartplaetze
             ? QStringLiteral("Gelöst! Dein Nachbau verhält sich an allen %1 Startplätzen wie die Tarnkiste. "
-                             "Gestartete Sonden: %2")
+                             "Gestartete Sonden: %2, Prüfungen: %3")
                   .arg(anzahlStartplaetze)
                   .arg(spiel_.gestarteteSonden)
-            : QStringLiteral("Dein Nachbau verhält sich an %1 von %2 Startplätzen wie die Tarnkiste.")
+                  .arg(spiel_.pruefungen)
+            : QStringLiteral("Dein Nachbau verhält sich an %1 von %2 Startplätzen wie die Tarnkiste. "
+                             "Das war deine %3. Prüfung.")
                   .arg(p.gleich)
-                  .arg(anzahlStartplaetze);
+                  .arg(anzahlStartplaetze)
+                  .arg(spiel_.pruefungen);
     dienste_.dialoge->meldung(this, titel(), text, false);
 }

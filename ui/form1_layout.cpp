@@ -29,6 +29,7 @@
 #include "ui/marker.h"
 #include "ui/qtfarbe.h"
 #include "ui/qtzeichenflaeche.h"
+#include "ui/randmarkenbild.h"
 #include "ui/spaetesbild.h"
 #include "ui/streifenstil.h"
 
@@ -446,6 +447,9 @@ void Form1::felderAufbauen()
                                                [this](Feldcursor c) { return cursorText(spiel_, Seite::Nachbau, c); });
     for (auto& brett : bretter_)
         brett->anmelden(meldungen_);
+    randMarken = new Randmarkenbild(picVorgabe);
+    randMarken->setAccessibleName(QStringLiteral("Marken am Rand"));
+    randMarken->anmelden(meldungen_, spiel_);
 }
 
 void Form1::menueAufbauen()

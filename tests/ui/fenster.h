@@ -82,5 +82,6 @@ protected:
     {
         f->spiel().feldVorgabe = feld;
         vorgabeGegeben(f->spiel());
+        emit f->meldungen().vorgabeNeu();
     }
 };

@@ -29,11 +29,13 @@ protected:
         feldKlicken(f->picVorgabe, 3.5, 8.5);
         klicken(f->Command5);
     }
-    static QString geloest(int sonden)
+    // The solved message; `pruefungen` counts this check too.
+    static QString geloest(int sonden, int pruefungen = 1)
     {
         return QStringLiteral("Gelöst! Dein Nachbau verhält sich an allen 32 Startplätzen wie die Tarnkiste. "
-                              "Gestartete Sonden: %1")
-            .arg(sonden);
+                              "Gestartete Sonden: %1, Prüfungen: %2")
+            .arg(sonden)
+            .arg(pruefungen);
     }
 };
 
@@ -66,11 +68,14 @@ TEST_F(PruefenTest, DifferingModelGetsItsCountAndNothingChanges)
     const Spielstand vorher = f->spiel();
     const QImage bild = f->grab().toImage();
 
-    EXPECT_EQ(pruefen(), QStringLiteral("Dein Nachbau verhält sich an 28 von 32 Startplätzen wie die Tarnkiste."));
+    EXPECT_EQ(pruefen(), QStringLiteral("Dein Nachbau verhält sich an 28 von 32 Startplätzen wie die Tarnkiste. "
+                                        "Das war deine 1. Prüfung."));
     ASSERT_EQ(u.dialoge->meldungen.size(), 1u);
     EXPECT_EQ(u.dialoge->meldungen[0].titel, QStringLiteral("Tarnkiste"));
     EXPECT_FALSE(u.dialoge->meldungen[0].symbol);
-    EXPECT_TRUE(f->spiel() == vorher);
+    Spielstand gezaehlt = vorher;
+    ++gezaehlt.pruefungen;
+    EXPECT_TRUE(f->spiel() == gezaehlt) << "nothing changes but the count of checks";
     EXPECT_EQ(f->grab().toImage(), bild) << "every visible part as it was";
     EXPECT_TRUE(u.ton->toene.empty());
     EXPECT_EQ(u.zeit->aufrufe, 0);
@@ -86,27 +91,30 @@ TEST_F(PruefenTest, ScoreCountsLaunchesAndStartsAfreshWithEveryNewHiddenField)
     klicken(f->Command5);  // refused: the probe is not placed yet
     starteSonde();
     starteSonde();
-    EXPECT_EQ(pruefen(), geloest(2));
+    EXPECT_EQ(pruefen(), geloest(2, 1));
 
+    // Each row: two launches and a check, the action, one launch and a check.
     struct Zeile {
         const char* name;
         std::function<void()> tun;
-        int danach;  // the score after two launches, the action and one more launch
+        int sonden;
+        int pruefungen;
     };
     const Zeile tabelle[] = {
-        {"generated", [&] { klicken(f->cmdTarnkiste); }, 1},
-        {"loaded", [&] { u.dialoge->antworten.push_back(leer); f->cmdoeffnen->trigger(); }, 1},
-        {"copied onto", [&] { f->cmdUebernehmen_Click(1); }, 1},
-        {"cleared", [&] { klicken(f->cmdDelVor); }, 1},
-        {"reopened keeps the box", [&] { klicken(f->cmdWiederherstellen); }, 1 + 3},
-        {"open cancelled", [&] { f->cmdoeffnen->trigger(); }, 4 + 3},
+        {"generated", [&] { klicken(f->cmdTarnkiste); }, 1, 1},
+        {"loaded", [&] { u.dialoge->antworten.push_back(leer); f->cmdoeffnen->trigger(); }, 1, 1},
+        {"copied onto", [&] { f->cmdUebernehmen_Click(1); }, 1, 1},
+        {"cleared", [&] { klicken(f->cmdDelVor); }, 1, 1},
+        {"reopened keeps the box", [&] { klicken(f->cmdWiederherstellen); }, 1 + 3, 1 + 2},
+        {"open cancelled", [&] { f->cmdoeffnen->trigger(); }, 4 + 3, 3 + 2},
     };
     for (const Zeile& z : tabelle) {
         starteSonde();
         starteSonde();
+        pruefen();
         z.tun();
         starteSonde();
-        EXPECT_EQ(pruefen(), geloest(z.danach)) << z.name;
+        EXPECT_EQ(pruefen(), geloest(z.sonden, z.pruefungen)) << z.name;
     }
 }
 
@@ -134,7 +142,8 @@ TEST_F(PruefenTest, OneDifferingStartPlaceIsNotSolved)
     vorgabe(kiste);
     f->spiel().feldNachbau = kiste;
     f->spiel().feldNachbau(6, 1) = HalbspiegelSO;
-    EXPECT_EQ(pruefen(), QStringLiteral("Dein Nachbau verhält sich an 31 von 32 Startplätzen wie die Tarnkiste."));
+    EXPECT_EQ(pruefen(), QStringLiteral("Dein Nachbau verhält sich an 31 von 32 Startplätzen wie die Tarnkiste. "
+                                        "Das war deine 1. Prüfung."));
 }
 
 // Launches closed the trapdoor and turned the mirror of the hidden field; the
@@ -154,5 +163,5 @@ TEST_F(PruefenTest, ModelOfTheBoxAsGivenStaysSolvedWhateverTheLaunchesChanged)
     EXPECT_EQ(pruefen(), geloest(2));
     klicken(f->cmdWiederherstellen);
     ASSERT_EQ(f->spiel().feldVorgabe, kiste);
-    EXPECT_EQ(pruefen(), geloest(2));
+    EXPECT_EQ(pruefen(), geloest(2, 2));
 }
