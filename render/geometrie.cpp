@@ -50,10 +50,10 @@ Farbe beschriftungsFarbe(Seite seite)
 Markenmitte markenMitte(int x, int y)
 {
     if (x < 0)
-        return {-0.55, y + 0.5};
+        return {-0.52, y + 0.15};
     if (x >= feldGroesse)
-        return {feldGroesse + 0.6, y + 0.5};
+        return {feldGroesse + 0.55, y + 0.15};
     if (y < 0)
-        return {x + 0.5, -0.48};
-    return {x + 0.5, feldGroesse + 0.56};
+        return {x + 0.18, -0.48};
+    return {x + 0.18, feldGroesse + 0.52};
 }

@@ -26,16 +26,18 @@ struct Zone {
 // X = 0, X = 8, Y = 0, Y = 8 belong to no zone.
 Zone zoneBei(double x, double y);
 
-// Where the mark of a border place is centred, in field units: in the
-// ring's outer part, clear of the labels beside the field, of the title above
-// it and of the blind's scroll bar on the left.
+// Where the mark of a border place is centred, in field units: clear of the
+// probe marker standing there (markerLage), so that the newest exit shows
+// beside the white marker, of the labels beside the field, of the title
+// above it and of the blind's scroll bar on the left. Above the marker on
+// the left and right borders, left of it on the top and bottom ones.
 struct Markenmitte {
     double x = 0;
     double y = 0;
 };
 Markenmitte markenMitte(int x, int y);
 // The marks' text height, in field units.
-inline constexpr double markenHoehe = 0.27;
+inline constexpr double markenHoehe = 0.23;
 
 // The probe marker is placed by the top-left corner of its box, 17 x 25
 // pixels at the design size of 44 pixels per unit.

@@ -50,8 +50,7 @@ void Randmarkenbild::paintEvent(QPaintEvent* ereignis)
     if (marken_.empty())
         return;
     // Sizes follow the board's units, which its set-up gives.
-    const QRect einheit = feld_->nachPixeln(0, 0, 1, 1);
-    const double e = einheit.width();
+    const double e = feld_->nachPixeln(0, 0, 1, 1).width();
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     QFont schrift = font();
@@ -59,32 +58,37 @@ void Randmarkenbild::paintEvent(QPaintEvent* ereignis)
     schrift.setBold(true);
     p.setFont(schrift);
     const QFontMetricsF mass(schrift);
-    const double zeichen = mass.capHeight();  // the end's sign as high as the digits
+    // The digits' own box: the looks are drawn around it, not around the line's.
+    const double hoehe = mass.capHeight();
+    const double rand = std::max(1.0, hoehe * 0.2);
     for (const Randmarke& m : marken_) {
         const Markenmitte mitte = markenMitte(m.x, m.y);
         const QPointF ort = QPointF(feld_->nachPixeln(mitte.x, mitte.y, 0, 0).topLeft());
         const QString zahl = QString::number(m.nummer);
-        const bool mitZeichen = m.ende != Beobachtung::Ende::Ausgang;
-        const double abstand = zeichen * 0.3;
-        const double breite = mass.horizontalAdvance(zahl) + (mitZeichen ? abstand + zeichen * 0.8 : 0);
-        const QRectF rahmen(ort.x() - breite / 2, ort.y() - mass.height() / 2, breite, mass.height());
-        if (!ereignis->rect().intersects(rahmen.toAlignedRect()))
+        const double breite = mass.horizontalAdvance(zahl);
+        const QRectF ziffern(ort.x() - breite / 2, ort.y() - hoehe / 2, breite, hoehe);
+        const QRectF aussen = ziffern.adjusted(-rand, -rand, rand, rand);
+        if (!ereignis->rect().intersects(aussen.toAlignedRect().adjusted(-1, -1, 1, 1)))
             continue;
         const QColor farbe = qtFarbe(markenFarbe(m.stimmt));
-        p.setPen(farbe);
-        p.drawText(rahmen, Qt::AlignLeft | Qt::AlignVCenter, zahl);
-        if (!mitZeichen)
-            continue;
-        // A black hole: a disc; a stopped run: the two bars of a pause.
-        const QRectF feldZeichen(rahmen.right() - zeichen * 0.8, ort.y() - zeichen / 2, zeichen * 0.8, zeichen);
-        p.setPen(Qt::NoPen);
-        p.setBrush(farbe);
-        if (m.ende == Beobachtung::Ende::Loch) {
-            p.drawEllipse(feldZeichen);
-        } else {
-            const double balken = feldZeichen.width() * 0.35;
-            p.drawRect(QRectF(feldZeichen.left(), feldZeichen.top(), balken, feldZeichen.height()));
-            p.drawRect(QRectF(feldZeichen.right() - balken, feldZeichen.top(), balken, feldZeichen.height()));
+        QColor schriftFarbe = farbe;
+        switch (m.ende) {
+        case Beobachtung::Ende::Ausgang: break;
+        case Beobachtung::Ende::Loch:
+            // A badge: the number cut out of a plate in the verdict's colour.
+            p.setPen(Qt::NoPen);
+            p.setBrush(farbe);
+            p.drawRoundedRect(aussen, rand, rand);
+            schriftFarbe = qtFarbe(randVorgabe);
+            break;
+        case Beobachtung::Ende::Angehalten:
+            // Underlined, as a run cut short.
+            p.setPen(Qt::NoPen);
+            p.setBrush(farbe);
+            p.drawRect(QRectF(aussen.left(), ziffern.bottom() + rand * 0.5, aussen.width(), rand));
+            break;
         }
+        p.setPen(schriftFarbe);
+        p.drawText(QPointF(ziffern.left(), ziffern.bottom()), zahl);
     }
 }
