@@ -44,7 +44,7 @@ bool zweiunddreissigBit(const xcb_setup_t* setup, std::uint8_t tiefe)
 
 // What the window is painted into: its size in device pixels, the depth of
 // its X window, and its pixel ratio.
-struct Leinwand {
+struct Bildmasse {
     QSize pixel;
     std::uint8_t tiefe;
     qreal faktor;
@@ -87,7 +87,7 @@ bool teiltSpeicher(xcb_connection_t* c)
 // reading of the shared pages (the first frame's gain is the bench case
 // `start/boden`, last change after the map). Returns false, having sent
 // nothing, where the server or the system cannot share.
-bool ueberGeteiltenSpeicher(xcb_connection_t* c, QWidget& fenster, const Leinwand& l, xcb_pixmap_t pixmap)
+bool ueberGeteiltenSpeicher(xcb_connection_t* c, QWidget& fenster, const Bildmasse& l, xcb_pixmap_t pixmap)
 {
     if (!teiltSpeicher(c))
         return false;
@@ -122,7 +122,7 @@ bool ueberGeteiltenSpeicher(xcb_connection_t* c, QWidget& fenster, const Leinwan
 // Paints the window into a picture of its own and sends it through the
 // connection: whole rows, as many as one request may carry (the maximum is
 // in words and includes the request's own header).
-void ueberDieVerbindung(xcb_connection_t* c, QWidget& fenster, const Leinwand& l, xcb_pixmap_t pixmap)
+void ueberDieVerbindung(xcb_connection_t* c, QWidget& fenster, const Bildmasse& l, xcb_pixmap_t pixmap)
 {
     QImage bild = l.bild();
     fenster.render(&bild);
@@ -160,7 +160,7 @@ bool erstesBildVorlegen(QWidget& fenster)
     // The X window still has its first size here; the toolkit gives it the
     // widget's before it maps it.
     const qreal r = fenster.devicePixelRatioF();
-    const Leinwand l{{qRound(fenster.width() * r), qRound(fenster.height() * r)}, tiefe, r};
+    const Bildmasse l{{qRound(fenster.width() * r), qRound(fenster.height() * r)}, tiefe, r};
     if (l.pixel.width() < 1 || l.pixel.height() < 1 || l.pixel.width() > 32767 || l.pixel.height() > 32767)
         return false;
 

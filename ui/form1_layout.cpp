@@ -270,7 +270,7 @@ void Form1::legendeAufbauen()
                              e.bild == 0 ? palette().color(QPalette::Button) : QColor(Qt::white));
         b->bildSetzen(e.bild == legendeSchwarzesLoch
                           ? Bildmaler([r] { return legendenBild(legendeSchwarzesLoch, r); })
-                          : nebenbei(nebenbei_, [bild = e.bild, r] { return legendenBildLeinwand(bild, r); }));
+                          : nebenbei(nebenbei_, [bild = e.bild, r] { return legendenBildAlsImage(bild, r); }));
         b->rahmenSetzen(true);
         Picture1[static_cast<std::size_t>(e.bild)] = b;
     }

@@ -167,8 +167,8 @@ QImage legendeMalen(int bild, qreal pixelVerhaeltnis)
     const Legendeneintrag* e = legendeneintrag(bild);
     if (!e)
         return {};
-    QImage leinwandBild = leinwand(e->groesse.width(), e->groesse.height(), pixelVerhaeltnis, Qt::black);
-    QPainter p(&leinwandBild);
+    QImage gemalt = leinwand(e->groesse.width(), e->groesse.height(), pixelVerhaeltnis, Qt::black);
+    QPainter p(&gemalt);
     Zelle z(p, e->groesse.width(), e->groesse.height());
     switch (e->code) {
     case SchwarzesLoch: schwarzesLoch(z); break;
@@ -176,13 +176,13 @@ QImage legendeMalen(int bild, qreal pixelVerhaeltnis)
     default: glyphMalen(z, e->code); break;
     }
     p.end();
-    return leinwandBild;
+    return gemalt;
 }
 
 } // namespace
 
 // The hole is the slowest picture of the first paint (bench cases `render/legendenloch` and `start/ohne-vorab`).
-QImage legendenBildLeinwand(int bild, qreal pixelVerhaeltnis)
+QImage legendenBildAlsImage(int bild, qreal pixelVerhaeltnis)
 {
     if (bild == legendeSchwarzesLoch)
         for (int v : vorabVerhaeltnisse) {
@@ -201,7 +201,7 @@ QImage legendenBildLeinwand(int bild, qreal pixelVerhaeltnis)
 
 QPixmap legendenBild(int bild, qreal pixelVerhaeltnis)
 {
-    return QPixmap::fromImage(legendenBildLeinwand(bild, pixelVerhaeltnis));
+    return QPixmap::fromImage(legendenBildAlsImage(bild, pixelVerhaeltnis));
 }
 
 QPixmap legendenBildMalen(int bild, qreal pixelVerhaeltnis) { return QPixmap::fromImage(legendeMalen(bild, pixelVerhaeltnis)); }

@@ -37,7 +37,7 @@ QPixmap legendenBildMalen(int bild, qreal pixelVerhaeltnis = 1.0);
 // build painted it (ratios 1 and 2 of the game's executable).
 QPixmap legendenBild(int bild, qreal pixelVerhaeltnis = 1.0);
 // legendenBild as an image, which any thread may make.
-QImage legendenBildLeinwand(int bild, qreal pixelVerhaeltnis = 1.0);
+QImage legendenBildAlsImage(int bild, qreal pixelVerhaeltnis = 1.0);
 
 inline constexpr int legendeSchwarzesLoch = 3;
 inline constexpr int vorabVerhaeltnisse[] = {1, 2};
