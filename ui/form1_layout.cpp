@@ -31,7 +31,6 @@
 #include "ui/qtzeichenflaeche.h"
 #include "ui/randmarkenbild.h"
 #include "ui/spaetesbild.h"
-#include "ui/streifenstil.h"
 
 namespace {
 
@@ -194,10 +193,6 @@ void Form1::fensterFlaecheAufbauen()
 
     cmdStart = knopf(f, tw(480, 6960, 14895, 2655), QString(), normal);
     grafisch(cmdStart, QColor(255, 255, 192));
-    // Keeps Fusion's full-size picture of the panel out of the idle peak (bench case `start/ohne-streifenstil`).
-    auto* breiterKnopf = new StreifenStil;
-    breiterKnopf->setParent(this);
-    cmdStart->setStyle(breiterKnopf);
     const qreal r = devicePixelRatioF();
     // The start screen's lettering, painted on the picture thread (bench case `start/ohne-nebenbei`).
     bildKnopf(cmdStart, startKnopfGroesse, nebenbei(nebenbei_, [r] { return startKnopfBildMalen(r); }));
