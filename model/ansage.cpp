@@ -126,3 +126,10 @@ std::string platzGeschichte(const std::vector<Beobachtung>& zeilen, const std::v
     }
     return text;
 }
+
+std::string platzLaeufe(const Spielstand& s, int x, int y)
+{
+    if (laeufeAmPlatz(s.beobachtungen, x, y).empty())
+        return {};
+    return platzGeschichte(s.beobachtungen, nachspielen(s.beobachtungen, s.feldNachbau), x, y).substr(2);
+}

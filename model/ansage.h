@@ -31,6 +31,11 @@ std::string randAnsage(Rand rand, bool frei);
 std::string platzGeschichte(const std::vector<Beobachtung>& zeilen, const std::vector<Nachspiel>& nachspiele, int x,
                             int y);
 
+// The same of the game's record against its model, without the first "; ":
+// what the help line shows at a marked place. Empty where nothing happened,
+// and then the record is not replayed.
+std::string platzLaeufe(const Spielstand& s, int x, int y);
+
 // How a launch ended, in the record's words: the exit place ("oben c"),
 // "schwarzes Loch" or "angehalten".
 std::string endeText(const Beobachtung& b);

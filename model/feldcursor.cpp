@@ -4,7 +4,6 @@
 #include "model/ansage.h"
 #include "model/objektname.h"
 #include "model/ortsname.h"
-#include "model/randmarken.h"
 
 namespace {
 
@@ -46,9 +45,10 @@ std::string cursorText(const Spielstand& s, Seite seite, Feldcursor c, double ro
         text += ortsName(c.x, c.y) + ": Startplatz";
         if (!randFrei(s, randDesPlatzes(c)))
             text += ", gesperrt";
-        // The verdicts only where the place has launches: replaying the record is the one costly part.
-        if (!laeufeAmPlatz(s.beobachtungen, c.x, c.y).empty())
-            text += platzGeschichte(s.beobachtungen, nachspielen(s.beobachtungen, s.feldNachbau), c.x, c.y);
+        if (const std::string laeufe = platzLaeufe(s, c.x, c.y); !laeufe.empty()) {
+            text += "; ";
+            text += laeufe;
+        }
     }
     return text;
 }

@@ -18,7 +18,6 @@
 #include "model/feldtext.h"
 #include "model/ansage.h"
 #include "model/ortsname.h"
-#include "model/randmarken.h"
 #include "render/brett.h"
 #include "render/geometrie.h"
 #include "render/spur.h"
@@ -241,11 +240,9 @@ void Form1::zeigerZeigen(Seite seite, double X, double Y)
     brett(seite).zeigerZeigen(X, Y, vorgabe ? spiel_.feldVorgabe : spiel_.feldNachbau);
     // A marked place names its launches instead of the board's help.
     const Zone zone = zoneBei(X, Y);
-    if (vorgabe && zone.art != Zonenart::Zelle && zone.art != Zonenart::Keine &&
-        !laeufeAmPlatz(spiel_.beobachtungen, zone.x, zone.y).empty()) {
-        const std::string text = platzGeschichte(spiel_.beobachtungen, nachspielen(spiel_.beobachtungen, spiel_.feldNachbau),
-                                                 zone.x, zone.y);
-        txtHilfe->setText(QString::fromStdString(text.substr(2)));
+    const std::string laeufe = vorgabe && zone.art != Zonenart::Keine ? platzLaeufe(spiel_, zone.x, zone.y) : std::string();
+    if (!laeufe.empty()) {
+        txtHilfe->setText(QString::fromStdString(laeufe));
         return;
     }
     txtHilfe->setText(*hilfeText(vorgabe ? static_cast<QWidget*>(picVorgabe) : picNachbau));
