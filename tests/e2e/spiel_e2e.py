@@ -52,6 +52,7 @@ GITTER = (0, 200, 255)
 ROLLO = (0, 150, 150)
 GELB = (255, 255, 0)
 WEISS = (255, 255, 255)
+MARKE_STIMMT = (90, 230, 90)  # a launch's mark on the border where the model agrees
 ROT = (255, 0, 0)
 BLAU = (0, 0, 255)
 
@@ -825,6 +826,16 @@ def szenario(s):
     s.speichern("lauf_verdeckt", bild)
     p.farbe(bild, start_vorgabe, RAND_VORGABE, "start place left by the marker", 0, 2)
     p.rollo_unten(bild)
+
+    # The launch marked with its number at both ends, beside the marker's spot,
+    # green: the hidden box is the model copied over.
+    def markiert(q, b):
+        q.farbe(b, s.feld(PIC_VORGABE, SPALTE + 0.18, 8.52), MARKE_STIMMT, "mark at the start place", 3, 60)
+        q.farbe(b, s.feld(PIC_VORGABE, 8.55, SPIEGEL[1] + 0.15), MARKE_STIMMT, "mark beside the white marker", 3, 60)
+
+    bild = s.warten_bis("launch marked at both ends", lambda b: p.stimmt(lambda q: markiert(q, b)))
+    markiert(p, bild)
+    p.farbe(bild, ausgang, WEISS, "white marker at the exit, not hidden by the mark")
     p.abschliessen(s.stufe)
 
     # 7. Raise the blind: the copied field shows on the black board.
