@@ -94,8 +94,8 @@ std::string platzGeschichte(const std::vector<Beobachtung>& zeilen, const std::v
     std::string text;
     for (const std::size_t i : laeufeAmPlatz(zeilen, x, y)) {
         const Beobachtung& b = zeilen[i];
-        const bool hinein = b.start.x == x && b.start.y == y;
-        const bool heraus = b.ende == Beobachtung::Ende::Ausgang && b.endeX == x && b.endeY == y;
+        const bool hinein = beganAmPlatz(b, x, y);
+        const bool heraus = kamAmPlatzHeraus(b, x, y);
         const bool ausgang = b.ende == Beobachtung::Ende::Ausgang;
         // Read as two flags: GCC 12 takes an optional<bool> copied here for uninitialised.
         const bool vergleichbar = i < nachspiele.size() && nachspiele[i].stimmt.has_value();

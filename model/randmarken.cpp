@@ -3,15 +3,15 @@
 
 #include <algorithm>
 
-namespace {
+bool beganAmPlatz(const Beobachtung& b, int x, int y)
+{
+    return !imFeld(b.start.x, b.start.y) && b.start.x == x && b.start.y == y;
+}
 
-bool beganDort(const Beobachtung& b, int x, int y) { return !imFeld(b.start.x, b.start.y) && b.start.x == x && b.start.y == y; }
-bool kamDortHeraus(const Beobachtung& b, int x, int y)
+bool kamAmPlatzHeraus(const Beobachtung& b, int x, int y)
 {
     return b.ende == Beobachtung::Ende::Ausgang && b.endeX == x && b.endeY == y;
 }
-
-} // namespace
 
 std::vector<Randmarke> randmarken(const std::vector<Beobachtung>& zeilen, const std::vector<Nachspiel>& nachspiele)
 {
@@ -46,7 +46,7 @@ std::vector<std::size_t> laeufeAmPlatz(const std::vector<Beobachtung>& zeilen, i
     if (imFeld(x, y))
         return laeufe;
     for (std::size_t i = 0; i < zeilen.size(); ++i)
-        if (beganDort(zeilen[i], x, y) || kamDortHeraus(zeilen[i], x, y))
+        if (beganAmPlatz(zeilen[i], x, y) || kamAmPlatzHeraus(zeilen[i], x, y))
             laeufe.push_back(i);
     return laeufe;
 }

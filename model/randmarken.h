@@ -25,5 +25,9 @@ struct Randmarke {
 // (nachspielen); a shorter one leaves the later rows without a verdict.
 std::vector<Randmarke> randmarken(const std::vector<Beobachtung>& zeilen, const std::vector<Nachspiel>& nachspiele);
 
+// Whether a row began at the border place (x, y), or came out there.
+bool beganAmPlatz(const Beobachtung& b, int x, int y);
+bool kamAmPlatzHeraus(const Beobachtung& b, int x, int y);
+
 // The rows that began or came out at the border place (x, y), oldest first, as indices into the record.
 std::vector<std::size_t> laeufeAmPlatz(const std::vector<Beobachtung>& zeilen, int x, int y);

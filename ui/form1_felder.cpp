@@ -10,7 +10,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include <cmath>
 
 #include "model/editieren.h"
 #include "model/felddatei.h"

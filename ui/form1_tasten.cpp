@@ -8,7 +8,6 @@
 #include <QScrollBar>
 
 #include "model/editieren.h"
-#include "render/brett.h"
 #include "ui/ansager.h"
 #include "ui/form1.h"
 #include "ui/qtzeichenflaeche.h"
